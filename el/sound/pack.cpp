@@ -1,0 +1,435 @@
+// The sound pack: a plain sequence of entries (data size, upper-case name, format size, format block,
+// samples), loaded whole into a sound object or streamed two seconds at a time through a four-second
+// circular buffer.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "el/elSound.h"
+#include "el/elSystem.h"
+#include "el/sound/sound_internal.h"
+#include "host/files.h"
+#include "host/mixer.h"
+
+namespace elSound {
+
+char PackPath[259] = {};
+
+namespace {
+
+using namespace detail;
+
+constexpr size_t kEntryNameMax = 128;  // an entry name with its zero must fit in this many bytes
+constexpr u32 kMaxFormatSize = 18 + 65535;
+
+bool LeadByte(u8 c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Upper case for Shift-JIS text: the second byte of a double-byte character is left alone.
+std::string UpperSjis(const char* s) {
+    std::string out(s ? s : "");
+    for (size_t i = 0; i < out.size(); ++i) {
+        const u8 c = static_cast<u8>(out[i]);
+        if (LeadByte(c) && i + 1 < out.size()) {
+            ++i;
+            continue;
+        }
+        if (c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const {
+        if (f) std::fclose(f);
+    }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+bool ReadU32(std::FILE* f, u32* v) { return std::fread(v, 1, 4, f) == 4; }
+
+u64 FileSize(std::FILE* f) {
+    const long at = std::ftell(f);
+    if (at < 0 || std::fseek(f, 0, SEEK_END) != 0) return 0;
+    const long end = std::ftell(f);
+    std::fseek(f, at, SEEK_SET);
+    return end < 0 ? 0 : static_cast<u64>(end);
+}
+
+// A found entry: the file stands at its format block.
+struct Entry {
+    u32 dataSize = 0;
+    u32 formatSize = 0;
+    u64 formatOffset = 0;
+};
+
+// Walks the entries up to the end of the file. False when the name is missing, or a damaged entry
+// (a name of 128 bytes or more, a size that cannot be read or skipped) ends the search.
+bool FindEntry(std::FILE* f, const char* name, Entry* e) {
+    const std::string wanted = UpperSjis(name);
+    const u64 size = FileSize(f);
+    if (std::fseek(f, 0, SEEK_SET) != 0) return false;
+    for (;;) {
+        u32 dataSize, formatSize;
+        if (!ReadU32(f, &dataSize)) return false;
+        char entryName[kEntryNameMax];
+        size_t n = 0;
+        for (;;) {
+            const int c = std::fgetc(f);
+            if (c == EOF || n == kEntryNameMax) return false;
+            entryName[n++] = static_cast<char>(c);
+            if (c == 0) break;
+        }
+        if (!ReadU32(f, &formatSize)) return false;
+        const long at = std::ftell(f);
+        if (at < 0) return false;
+        if (std::strcmp(entryName, wanted.c_str()) == 0) {
+            e->dataSize = dataSize;
+            e->formatSize = formatSize;
+            e->formatOffset = static_cast<u64>(at);
+            return true;
+        }
+        const u64 next = static_cast<u64>(at) + formatSize + dataSize;
+        if (next >= size || next > 0x7FFFFFFFull || std::fseek(f, static_cast<long>(next), SEEK_SET) != 0) return false;
+    }
+}
+
+// Reads and checks the entry's format block; the file then stands at the first sample byte. Nothing the
+// pack says is trusted: the sizes must fit the file and the format must be playable PCM.
+bool ReadEntryFormat(std::FILE* f, const Entry& e, std::vector<u8>* block, host::WaveFormat* format) {
+    if (e.formatSize < 18 || e.formatSize > kMaxFormatSize) return false;
+    const u64 size = FileSize(f);
+    if (e.formatOffset + e.formatSize + e.dataSize > size) return false;
+    block->resize(e.formatSize);
+    if (std::fread(block->data(), 1, e.formatSize, f) != e.formatSize) return false;
+    std::memcpy(format, block->data(), 18);
+    if (18u + format->cbSize != e.formatSize) return false;
+    if (!PlayableFormat(*format) || format->avgBytesPerSec == 0 ||
+        static_cast<u64>(format->avgBytesPerSec) != static_cast<u64>(format->samplesPerSec) * format->blockAlign)
+        return false;
+    return true;
+}
+
+// Reads n bytes; whatever the file no longer holds becomes silence.
+void ReadOrSilence(std::FILE* f, u8* dst, u32 n, u8 silence) {
+    const size_t got = f ? std::fread(dst, 1, n, f) : 0;
+    if (got < n) std::memset(dst + got, silence, n - got);
+}
+
+u8 SilenceOf(const Object& o) {
+    return o.buffer[0] && host::mixer::GetFormat(o.buffer[0]).bits == 8 ? 0x80 : 0x00;
+}
+
+void Fail(const char* function, const char* message) { elSystem::Error(function, message, 0); }
+
+// Writes `n` bytes (or silence) into the stream's buffer at `at`, wrapping to its start.
+void WriteRing(host::mixer::Buffer* b, u32 at, const u8* bytes, u32 n, bool silence, u8 silenceByte) {
+    if (n == 0) return;
+    void *p1, *p2;
+    u32 n1, n2;
+    if (!host::mixer::Lock(b, at, n, &p1, &n1, &p2, &n2)) return;
+    if (silence) {
+        std::memset(p1, silenceByte, n1);
+        if (p2) std::memset(p2, silenceByte, n2);
+    } else {
+        std::memcpy(p1, bytes, n1);
+        if (p2) std::memcpy(p2, bytes + n1, n2);
+    }
+    host::mixer::Unlock(b);
+}
+
+bool TakeObject(const char* function) {
+    if (reloading) return true;
+    current = FreeObject();
+    if (current >= 0) return true;
+    current = 0;
+    Fail(function, kMsgTooManyObjects);
+    return false;
+}
+
+void StoreName(Object& o, const char* name) {
+    if (reloading) return;
+    std::memset(o.name, 0, sizeof o.name);
+    std::memcpy(o.name, name, std::strlen(name));
+}
+
+}  // namespace
+
+void MakePath(const char* packName) {
+    const int n = std::snprintf(PackPath, sizeof PackPath, "%s%s", elSystem::GetModuleDir(0), packName ? packName : "");
+    // A path that does not fit is not cut: the loads then say that no pack is named.
+    if (n < 0 || static_cast<size_t>(n) >= sizeof PackPath) PackPath[0] = 0;
+}
+
+void PackAppendWav(const char* packName, const char* wavePath) {
+    if (!packName || !wavePath) return;
+    const std::string dir = elSystem::GetModuleDir(0);
+    host::WaveFormat* format = nullptr;
+    u8* data = nullptr;
+    u32 formatSize = 0, dataSize = 0;
+    // A file that cannot be read is skipped.
+    if (ReadWaveFile((dir + wavePath).c_str(), &format, &formatSize, &data, &dataSize) != 0) return;
+    const char* base = wavePath;
+    for (const char* p = wavePath; *p; ++p) {
+        if (LeadByte(static_cast<u8>(*p)) && p[1]) {
+            ++p;
+            continue;
+        }
+        if (*p == '\\' || *p == '/') base = p + 1;
+    }
+    const std::string name = UpperSjis(base);
+    if (!name.empty() && name.size() < kEntryNameMax) {
+        File f(host::OpenFile((dir + packName).c_str(), "ab"));
+        if (f) {
+            std::fwrite(&dataSize, 4, 1, f.get());
+            std::fwrite(name.c_str(), 1, name.size() + 1, f.get());
+            std::fwrite(&formatSize, 4, 1, f.get());
+            std::fwrite(format, 1, formatSize, f.get());
+            if (dataSize) std::fwrite(data, 1, dataSize, f.get());
+        }
+    }
+    std::free(format);
+    std::free(data);
+}
+
+u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
+    if (!packName) return 1;
+    const std::string dir = elSystem::GetModuleDir(0);
+    const std::string sub = folder ? folder : "";
+    if (clear) std::remove(host::ResolvePath((dir + packName).c_str()).c_str());
+    const std::string where = host::ResolvePath((dir + sub).c_str());
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(where.empty() ? "." : where, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        const std::string n = it->path().filename().string();
+        if (n.size() >= 4 && UpperSjis(n.c_str()).compare(n.size() - 4, 4, ".WAV") == 0) names.push_back(n);
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& n : names) {
+        const std::string path = UpperSjis((sub.empty() ? n : sub + "\\" + n).c_str());
+        PackAppendWav(packName, path.c_str());
+    }
+    return 1;
+}
+
+i32 LoadPack(const char* name, i32 mix) {
+    static const char* kFn = "elSound::LoadPack";
+    if (!present) return -1;
+    const u32 count = static_cast<u32>(mix < 0 ? -static_cast<i64>(mix) : mix);
+    if (count > static_cast<u32>(kMaxMix)) {
+        Fail(kFn, kMsgTooManyMix);
+        return -1;
+    }
+    if (!reloading && (!name || std::strlen(name) > kNameMax)) {
+        Fail(kFn, kMsgPackNameTooLong);
+        return -1;
+    }
+    if (!name || !TakeObject(kFn)) return -1;
+    const i32 no = current;
+    Object& o = Objects[no];
+    File f(PackPath[0] ? std::fopen(host::ResolvePath(PackPath).c_str(), "rb") : nullptr);
+    if (!f) {
+        Fail(kFn, kMsgNoPack);
+        return -1;
+    }
+    Entry e;
+    std::vector<u8> block;
+    host::WaveFormat format{};
+    if (!FindEntry(f.get(), name, &e) || !ReadEntryFormat(f.get(), e, &block, &format)) {
+        Fail(kFn, kMsgCannotRead);
+        return -1;
+    }
+    std::vector<u8> data(e.dataSize);
+    if (e.dataSize && std::fread(data.data(), 1, e.dataSize, f.get()) != e.dataSize) {
+        Fail(kFn, kMsgCannotRead);
+        return -1;
+    }
+    f.reset();
+    o.mixCount = count;
+    o.variation = mix > 1 ? 0 : -1;
+    if (!reloading || o.nextBuffer >= count) o.nextBuffer = 0;
+    if (!MakeBuffers(no, format, data.data(), e.dataSize, count)) {
+        if (!reloading) {
+            o.mixCount = 1;
+            o.variation = -1;
+        }
+        Fail(kFn, kMsgNoBuffer);
+        return -1;
+    }
+    o.used = 1;
+    o.kind = 1;
+    o.stream.streaming = 0;
+    StoreName(o, name);
+    return no;
+}
+
+i32 LoadStream(const char* name, u32 loopOffset) {
+    static const char* kFn = "elSound::LoadStream";
+    if (!present) return -1;
+    if (!reloading && (!name || std::strlen(name) > kNameMax)) {
+        Fail(kFn, kMsgPackNameTooLong);
+        return -1;
+    }
+    if (!name || !TakeObject(kFn)) return -1;
+    const i32 no = current;
+    Object& o = Objects[no];
+    StreamRecord& s = o.stream;
+    char path[sizeof s.packPath];
+    std::memcpy(path, PackPath, sizeof path);
+    path[sizeof path - 1] = 0;
+    File f(path[0] ? std::fopen(host::ResolvePath(path).c_str(), "rb") : nullptr);
+    if (!f) {
+        Fail(kFn, kMsgNoPack);
+        return -1;
+    }
+    Entry e;
+    std::vector<u8> block;
+    host::WaveFormat format{};
+    if (!FindEntry(f.get(), name, &e) || !ReadEntryFormat(f.get(), e, &block, &format)) {
+        Fail(kFn, kMsgCannotRead);
+        return -1;
+    }
+    // Shorter than five seconds: an ordinary pack object.
+    if (e.dataSize / format.avgBytesPerSec < 5) {
+        f.reset();
+        return LoadPack(name, 1);
+    }
+    const u64 bufferSize = static_cast<u64>(format.avgBytesPerSec) * 4;
+    const u32 half = static_cast<u32>(bufferSize / 2);
+    // The loop point lies inside the data, on a whole frame.
+    if (loopOffset >= e.dataSize) loopOffset = 0;
+    loopOffset -= loopOffset % format.blockAlign;
+    std::vector<u8> first(half);
+    ReadOrSilence(f.get(), first.data(), half, format.bitsPerSample == 8 ? 0x80 : 0x00);
+    f.reset();
+
+    DropBuffers(o);
+    std::memcpy(s.packPath, path, sizeof s.packPath);
+    s.streaming = e.dataSize;
+    s.bufferSize = static_cast<u32>(bufferSize);
+    s.halfSize = half;
+    s.lastWritePos = 0;
+    s.writePos = half;
+    s.dataStart = static_cast<u32>(e.formatOffset + e.formatSize);
+    s.loopPos = s.dataStart + loopOffset;
+    s.filePos = s.dataStart + half;
+    s.readCount = half;
+    s.wrapMark = kNoWrap;
+    s.lastCursor = 0;
+    s.stopCountdown = 0;
+    o.mixCount = 1;
+    o.variation = -1;
+    if (!reloading) o.nextBuffer = 0;
+    if (!MakeStreamBuffer(no, format, s.bufferSize, first.data(), half)) {
+        s.streaming = 0;
+        Fail(kFn, kMsgNoBuffer);
+        return -1;
+    }
+    o.used = 1;
+    o.kind = 1;
+    StoreName(o, name);
+    return no;
+}
+
+u32 ResetStream(i32 soundNo) {
+    static const char* kFn = "elSound::ResetStream";
+    Object* o = UsedObject(soundNo);
+    if (!o || !o->stream.streaming || !o->buffer[0]) return 0;
+    StreamRecord& s = o->stream;
+    File f(std::fopen(host::ResolvePath(s.packPath).c_str(), "rb"));
+    if (!f) {
+        Fail(kFn, kMsgNoPack);
+        return 0;
+    }
+    if (std::fseek(f.get(), static_cast<long>(s.dataStart), SEEK_SET) != 0) {
+        Fail(kFn, kMsgCannotStream);
+        return 0;
+    }
+    s.lastWritePos = 0;
+    s.writePos = s.halfSize;
+    std::vector<u8> first(s.halfSize);
+    ReadOrSilence(f.get(), first.data(), s.halfSize, SilenceOf(*o));
+    s.filePos = s.dataStart + s.halfSize;
+    f.reset();
+    s.readCount = s.halfSize;
+    s.wrapMark = kNoWrap;
+    s.lastCursor = 0;
+    s.stopCountdown = 0;
+    WriteRing(o->buffer[0], 0, first.data(), s.halfSize, false, 0);
+    return 1;
+}
+
+namespace detail {
+
+// One stream's refill when it is due. False when the pack could not be read (the stream is stopped).
+u32 StreamRefill(i32 soundNo) {
+    static const char* kFn = "elSound::Streaming";
+    Object& o = Objects[soundNo];
+    StreamRecord& s = o.stream;
+    host::mixer::Buffer* b = o.buffer[0];
+    const u32 p = host::mixer::GetPosition(b);
+    const u32 w = s.lastWritePos, m = s.wrapMark, l = s.lastCursor;
+    bool due;
+    if (m == kNoWrap) due = p >= w || (p < w && p < l);
+    else if (w < m) due = w <= p && p < m;
+    else due = p >= w;
+    if (!due) return 1;
+
+    s.lastCursor = p;
+    if (s.stopCountdown > 0 && --s.stopCountdown == 0) {
+        Stop(soundNo, -1);
+        return 1;
+    }
+    File f(std::fopen(host::ResolvePath(s.packPath).c_str(), "rb"));
+    if (!f) {
+        // The pack went away under the stream: say so once and stop this stream.
+        Fail(kFn, kMsgNoPack);
+        Stop(soundNo, -1);
+        return 0;
+    }
+    if (std::fseek(f.get(), static_cast<long>(s.filePos), SEEK_SET) != 0) {
+        Fail(kFn, kMsgCannotStream);
+        Stop(soundNo, -1);
+        return 0;
+    }
+    const u32 total = s.streaming;
+    u32 n = s.halfSize;
+    if (static_cast<u64>(s.readCount) + n > total) n = total - s.readCount;
+    else if (total - s.readCount - n < n) n = (total - s.readCount) / 2;
+    const u8 silence = SilenceOf(o);
+    std::vector<u8> chunk(n);
+    ReadOrSilence(f.get(), chunk.data(), n, silence);
+    f.reset();
+    s.filePos += n;
+    s.readCount += n;
+    if (s.readCount >= total) {
+        s.filePos = s.loopPos;
+        s.readCount = s.loopPos - s.dataStart;
+        if (o.looping == 0) s.stopCountdown = 2;
+    }
+    WriteRing(b, s.writePos, chunk.data(), n, s.stopCountdown == 1, silence);
+    s.wrapMark = s.writePos < s.lastWritePos ? p : kNoWrap;
+    s.lastWritePos = s.writePos > s.bufferSize ? s.writePos - s.bufferSize : s.writePos;
+    s.writePos += n;
+    if (s.writePos >= s.bufferSize) s.writePos -= s.bufferSize;
+    return 1;
+}
+
+}  // namespace detail
+
+u32 Streaming() {
+    if (!present) return 0;
+    for (i32 i = 0; i < kObjectCount; ++i) {
+        Object& o = Objects[i];
+        if (!o.used || !o.stream.streaming || !o.buffer[0] || !host::mixer::IsPlaying(o.buffer[0])) continue;
+        if (!detail::StreamRefill(i)) return 1;
+    }
+    return 1;
+}
+
+}  // namespace elSound

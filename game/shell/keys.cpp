@@ -1,0 +1,19 @@
+// The key handler: every key press lands here from the window procedure, between passes.
+#include "el/elDraw.h"
+#include "el/elMidi.h"
+#include "el/elSystem.h"
+#include "game/shell/shell.h"
+
+void Game_OnKeyDown(u32 key) {
+    if (!LibraryPause.on) {
+        LastKey = key;
+        StickyKey = key;
+    } else {
+        PauseKey = key;
+    }
+    if (key == host::kVkEscape) {
+        elMidi::Stop();
+        elSystem::SetWait(1, 1000);
+        elSystem::End();
+    }
+}

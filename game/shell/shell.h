@@ -1,0 +1,35 @@
+// The entry point, the main loop and the scenes it dispatches to.
+#pragma once
+#include "game/shell/state.h"
+
+i32 WinMain(void* instance, void* prevInstance, const char* commandLine, i32 showCommand);
+
+// WinMain in its steps, so that a test can drive the program one message or pass at a time.
+bool WinMain_StartUp(void* instance, const char* commandLine, i32 showCommand);  // false: end at once
+bool WinMain_PumpOnce(i32* exitCode);  // one message or one pass; false once the quit message arrived
+void WinMain_Pass();
+
+void Scene_WipeTo(i32 kind, i32 strip, i32 mode);
+
+void Game_LoadResources();
+void Game_OnKeyDown(u32 key);
+
+// The scenes, one frame per call.
+void Title_Run();
+void LevelSelect_Run();
+void ShipSelect_Run();
+void Ending_Run();
+void Stage1_Run();
+void Stage2_Run();
+void Stage2B_Run();
+void Stage3_Run();
+void Stage4_Run();
+void Stage4B_Run();
+void Stage5_Run();
+void Stage5B_Run();
+
+extern void* AppInstance;
+
+// The scene of each GameMode (index 1..12); a pass calls the current mode's entry once per frame.
+using SceneFn = void (*)();
+extern SceneFn SceneTable[13];

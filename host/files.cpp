@@ -1,0 +1,145 @@
+#include "host/files.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace host {
+namespace {
+
+bool Exists(const std::string& p) {
+    struct stat st;
+    return stat(p.c_str(), &st) == 0;
+}
+
+// Finds `part` inside folder `dir` without regard to case; empty when there is no such entry.
+std::string MatchInFolder(const std::string& dir, const std::string& part) {
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return {};
+    std::string found;
+    while (dirent* e = readdir(d)) {
+        if (strcasecmp(e->d_name, part.c_str()) == 0) {
+            found = e->d_name;
+            break;
+        }
+    }
+    closedir(d);
+    return found;
+}
+
+// A text-mode read: the stream hands out the file's bytes with every CR before a LF left out.
+struct TextReader {
+    std::FILE* f;
+    int held;  // a CR read ahead, or -1
+};
+
+ssize_t TextRead(void* cookie, char* buf, size_t size) {
+    auto* t = static_cast<TextReader*>(cookie);
+    size_t n = 0;
+    while (n < size) {
+        int c;
+        if (t->held >= 0) {
+            c = t->held;
+            t->held = -1;
+        } else {
+            c = std::fgetc(t->f);
+        }
+        if (c == EOF) break;
+        if (c == '\r') {
+            const int next = std::fgetc(t->f);
+            if (next == '\n') c = '\n';
+            else if (next != EOF) t->held = next;
+        }
+        buf[n++] = static_cast<char>(c);
+    }
+    return static_cast<ssize_t>(n);
+}
+
+int TextClose(void* cookie) {
+    auto* t = static_cast<TextReader*>(cookie);
+    const int r = std::fclose(t->f);
+    delete t;
+    return r;
+}
+
+}  // namespace
+
+bool ModuleFolder(char* out, size_t size) {
+    std::vector<char> buf(4096);
+    const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+    if (n <= 0) return false;
+    std::string path(buf.data(), static_cast<size_t>(n));
+    const size_t slash = path.rfind('/');
+    path.resize(slash + 1);
+    if (path.size() + 1 > size) return false;
+    std::memcpy(out, path.c_str(), path.size() + 1);
+    return true;
+}
+
+std::string ResolvePath(const char* name) {
+    if (!name) return {};
+    std::string in(name);
+    for (char& c : in) {
+        if (c == '\\') c = '/';
+    }
+    if (Exists(in)) return in;
+    std::string out;
+    size_t pos = 0;
+    if (!in.empty() && in[0] == '/') {
+        out = "/";
+        pos = 1;
+    }
+    bool missing = false;
+    while (pos <= in.size()) {
+        size_t next = in.find('/', pos);
+        if (next == std::string::npos) next = in.size();
+        std::string part = in.substr(pos, next - pos);
+        if (!part.empty()) {
+            if (!missing && !Exists(out + part)) {
+                const std::string m = MatchInFolder(out, part);
+                if (!m.empty()) part = m;
+                else missing = true;
+            }
+            out += part;
+            if (next < in.size()) out += '/';
+        } else if (next < in.size() && !out.empty() && out.back() != '/') {
+            out += '/';
+        }
+        pos = next + 1;
+    }
+    return out;
+}
+
+std::FILE* OpenFile(const char* name, const char* mode) {
+    if (!name || !mode) return nullptr;
+    const std::string path = ResolvePath(name);
+    std::string m;
+    bool text = true;
+    for (const char* p = mode; *p; ++p) {
+        if (*p == 'b') text = false;
+        if (*p != 't') m += *p;
+    }
+    std::FILE* f = std::fopen(path.c_str(), m.c_str());
+    if (!f || !text || mode[0] != 'r' || std::strchr(mode, '+')) return f;
+    auto* cookie = new TextReader{f, -1};
+    cookie_io_functions_t io = {TextRead, nullptr, nullptr, TextClose};
+    std::FILE* t = fopencookie(cookie, "r", io);
+    if (!t) {
+        std::fclose(f);
+        delete cookie;
+    }
+    return t;
+}
+
+std::string SystemFolder() {
+    if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x) return x;
+    if (const char* h = std::getenv("HOME"); h && *h) return std::string(h) + "/.config";
+    return "/etc";
+}
+
+}  // namespace host

@@ -1,0 +1,21 @@
+// Files as the game names them: "IMAGE/ZAKU/SZAK1.BMP" or "IMAGE\ZAKU\SZAK1.BMP", matched beside the
+// program whatever the case of the names on disk.
+#pragma once
+#include <cstdio>
+#include <string>
+
+#include "host/types.h"
+
+namespace host {
+
+// The program's folder, ending in '/'. False when it does not fit `size` bytes (nothing is cut).
+bool ModuleFolder(char* out, size_t size);
+// Maps a name with either slash to an existing file or folder, matching each part without regard to
+// case; parts that don't exist yet keep their spelling. Relative names stay relative.
+std::string ResolvePath(const char* name);
+// fopen on the resolved name. Text reads ("r" without "b", or "rt") drop a CR that stands before a LF.
+std::FILE* OpenFile(const char* name, const char* mode);
+// The folder that holds the system-wide settings files (the user's configuration folder).
+std::string SystemFolder();
+
+}  // namespace host

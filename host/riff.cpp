@@ -1,0 +1,159 @@
+#include "host/riff.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace host {
+
+RiffReader::~RiffReader() { Close(); }
+
+bool RiffReader::OpenFile(const char* path) {
+    Close();
+    if (!path) return false;
+    file_ = std::fopen(path, "rb");
+    if (!file_) return false;
+    long end = -1;
+    if (std::fseek(file_, 0, SEEK_END) == 0) end = std::ftell(file_);
+    if (end < 0 || static_cast<unsigned long>(end) > 0xFFFFFFF0ul || std::fseek(file_, 0, SEEK_SET) != 0) {
+        Close();
+        return false;
+    }
+    size_ = static_cast<size_t>(end);
+    return true;
+}
+
+void RiffReader::OpenMemory(const void* data, size_t size) {
+    Close();
+    mem_ = static_cast<const u8*>(data);
+    size_ = data ? (size > 0xFFFFFFF0u ? 0xFFFFFFF0u : size) : 0;
+}
+
+void RiffReader::Close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    mem_ = nullptr;
+    size_ = 0;
+    pos_ = 0;
+}
+
+bool RiffReader::Seek(u32 offset) {
+    if (offset > size_) return false;
+    pos_ = offset;
+    return true;
+}
+
+bool RiffReader::Read(void* dst, u32 n) {
+    if (n == 0) return true;
+    if (!dst || static_cast<u64>(pos_) + n > size_) return false;
+    if (mem_) {
+        std::memcpy(dst, mem_ + pos_, n);
+    } else {
+        if (!file_ || std::fseek(file_, static_cast<long>(pos_), SEEK_SET) != 0) return false;
+        if (std::fread(dst, 1, n, file_) != n) return false;
+    }
+    pos_ += n;
+    return true;
+}
+
+bool RiffReader::Descend(RiffChunk* out, const RiffChunk* parent) {
+    if (!out || (!file_ && !mem_)) return false;
+    const u64 limit = parent ? static_cast<u64>(parent->dataOffset) + parent->size : size_;
+    if (static_cast<u64>(pos_) + 8 > limit) return false;
+    const u32 start = pos_;
+    u8 head[8];
+    if (!Read(head, 8)) return false;
+    RiffChunk c;
+    std::memcpy(&c.id, head, 4);
+    std::memcpy(&c.size, head + 4, 4);
+    c.dataOffset = pos_;
+    if (static_cast<u64>(c.dataOffset) + c.size > limit) {
+        pos_ = start;
+        return false;
+    }
+    if (c.id == FourCC('R', 'I', 'F', 'F') || c.id == FourCC('L', 'I', 'S', 'T')) {
+        if (c.size < 4 || !Read(&c.form, 4)) {
+            pos_ = start;
+            return false;
+        }
+    }
+    *out = c;
+    return true;
+}
+
+bool RiffReader::Ascend(const RiffChunk& c) {
+    u64 next = static_cast<u64>(c.dataOffset) + c.size;
+    if (c.size & 1u) ++next;  // chunks are padded to an even size
+    if (next > size_) next = size_;
+    pos_ = static_cast<u32>(next);
+    return true;
+}
+
+bool RiffReader::FindChunk(u32 id, RiffChunk* out, const RiffChunk* parent) {
+    RiffChunk c;
+    while (Descend(&c, parent)) {
+        if (c.id == id) {
+            if (out) *out = c;
+            return true;
+        }
+        Ascend(c);  // always moves on: every chunk has an 8-byte header
+    }
+    return false;
+}
+
+bool RiffReader::FindForm(u32 form, RiffChunk* out, const RiffChunk* parent) {
+    RiffChunk c;
+    while (Descend(&c, parent)) {
+        if ((c.id == FourCC('R', 'I', 'F', 'F') || c.id == FourCC('L', 'I', 'S', 'T')) && c.form == form) {
+            if (out) *out = c;
+            return true;
+        }
+        Ascend(c);
+    }
+    return false;
+}
+
+bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u32* dataSize) {
+    if (!format || !formatSize || !data || !dataSize) return false;
+    *format = nullptr;
+    *formatSize = 0;
+    *data = nullptr;
+    *dataSize = 0;
+    u8* fmt = nullptr;
+    u8* bytes = nullptr;
+    auto fail = [&] {
+        std::free(fmt);
+        std::free(bytes);
+        return false;
+    };
+    if (!r.Seek(0)) return fail();
+    RiffChunk riff, fc, dc;
+    if (!r.Descend(&riff) || riff.id != FourCC('R', 'I', 'F', 'F') || riff.form != FourCC('W', 'A', 'V', 'E'))
+        return fail();
+    if (!r.FindChunk(FourCC('f', 'm', 't', ' '), &fc, &riff) || fc.size < 16) return fail();
+    u8 head[16];
+    if (!r.Read(head, 16)) return fail();
+    u16 tag, extra = 0;
+    std::memcpy(&tag, head, 2);
+    if (tag != 1) {
+        // The extra size and the extra bytes must lie inside the chunk.
+        if (fc.size < 18 || !r.Read(&extra, 2) || 18u + extra > fc.size) return fail();
+    }
+    fmt = static_cast<u8*>(std::malloc(18u + extra));
+    if (!fmt) return fail();
+    std::memcpy(fmt, head, 16);
+    std::memcpy(fmt + 16, &extra, 2);
+    if (!r.Read(fmt + 18, extra)) return fail();
+    r.Ascend(fc);
+    if (!r.Seek(riff.dataOffset + 4) || !r.FindChunk(FourCC('d', 'a', 't', 'a'), &dc, &riff)) return fail();
+    if (dc.size > 0) {
+        bytes = static_cast<u8*>(std::malloc(dc.size));
+        if (!bytes || !r.Read(bytes, dc.size)) return fail();
+    }
+    *format = reinterpret_cast<WaveFormat*>(fmt);
+    *formatSize = 18u + extra;
+    *data = bytes;
+    *dataSize = dc.size;
+    return true;
+}
+
+}  // namespace host

@@ -1,0 +1,314 @@
+// The real backend: an SDL2 window scaled to the desktop, keyboard, mouse, sticks and the audio device.
+#include <SDL.h>
+#include <time.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "host/backend.h"
+
+namespace host::backend {
+namespace {
+
+struct State {
+    bool videoUp = false;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    i32 texW = 0, texH = 0;
+    bool texRgb565 = true;
+    bool vsyncOn = false;
+    SDL_AudioDeviceID audio = 0;
+    AudioCallback audioCb = nullptr;
+    void* audioUser = nullptr;
+    bool sticksUp = false;
+    SDL_Joystick* sticks[2] = {};
+};
+
+State& S() {
+    static State s;
+    return s;
+}
+
+u64 MonoNanos() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<u64>(ts.tv_sec) * 1'000'000'000ull + static_cast<u64>(ts.tv_nsec);
+}
+
+i32 MapKey(SDL_Keycode k, i32* side) {
+    *side = 0;
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + (k - SDLK_F1);
+    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 97 + (k - SDLK_KP_1);
+    switch (k) {
+        case SDLK_KP_0: return 96;
+        case SDLK_LEFT: return 37;
+        case SDLK_UP: return 38;
+        case SDLK_RIGHT: return 39;
+        case SDLK_DOWN: return 40;
+        case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
+        case SDLK_ESCAPE: return 27;
+        case SDLK_SPACE: return 32;
+        case SDLK_BACKSPACE: return 8;
+        case SDLK_TAB: return 9;
+        case SDLK_PAUSE: return 19;
+        case SDLK_PAGEUP: return 33;
+        case SDLK_PAGEDOWN: return 34;
+        case SDLK_END: return 35;
+        case SDLK_HOME: return 36;
+        case SDLK_INSERT: return 45;
+        case SDLK_DELETE: return 46;
+        case SDLK_LSHIFT: *side = 1; return 16;
+        case SDLK_RSHIFT: *side = 2; return 16;
+        case SDLK_LCTRL: *side = 1; return 17;
+        case SDLK_RCTRL: *side = 2; return 17;
+        case SDLK_LALT: *side = 1; return 18;
+        case SDLK_RALT: *side = 2; return 18;
+        case SDLK_COMMA: return 188;
+        case SDLK_PERIOD: return 190;
+        case SDLK_MINUS: return 189;
+        case SDLK_SLASH: return 191;
+        default: return 0;
+    }
+}
+
+void AudioThunk(void* user, Uint8* stream, int len) {
+    State* s = static_cast<State*>(user);
+    SDL_memset(stream, 0, static_cast<size_t>(len));
+    if (s->audioCb) s->audioCb(s->audioUser, reinterpret_cast<i16*>(stream), len / 4);
+}
+
+}  // namespace
+
+const char* Name() { return "sdl"; }
+
+u64 NowMicros() { return MonoNanos() / 1000; }
+void SleepMicros(u64 us) {
+    timespec ts{static_cast<time_t>(us / 1'000'000), static_cast<long>((us % 1'000'000) * 1000)};
+    while (nanosleep(&ts, &ts) != 0) {}
+}
+i64 CounterFrequency() { return 1'000'000'000; }
+i64 CounterNow() { return static_cast<i64>(MonoNanos()); }
+u32 TimerMinPeriodMs() { return 1; }
+i64 WallSeconds() { return static_cast<i64>(time(nullptr)); }
+
+bool PollEvent(Event* out) {
+    State& s = S();
+    if (!s.videoUp) return false;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+            case SDL_KEYDOWN:
+            case SDL_KEYUP: {
+                i32 side = 0;
+                const i32 vk = MapKey(e.key.keysym.sym, &side);
+                if (!vk) continue;
+                *out = Event{e.type == SDL_KEYDOWN ? EventKind::KeyDown : EventKind::KeyUp};
+                out->key = vk;
+                out->side = side;
+                out->repeat = e.key.repeat != 0;
+                return true;
+            }
+            case SDL_MOUSEMOTION:
+                *out = Event{EventKind::MouseMove};
+                out->x = e.motion.x;
+                out->y = e.motion.y;
+                return true;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                if (e.button.button != SDL_BUTTON_LEFT && e.button.button != SDL_BUTTON_RIGHT) continue;
+                *out = Event{e.type == SDL_MOUSEBUTTONDOWN ? EventKind::ButtonDown : EventKind::ButtonUp};
+                out->button = e.button.button == SDL_BUTTON_LEFT ? 1 : 2;
+                out->x = e.button.x;
+                out->y = e.button.y;
+                return true;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                    *out = Event{EventKind::FocusGained};
+                    return true;
+                }
+                if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                    *out = Event{EventKind::FocusLost};
+                    return true;
+                }
+                continue;
+            case SDL_QUIT:
+                *out = Event{EventKind::Close};
+                return true;
+            default:
+                continue;
+        }
+    }
+    return false;
+}
+
+void WaitEvent(u32 timeoutMs) {
+    if (S().videoUp) SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+    else SleepMicros(static_cast<u64>(timeoutMs) * 1000);
+}
+
+bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
+    State& s = S();
+    if (!s.videoUp) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            std::fprintf(stderr, "kestralis: no display: %s\n", SDL_GetError());
+            return false;
+        }
+        s.videoUp = true;
+    }
+    const char* windowed = std::getenv("KESTRALIS_WINDOWED");
+    if (windowed && *windowed && *windowed != '0') fullScreen = false;
+    Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
+    if (fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    s.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    if (!s.window) return false;
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
+    if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!s.renderer) {
+        SDL_DestroyWindow(s.window);
+        s.window = nullptr;
+        return false;
+    }
+    SDL_RenderSetLogicalSize(s.renderer, width, height);
+    SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(s.renderer);
+    SDL_RenderPresent(s.renderer);
+    return true;
+}
+
+void CloseWindow() {
+    State& s = S();
+    if (s.texture) SDL_DestroyTexture(s.texture);
+    if (s.renderer) SDL_DestroyRenderer(s.renderer);
+    if (s.window) SDL_DestroyWindow(s.window);
+    s.texture = nullptr;
+    s.renderer = nullptr;
+    s.window = nullptr;
+}
+
+void RaiseWindow() {
+    if (S().window) SDL_RaiseWindow(S().window);
+}
+
+bool WindowOpen() { return S().window != nullptr; }
+
+void Present(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb565, bool vsync) {
+    State& s = S();
+    if (!s.renderer) return;
+    if (!s.texture || s.texW != width || s.texH != height || s.texRgb565 != rgb565) {
+        if (s.texture) SDL_DestroyTexture(s.texture);
+        s.texture = SDL_CreateTexture(s.renderer, rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB555,
+                                      SDL_TEXTUREACCESS_STREAMING, width, height);
+        s.texW = width;
+        s.texH = height;
+        s.texRgb565 = rgb565;
+        if (!s.texture) return;
+    }
+    if (vsync != s.vsyncOn) {
+        SDL_RenderSetVSync(s.renderer, vsync ? 1 : 0);
+        s.vsyncOn = vsync;
+    }
+    SDL_UpdateTexture(s.texture, nullptr, pixels, pitchBytes);
+    SDL_RenderClear(s.renderer);
+    SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
+    SDL_RenderPresent(s.renderer);
+}
+
+void SetCursorVisible(bool visible) {
+    if (S().videoUp) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+void WarpMouse(i32 x, i32 y) {
+    if (S().window) SDL_WarpMouseInWindow(S().window, x, y);
+}
+void SetMouseGrab(bool grab) {
+    if (S().window) SDL_SetWindowGrab(S().window, grab ? SDL_TRUE : SDL_FALSE);
+}
+
+i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
+    SDL_MessageBoxButtonData ok[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerOk, "OK"}};
+    SDL_MessageBoxButtonData yn[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"},
+                                     {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, "No"}};
+    SDL_MessageBoxData data{};
+    data.flags = buttons == kBoxYesNo ? SDL_MESSAGEBOX_INFORMATION : SDL_MESSAGEBOX_WARNING;
+    data.window = S().window;
+    data.title = caption;
+    data.message = text;
+    data.numbuttons = buttons == kBoxYesNo ? 2 : 1;
+    data.buttons = buttons == kBoxYesNo ? yn : ok;
+    int hit = -1;
+    if (SDL_ShowMessageBox(&data, &hit) != 0 || hit < 0) {
+        // No way to show it: say it on the terminal and take the safe answer.
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+        return buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
+    }
+    return hit;
+}
+
+bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user) {
+    State& s = S();
+    if (s.audio) return false;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    s.audioCb = cb;
+    s.audioUser = user;
+    SDL_AudioSpec want{}, have{};
+    want.freq = rate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = static_cast<Uint16>(blockFrames);
+    want.callback = AudioThunk;
+    want.userdata = &s;
+    s.audio = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (!s.audio) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    SDL_PauseAudioDevice(s.audio, 0);
+    return true;
+}
+
+void CloseAudio() {
+    State& s = S();
+    if (!s.audio) return;
+    SDL_CloseAudioDevice(s.audio);
+    s.audio = 0;
+    s.audioCb = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void LockAudio() {
+    if (S().audio) SDL_LockAudioDevice(S().audio);
+}
+void UnlockAudio() {
+    if (S().audio) SDL_UnlockAudioDevice(S().audio);
+}
+
+i32 StickCount() {
+    State& s = S();
+    if (!s.sticksUp) {
+        if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return 0;
+        s.sticksUp = true;
+        for (int i = 0; i < 2 && i < SDL_NumJoysticks(); ++i) s.sticks[i] = SDL_JoystickOpen(i);
+    }
+    int n = 0;
+    while (n < 2 && s.sticks[n]) ++n;
+    return n;
+}
+
+bool ReadStick(i32 index, StickState* out) {
+    State& s = S();
+    if (index < 0 || index >= 2 || !s.sticks[index]) return false;
+    SDL_JoystickUpdate();
+    out->x = static_cast<u32>(SDL_JoystickGetAxis(s.sticks[index], 0) + 32768);
+    out->y = static_cast<u32>(SDL_JoystickGetAxis(s.sticks[index], 1) + 32768);
+    out->buttons = 0;
+    for (int b = 0; b < 4 && b < SDL_JoystickNumButtons(s.sticks[index]); ++b)
+        if (SDL_JoystickGetButton(s.sticks[index], b)) out->buttons |= 1u << b;
+    return true;
+}
+
+bool Fault(const char*) { return false; }
+
+}  // namespace host::backend

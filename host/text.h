@@ -1,0 +1,14 @@
+// Code page 932 (Shift-JIS) text: conversion for what is shown outside our own surfaces.
+#pragma once
+#include <string>
+
+namespace host {
+
+// Converts code page 932 bytes to UTF-8. Bytes that don't convert become U+FFFD; never fails.
+std::string Cp932ToUtf8(const char* text);
+// Converts UTF-8 to code page 932; false when some character has no code page 932 form.
+bool Utf8ToCp932(const std::string& utf8, std::string* out);
+// True when `c` opens a double-byte character of code page 932.
+inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+}  // namespace host

@@ -1,0 +1,67 @@
+// Data names as the game writes them, found beside the program whatever their case.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "host/crt.h"
+#include "host/files.h"
+#include "host/text.h"
+#include "support/headless_machine.h"
+
+TEST(Files, NamesResolveWithoutRegardToCaseOrSlash) {
+    const std::string root = kt::TempFolder();
+    std::filesystem::create_directories(root + "/Image/Zaku");
+    std::ofstream(root + "/Image/Zaku/szak1.bmp") << "x";
+    EXPECT_EQ(host::ResolvePath((root + "/IMAGE/ZAKU/SZAK1.BMP").c_str()), root + "/Image/Zaku/szak1.bmp");
+    EXPECT_EQ(host::ResolvePath((root + "\\IMAGE\\zaku\\SZAK1.bmp").c_str()), root + "/Image/Zaku/szak1.bmp");
+    // A name that does not exist keeps its spelling below the deepest part that does.
+    EXPECT_EQ(host::ResolvePath((root + "/IMAGE/NEW/A.BMP").c_str()), root + "/Image/NEW/A.BMP");
+    std::FILE* f = host::OpenFile((root + "/image/ZAKU/Szak1.BMP").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+}
+
+TEST(Files, TextReadsDropCarriageReturnsBeforeLineFeeds) {
+    const std::string root = kt::TempFolder();
+    std::ofstream(root + "/t.txt", std::ios::binary) << "12\r\n34\r5\n\r";
+    std::FILE* f = host::OpenFile((root + "/T.TXT").c_str(), "rt");
+    ASSERT_NE(f, nullptr);
+    char buf[32] = {};
+    const size_t n = std::fread(buf, 1, sizeof buf, f);
+    std::fclose(f);
+    EXPECT_EQ(std::string(buf, n), "12\n34\r5\n\r");
+    f = host::OpenFile((root + "/t.txt").c_str(), "rb");
+    EXPECT_EQ(std::fread(buf, 1, sizeof buf, f), 10u);
+    std::fclose(f);
+}
+
+TEST(Files, ModuleFolderEndsInASeparatorAndNeverCuts) {
+    char small[4];
+    EXPECT_FALSE(host::ModuleFolder(small, sizeof small));
+    char big[4096];
+    ASSERT_TRUE(host::ModuleFolder(big, sizeof big));
+    EXPECT_EQ(big[std::strlen(big) - 1], '/');
+}
+
+TEST(Runtime, RandomGeneratorGivesTheClassicSequence) {
+    host::SRand(1);
+    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478};
+    for (int e : expected) EXPECT_EQ(host::Rand(), e);
+    host::SRand(12345);
+    for (int i = 0; i < 1000; ++i) {
+        const int r = host::Rand();
+        ASSERT_GE(r, 0);
+        ASSERT_LE(r, host::kRandMax);
+    }
+}
+
+TEST(Text, CodePage932KeepsBackslashAndTildeAscii) {
+    EXPECT_EQ(host::Cp932ToUtf8("a\\b~c"), "a\\b~c");
+    EXPECT_EQ(host::Cp932ToUtf8("\x83G\x83\x89\x81[\x94\xAD\x90\xB6"), "エラー発生");
+    std::string back;
+    ASSERT_TRUE(host::Utf8ToCp932("エラー発生", &back));
+    EXPECT_EQ(back, "\x83G\x83\x89\x81[\x94\xAD\x90\xB6");
+    EXPECT_EQ(host::Cp932ToUtf8("ok\x83"), "ok\xEF\xBF\xBD") << "a broken pair is replaced, not dropped silently";
+}

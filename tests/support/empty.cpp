@@ -1,0 +1,1 @@
+// Anchors the support library when it has no other source.

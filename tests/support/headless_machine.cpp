@@ -1,0 +1,47 @@
+#include "support/headless_machine.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "game/shell/shell.h"
+#include "host/window.h"
+
+namespace kt {
+namespace {
+std::vector<std::string> g_folders;
+struct Cleanup {
+    ~Cleanup() {
+        for (const auto& f : g_folders) {
+            std::error_code ec;
+            std::filesystem::remove_all(f, ec);
+        }
+    }
+} g_cleanup;
+}  // namespace
+
+std::string TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kestralis-test-XXXXXX").string();
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back(0);
+    const char* made = mkdtemp(buf.data());
+    std::string folder = made ? made : "/tmp";
+    g_folders.push_back(folder);
+    return folder;
+}
+
+void FreshMachine() {
+    host::headless::Reset();
+    host::ClearQueue();
+    static const std::string runtime = TempFolder();
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+}
+
+bool PumpOnce(int* exitCode) {
+    int code = 0;
+    const bool more = WinMain_PumpOnce(&code);
+    if (exitCode) *exitCode = code;
+    return more;
+}
+
+}  // namespace kt
