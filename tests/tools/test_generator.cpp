@@ -30,10 +30,18 @@ std::set<std::string> dataFiles(const fs::path& root) {
     return out;
 }
 
+// The generator's path, quoted for the shell.
+std::string generator() {
+    std::string q = "\"";
+    q += dataPath("kestralis_datagen");
+    q += '"';
+    return q;
+}
+
 fs::path runGenerator(const std::string& name) {
     const fs::path dir = fs::temp_directory_path() / ("kestralis_datagen_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(dir);
-    const std::string cmd = "\"" + dataPath("kestralis_datagen") + "\" \"" + dir.string() + "\" > /dev/null";
+    const std::string cmd = generator() + " \"" + dir.string() + "\" > /dev/null";
     EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
     return dir;
 }
@@ -73,7 +81,7 @@ TEST(DataGenerator, SameBytesOnEveryRun) {
 }
 
 TEST(DataGenerator, RefusesAMissingOutputFolderArgument) {
-    const std::string cmd = "\"" + dataPath("kestralis_datagen") + "\" > /dev/null 2>&1";
+    const std::string cmd = generator() + " > /dev/null 2>&1";
     EXPECT_NE(std::system(cmd.c_str()), 0);
 }
 

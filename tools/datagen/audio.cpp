@@ -22,7 +22,9 @@ std::vector<uint8_t> wavBytes(const std::vector<float>& samples) {
         u16(v & 0xFFFF);
         u16(v >> 16);
     };
-    auto tag = [&](const char* t) { out.insert(out.end(), t, t + 4); };
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(t[i]));
+    };
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
     tag("RIFF");
     u32(36 + dataBytes);
