@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "host/backend.h"
 #include "host/mixer.h"
 
 // ================================ Standard MIDI Files =============================================
@@ -270,7 +271,9 @@ bool Start() {
         return false;
     }
     s.startMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    backend::LockAudio();  // the audio thread may be asking for music already
     s.synth = synth;
+    backend::UnlockAudio();
     return true;
 }
 

@@ -255,7 +255,11 @@ void Stop(Buffer* b) {
     b->playing = false;
 }
 
-bool IsPlaying(const Buffer* b) { return b && b->playing; }
+bool IsPlaying(const Buffer* b) {
+    if (!b) return false;
+    Guard g;  // the mix ends one-shot buffers
+    return b->playing;
+}
 bool IsLooping(const Buffer* b) { return b && b->looping; }
 
 void SetPosition(Buffer* b, u32 byteOffset) {

@@ -84,6 +84,7 @@ void Put(T* p, T v) {
 }  // namespace
 
 void InitJoystick() {
+    host::backend::StickCount();  // takes in the sticks plugged in now
     CalibrateJoystick();
     Sticks[0] = StickRecord{};
     Sticks[1] = StickRecord{};

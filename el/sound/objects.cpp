@@ -261,8 +261,6 @@ void ReleaseObject(i32 soundNo) {
     }
     detail::DropBuffers(*o);
     o->mixCount = 1;
-    o->variation = -1;
-    o->nextBuffer = 0;
 }
 
 void ReleaseAll() {

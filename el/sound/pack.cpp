@@ -209,7 +209,9 @@ u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
         const std::string n = it->path().filename().string();
         if (n.size() >= 4 && UpperSjis(n.c_str()).compare(n.size() - 4, 4, ".WAV") == 0) names.push_back(n);
     }
-    std::sort(names.begin(), names.end());
+    // In the order of a case-blind directory.
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return UpperSjis(a.c_str()) < UpperSjis(b.c_str()); });
     for (const std::string& n : names) {
         const std::string path = UpperSjis((sub.empty() ? n : sub + "\\" + n).c_str());
         PackAppendWav(packName, path.c_str());

@@ -1,6 +1,8 @@
 // The library's shutdown and its one way of reporting a failure.
 #include <cstdio>
 
+#include "el/draw/screen.h"
+#include "el/draw/text.h"
 #include "el/elSound.h"
 #include "el/elSystem.h"
 #include "host/instance.h"
@@ -16,7 +18,9 @@ u32 End() {
     LibraryDone = 1;
     ReleaseCursor();
     // Fonts, sounds and the screen are released here by their modules.
+    elDraw::FreeFontList();
     elSound::ReleaseAll();
+    elDraw::End();
     if (MutexHandle) {
         host::ReleaseInstanceLock(MutexHandle);
         MutexHandle = 0;
@@ -30,6 +34,7 @@ u32 Error(const char* function, const char* message, u32) {
     char text[256];
     std::snprintf(text, sizeof text, "%s : %s", function ? function : "", message ? message : "");
     // The screen makes the desktop visible and the sound module beeps here.
+    if (DirectDrawObject) host::FlipToGDISurface(DirectDrawObject);
     elSound::Beep();
     host::MessageBox(MainWindow, text, "\x83G\x83\x89\x81[\x94\xAD\x90\xB6",  // エラー発生
                      host::kBoxSystemModal | host::kBoxIconExclamation | host::kBoxOk);

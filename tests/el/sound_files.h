@@ -54,12 +54,6 @@ inline std::vector<u8> Samples16(const std::vector<i16>& s) {
 // Mono 16-bit: every sample the same value.
 inline std::vector<u8> Constant16(i16 value, u32 frames) { return Samples16(std::vector<i16>(frames, value)); }
 
-inline std::vector<i16> Sine16(double hz, u32 rate, u32 frames, double amp = 12000.0) {
-    std::vector<i16> s(frames);
-    for (u32 i = 0; i < frames; ++i) s[i] = static_cast<i16>(std::lrint(amp * std::sin(2.0 * M_PI * hz * i / rate)));
-    return s;
-}
-
 inline void WriteFile(const std::string& path, const std::vector<u8>& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -136,8 +130,7 @@ inline std::vector<u8> ChordSmf(double seconds) {
     t.insert(t.end(), {0xFF, 0x2F, 0x00});
     std::vector<u8> v;
     PutTag(v, "MThd");
-    Put32(v, 6);
-    v.insert(v.end(), {0, 0, 0, 1, 0x01, 0xE0});
+    v.insert(v.end(), {0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0});
     PutTag(v, "MTrk");
     v.insert(v.end(), {static_cast<u8>(t.size() >> 24), static_cast<u8>(t.size() >> 16), static_cast<u8>(t.size() >> 8),
                        static_cast<u8>(t.size())});

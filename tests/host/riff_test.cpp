@@ -158,17 +158,3 @@ TEST(RiffTest, RandomDamageNeverReadsOutside) {
         std::free(d);
     }
 }
-
-TEST(RiffTest, ReadsFromFiles) {
-    kt::ProgramSubfolder dir;
-    kt::WriteFile(dir.Abs("a.wav"), kt::WaveImage(1, 8000, 16, kt::Constant16(-7, 10)));
-    host::RiffReader r;
-    ASSERT_TRUE(r.OpenFile(dir.Abs("a.wav").c_str()));
-    host::RiffChunk riff, fmt;
-    ASSERT_TRUE(r.Descend(&riff));
-    EXPECT_EQ(riff.form, host::FourCC('W', 'A', 'V', 'E'));
-    ASSERT_TRUE(r.FindChunk(host::FourCC('f', 'm', 't', ' '), &fmt, &riff));
-    EXPECT_EQ(fmt.size, 16u);
-    EXPECT_FALSE(r.FindChunk(host::FourCC('n', 'o', 'n', 'e'), nullptr, &riff));
-    EXPECT_FALSE(r.OpenFile(dir.Abs("missing.wav").c_str()));
-}
