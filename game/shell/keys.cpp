@@ -3,6 +3,7 @@
 #include "el/elMidi.h"
 #include "el/elSystem.h"
 #include "game/shell/shell.h"
+#include "game/stage/stage_state.h"
 
 void Game_OnKeyDown(u32 key) {
     if (!LibraryPause.on) {
@@ -15,5 +16,12 @@ void Game_OnKeyDown(u32 key) {
         elMidi::Stop();
         elSystem::SetWait(1, 1000);
         elSystem::End();
+    }
+    if (key == 'S' && !StageState.continuePrompt) StageState.paused = StageState.paused ? 0 : 1;
+    if (key == 'T') {
+        elMidi::Stop();
+        Title_StoreOptions();
+        GameMode = ModeTitle;
+        PrevMode = 0;
     }
 }

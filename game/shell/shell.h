@@ -14,7 +14,20 @@ void Scene_WipeTo(i32 kind, i32 strip, i32 mode);
 void Game_LoadResources();
 void Game_OnKeyDown(u32 key);
 
+// Score, HUD and ranking.
+void Score_Add(i32 points);
+void Hud_Draw();
+void Ranking_Draw();
+void Game_EndCountdown();
+extern i32 RankingTable[7];
+
+// The resets: a whole game, one stage's state, the bosses and their bullet pools.
+void Game_NewGame();
+void Game_ResetState();
+void Game_ResetPools();
+
 // The scenes, one frame per call.
+void Title_StoreOptions();  // the option set of the title's entry and of the T key
 void Title_Run();
 void LevelSelect_Run();
 void ShipSelect_Run();

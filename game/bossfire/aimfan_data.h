@@ -1,0 +1,40 @@
+// The pools of the AimFan bullet families (aimed fans and rings).
+#pragma once
+#include "game/shell/pool.h"
+#include "host/types.h"
+
+struct AimFanBullet {
+    i32 animFrame;  // cell 0..23
+    i32 emitClock;  // the family's emitter clock, kept in every record
+    f32 x, y;
+    f32 dx, dy;     // aim point minus spawn point
+    f32 x0, y0;     // spawn point
+    f32 heading;    // radians
+    f32 speed;      // px/s
+    i32 active;
+};
+
+// The four-muzzle family of the stage-1 boss keeps no animation cell.
+struct MuzzleAimBullet {
+    i32 emitClock;
+    f32 x, y;
+    f32 dx, dy;
+    f32 x0, y0;
+    f32 heading;
+    f32 speed;
+    i32 active;
+};
+
+extern MuzzleAimBullet Boss11AimFan1[20];
+extern AimFanBullet Boss11AimFan2[25], Boss11AimFan3[35], Boss2BAimFan1[72], Boss2BAimFan2[72], Boss31AimFan1[200],
+    Boss31AimFan2[300], Boss31AimFan3[200], Boss31AimFan4[300], Boss31AimFan5[300], Boss41AimFan1[72],
+    Boss41AimFan2[72], Boss41AimFan3[15], Boss41AimFan4[15], Boss51AimFan1[35], Boss51AimFan2[35], Boss51AimFan3[25],
+    Boss51AimFan4[25], Boss71AimFan1[72], Boss71AimFan2[72], Boss4BAimFan1[300];
+
+// Every AimFan pool but Boss11AimFan1, with the range of the random start cell the resets give it.
+struct AimFanPool {
+    AimFanBullet* slots;
+    i32 count;
+    i32 frameModulo;
+};
+extern const AimFanPool AimFanPools[20];

@@ -1,0 +1,29 @@
+// The pools of the Rot5Way bullet families (aimed lines of five, and two lines of eight).
+#pragma once
+#include "game/shell/pool.h"
+#include "host/types.h"
+
+struct Rot5WayBullet {
+    i32 animFrame;  // animated look (Boss11Rot5Way1, Boss11Rot5Way2): cell 0..6
+    f32 x, y;
+    f32 dx, dy;     // aim point minus spawn point
+    f32 x0, y0;     // spawn point
+    f32 heading;    // radians
+    f32 speed;      // px/s
+    f32 clock;      // drift clock of the lines of eight (Boss41Rot5Way29, Boss41Rot5Way30)
+    i32 active;
+};
+
+extern Rot5WayBullet Boss11Rot5Way1[5], Boss11Rot5Way2[5], Boss11Rot5Way3[5], Boss11Rot5Way4[5], Boss11Rot5Way5[5],
+    Boss11Rot5Way6[5], Boss11Rot5Way7[5], Boss11Rot5Way8[5], Boss11Rot5Way9[5], Boss11Rot5Way10[5], Boss41Rot5Way1[5],
+    Boss41Rot5Way2[5], Boss41Rot5Way3[5], Boss41Rot5Way4[5], Boss41Rot5Way5[5], Boss41Rot5Way6[5], Boss41Rot5Way7[5],
+    Boss41Rot5Way8[5], Boss41Rot5Way9[5], Boss41Rot5Way10[5], Boss41Rot5Way11[5], Boss41Rot5Way12[5],
+    Boss41Rot5Way13[5], Boss41Rot5Way14[5], Boss41Rot5Way15[5], Boss41Rot5Way16[5], Boss41Rot5Way17[5],
+    Boss41Rot5Way18[5], Boss41Rot5Way19[5], Boss41Rot5Way20[5], Boss41Rot5Way21[5], Boss41Rot5Way22[5],
+    Boss41Rot5Way23[5], Boss41Rot5Way24[5], Boss41Rot5Way25[5], Boss41Rot5Way26[5], Boss41Rot5Way27[5],
+    Boss41Rot5Way28[5], Boss71Rot5Way1[5], Boss71Rot5Way2[5], Boss71Rot5Way3[5], Boss71Rot5Way4[5], Boss71Rot5Way5[5],
+    Boss71Rot5Way6[5], Boss71Rot5Way7[5], Boss71Rot5Way8[5], Boss71Rot5Way9[5], Boss71Rot5Way10[5],
+    Boss71Rot5Way11[5], Boss71Rot5Way12[5], Boss41Rot5Way29[8], Boss41Rot5Way30[8];
+
+using Rot5WayPool = PoolRef<Rot5WayBullet>;
+extern const Rot5WayPool Rot5WayPools[52];

@@ -1,0 +1,3 @@
+#include "game/player/bomb_data.h"
+
+BombPiece BombPieces[kBombPieces];

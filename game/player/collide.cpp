@@ -1,0 +1,183 @@
+// The collision of the player's weapons: the item pick-up, then one pass per weapon pool in which every
+// live shot is moved and tested, by integer boxes, against every small-enemy record and every boss.
+#include "game/player/collide.h"
+
+#include <iterator>
+
+#include "el/elSystem.h"
+#include "game/enemy/szak10_data.h"
+#include "game/enemy/szak12_data.h"
+#include "game/enemy/szak13_data.h"
+#include "game/enemy/szak1_data.h"
+#include "game/enemy/szak21_data.h"
+#include "game/enemy/szak30a_data.h"
+#include "game/enemy/szak30b_data.h"
+#include "game/enemy/szak52_data.h"
+#include "game/enemy/szak6_data.h"
+#include "game/enemy/szakmix_data.h"
+#include "game/player/item.h"
+#include "game/player/player.h"
+#include "game/player/shots.h"
+#include "game/shell/shell.h"
+#include "game/stage/boss_data.h"
+
+namespace {
+
+// What one weapon pass tests against a target: the least enemy y that can be struck, the box's x bounds
+// relative to the target's x, and the points of a strike.
+struct PassBox {
+    i32 threshold;
+    i32 left, right;
+    i32 points;
+};
+enum Pass { kPassMain2, kPassMain, kPassSide, kPassCount };
+
+// A small-enemy record as the passes see it.
+struct EnemyView {
+    f32 x, y;
+    i32 hitGuard;
+};
+template <auto& Pool>
+EnemyView ViewOf(i32 k) {
+    return {Pool[k].x, Pool[k].y, Pool[k].hitGuard};
+}
+
+struct EnemyFamily {
+    EnemyView (*view)(i32 k);
+    i32 count;
+    void (*probe)(i32 k);
+    PassBox pass[kPassCount];
+};
+
+constexpr PassBox kFormationMain2{-10, 0, 40, 100}, kFormationMain{-10, 0, 40, 50}, kFormationSide{-30, 0, 80, 50};
+constexpr PassBox kSzak2xMain2{-10, 0, 30, 20}, kSzak2xMain{-10, 0, 30, 50}, kSzak2xSide{-30, 0, 70, 50};
+
+template <auto& Pool>
+constexpr EnemyFamily Family(void (*probe)(i32), PassBox main2, PassBox main, PassBox side) {
+    return {ViewOf<Pool>, static_cast<i32>(std::size(Pool)), probe, {main2, main, side}};
+}
+
+// In test order. The y bounds of every box are -60..+50 around the enemy's y.
+const EnemyFamily kFamilies[] = {
+    Family<SzakMixSlots>(SzakMix_HitProbe, {-10, -40, 50, 100}, {-10, -40, 50, 100},
+              {-10, -40, 50, 100}),
+    Family<Szak10Slots>(Szak10_HitProbe, {-15, -40, 50, 100}, {-10, -60, 70, 50},
+              {-45, -20, 70, 50}),
+    Family<Szak1ASlots>(Szak1A_HitProbe, {-10, -40, 40, 100}, {-10, -60, 60, 50},
+              {-50, -20, 60, 50}),
+    Family<Szak1BSlots>(Szak1B_HitProbe, {-10, -40, 40, 100}, {-10, -60, 60, 50},
+              {-50, -20, 60, 50}),
+    Family<Szak6ASlots>(Szak6A_HitProbe, {-10, -40, 60, 150}, {-10, -60, 80, 50},
+              {-60, -20, 80, 50}),
+    Family<Szak6BSlots>(Szak6B_HitProbe, {-10, -40, 60, 150}, {-10, -60, 80, 50},
+              {-60, -20, 80, 50}),
+    Family<Szak12Slots>(Szak12_HitProbe, {-10, -40, 60, 100}, {-10, -60, 80, 50},
+              {-30, -20, 80, 50}),
+    Family<Szak13ASlots>(Szak13A_HitProbe, {-10, -40, 60, 200}, {-10, -60, 80, 50},
+              {-30, -20, 80, 50}),
+    Family<Szak13BSlots>(Szak13B_HitProbe, {-10, -40, 60, 200}, {-10, -60, 80, 50},
+              {-30, -20, 80, 50}),
+    Family<Szak52ASlots>(Szak52A_HitProbe, {-10, 0, 140, 100}, {-10, 0, 140, 50},
+              {5, 0, 180, 50}),
+    Family<Szak52BSlots>(Szak52B_HitProbe, {-10, 0, 140, 100}, {-10, 0, 140, 50},
+              {5, 0, 180, 50}),
+    Family<Szak21ASlots>(Szak21A_HitProbe, kSzak2xMain2, kSzak2xMain, kSzak2xSide),
+    Family<Szak21BSlots>(Szak21B_HitProbe, kSzak2xMain2, kSzak2xMain, kSzak2xSide),
+    Family<Szak21CSlots>(Szak21C_HitProbe, kSzak2xMain2, kSzak2xMain, kSzak2xSide),
+    Family<Szak22ASlots>(Szak22A_HitProbe, kSzak2xMain2, kSzak2xMain, kSzak2xSide),
+    Family<Szak22BSlots>(Szak22B_HitProbe, kSzak2xMain2, kSzak2xMain, kSzak2xSide),
+    Family<Szak22CSlots>(Szak22C_HitProbe, kSzak2xMain2, kSzak2xMain, kSzak2xSide),
+    Family<Szak30ASlots>(Szak30A_HitProbe, kFormationMain2, kFormationMain, kFormationSide),
+    Family<Szak31ASlots>(Szak31A_HitProbe, kFormationMain2, kFormationMain, kFormationSide),
+    Family<Szak32ASlots>(Szak32A_HitProbe, kFormationMain2, kFormationMain, kFormationSide),
+    Family<Szak33ASlots>(Szak33A_HitProbe, kFormationMain2, kFormationMain, kFormationSide),
+    Family<Szak30BSlots>(Szak30B_HitProbe, kFormationMain2, kFormationMain, kFormationSide),
+    Family<Szak31BSlots>(Szak31B_HitProbe, kFormationMain2, kFormationMain, kFormationSide),
+    Family<Szak32BSlots>(Szak32B_HitProbe, kFormationMain2, kFormationMain, {-32, 0, 80, 50}),
+    Family<Szak33BSlots>(Szak33B_HitProbe, kFormationMain2, kFormationMain, kFormationSide),
+};
+
+// The bosses, in test order. The y bounds are +10..+200 below the boss's y; the threshold is unused
+// (a boss is tested while its y is at least 0).
+struct BossTarget {
+    BossState* boss;
+    void (*onHit)();
+    PassBox pass[kPassCount];
+};
+const BossTarget kBosses[] = {
+    {&Boss11State, Boss11_OnHit, {{0, 80, 300, 100}, {0, 80, 300, 50}, {0, 80, 340, 50}}},
+    {&Boss2BState, Boss2B_OnHit, {{0, 80, 300, 100}, {0, 80, 300, 50}, {0, 80, 340, 50}}},
+    {&Boss31State, Boss31_OnHit, {{0, 80, 320, 100}, {0, 80, 320, 50}, {0, 80, 360, 50}}},
+    {&Boss41State, Boss41_OnHit, {{0, 80, 300, 100}, {0, 80, 300, 50}, {0, 80, 340, 50}}},
+    {&Boss51State, Boss51_OnHit, {{0, 50, 270, 100}, {0, 50, 270, 50}, {0, 50, 310, 50}}},
+    {&Boss4BState, Boss4B_OnHit, {{0, 50, 330, 250}, {0, 50, 330, 50}, {0, 50, 370, 50}}},
+    {&Boss71State, Boss71_OnHit, {{0, 50, 390, 250}, {0, 50, 390, 60}, {0, 50, 430, 60}}},
+    {&Boss5BState, Boss5B_OnHit, {{0, 50, 370, 100}, {0, 50, 370, 50}, {0, 50, 410, 50}}},
+};
+
+// Tests one shot point against every small enemy; a shot flies on through what it strikes.
+void StrikeEnemies(Pass pass, i32 sx, i32 sy) {
+    for (const EnemyFamily& fam : kFamilies) {
+        const PassBox& box = fam.pass[pass];
+        for (i32 k = 0; k < fam.count; ++k) {
+            const EnemyView e = fam.view(k);
+            if (e.hitGuard != 0) continue;
+            const i32 ex = TruncPos(e.x), ey = TruncPos(e.y);
+            if (ey < box.threshold) continue;
+            if (ex + box.left <= sx && sx <= ex + box.right && ey - 60 <= sy && sy <= ey + 50) {
+                fam.probe(k);
+                Score_Add(box.points);
+            }
+        }
+    }
+}
+
+// Tests one shot point against every boss; returns true when a boss was struck.
+bool StrikeBosses(Pass pass, i32 sx, i32 sy, f32 damage) {
+    bool struck = false;
+    for (const BossTarget& t : kBosses) {
+        const BossState& b = *t.boss;
+        if (b.guard != 0 || !(b.y >= 0.0f)) continue;
+        const PassBox& box = t.pass[pass];
+        const i32 bx = TruncPos(b.x), by = TruncPos(b.y);
+        if (bx + box.left <= sx && sx <= bx + box.right && by + 10 <= sy && sy <= by + 200) {
+            t.onHit();
+            Score_Add(box.points);
+            t.boss->hp -= damage * FrameTime;
+            struck = true;
+        }
+    }
+    return struck;
+}
+
+void MainPass(Pass pass, PlayerShot* pool) {
+    for (i32 i = 0; i < kMainShots; ++i) {
+        PlayerShot& s = pool[i];
+        if (s.alive != 1) continue;
+        PlayerShot_Move(&s, i);
+        StrikeEnemies(pass, s.x, s.y);
+        if (StrikeBosses(pass, s.x, s.y, 100.0f)) s.alive = 0;  // a main shot ends on a boss
+    }
+}
+
+}  // namespace
+
+void Collide_PlayerWeapons() {
+    if (PowerItem.falling != 0 && PowerItem.y > 50.0f) {
+        const i32 px = TruncPos(PlayerState.x), py = TruncPos(PlayerState.y);
+        const i32 ix = TruncPos(PowerItem.x), iy = TruncPos(PowerItem.y);
+        if (ix - 60 <= px && px <= ix + 60 && iy - 60 <= py && py <= iy + 60) {
+            Item_Take();
+            Score_Add(500);
+        }
+    }
+    MainPass(kPassMain2, MainShots2);
+    MainPass(kPassMain, MainShots);
+    for (i32 i = 0; i < kSideShots; ++i) {
+        SideShot& s = SideShots[i];
+        if (s.alive != 1) continue;
+        SideShot_Move(&s, i);
+        StrikeEnemies(kPassSide, s.x, s.y);
+        StrikeBosses(kPassSide, s.x, s.y, 3.0f);  // a side shot flies on, wearing the boss down
+    }
+}

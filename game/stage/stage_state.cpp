@@ -1,0 +1,3 @@
+#include "game/stage/stage_state.h"
+
+StageStateRecord StageState{};

@@ -1,0 +1,233 @@
+// Start-up loading and the front end, driven through the headless backend with the real data files.
+#include <gtest/gtest.h>
+
+#include "el/elDraw.h"
+#include "el/elSound.h"
+#include "el/elSystem.h"
+#include "game/enemy/szakmix_data.h"
+#include "game/player/player.h"
+#include "game/shell/images.h"
+#include "game/shell/shell.h"
+#include "game/stage/boss_data.h"
+#include "game/stage/stage_state.h"
+#include "host/headless/headless.h"
+#include "host/window.h"
+#include "support/game_data.h"
+#include "support/headless_machine.h"
+
+namespace hl = host::headless;
+
+namespace {
+
+class StartUpTest : public kt::Headless {
+protected:
+    void SetUp() override {
+        kt::Headless::SetUp();
+        kt::LinkGameData();
+    }
+    void Start() {
+        ASSERT_TRUE(WinMain_StartUp(nullptr, "", 1));
+        FrameTimer.sleepEnabled = 0;
+        while (hl::PendingEvents() > 0 || AppActive == 0) ASSERT_TRUE(kt::PumpOnce());
+    }
+    // One pass in which the frame gate lets the current scene run.
+    void Frame() {
+        hl::AdvanceMs(17);
+        WinMain_Pass();
+    }
+    // Hands every waiting message to the window procedure without running a pass.
+    static void Drain() {
+        host::Message m;
+        while (host::PeekMessage(&m)) host::DispatchMessage(m);
+    }
+    // A key pressed and held: LastKey keeps it until the release.
+    static void Hold(i32 vk) {
+        hl::KeyDown(vk);
+        Drain();
+    }
+    static void Release(i32 vk) {
+        hl::KeyUp(vk);
+        Drain();
+    }
+    // A key pressed and released at once: only the key handler's own actions remain.
+    static void Tap(i32 vk) {
+        hl::Key(vk);
+        Drain();
+    }
+};
+
+TEST_F(StartUpTest, EveryPictureAndSoundLoadsInListOrder) {
+    Start();
+    EXPECT_TRUE(hl::Boxes().empty()) << hl::Boxes()[0].text;
+    EXPECT_EQ(imgZBAK1B, 4);
+    EXPECT_EQ(imgSUJI09, 4 + 14);
+    EXPECT_EQ(imgVAL402, 98);
+    EXPECT_EQ(imgVAL402_2, 99) << "the second load of VAL402 takes a slot of its own";
+    EXPECT_EQ(imgZFIRE2, 144);
+    EXPECT_EQ(imgBBACK1S, 145);
+    EXPECT_EQ(imgCONTINU1, 155);
+    EXPECT_EQ(sndSHOT, 0);
+    EXPECT_EQ(sndBOM, 1);
+    EXPECT_EQ(ClipRect.left, 220);
+    EXPECT_EQ(ClipRect.top, 0);
+    EXPECT_EQ(ClipRect.right, 580);
+    EXPECT_EQ(ClipRect.bottom, 600);
+    EXPECT_EQ(HiScore, 500);
+    EXPECT_EQ(GameMode, 1u);
+    EXPECT_EQ(PrevMode, 0u);
+}
+
+TEST_F(StartUpTest, AMissingPictureLeavesItsHandleZeroAndTheRestLoad) {
+    hl::FailAfter("LoadBitmapFile", 10);  // the eleventh picture cannot be read
+    Start();
+    EXPECT_EQ(imgMYMY, 0);
+    EXPECT_EQ(hl::Boxes().size(), 1u);
+    EXPECT_EQ(imgZBAK1B, 4);
+    EXPECT_EQ(imgMYEND, 15) << "the failed load keeps its slot claimed";
+    EXPECT_EQ(imgCONTINU1, 155);
+    EXPECT_EQ(sndBOM, 1);
+}
+
+TEST_F(StartUpTest, EnterOnTheTitleStartsAGameAndWipesToTheLevelSelect) {
+    Start();
+    Frame();  // the title's first frame runs its entry code
+    EXPECT_EQ(PlayerState.controlKeys, 1);
+    EXPECT_EQ(FxAdditive, 1);
+    Score = 1234;
+    Boss11State.hp = 3;
+    SzakMixSlots[0].x = 300;
+    Hold(13);
+    Frame();
+    Release(13);
+    EXPECT_EQ(GameMode, 11u);
+    EXPECT_EQ(WipeState.wipeKind, 3u);
+    EXPECT_EQ(WipeState.wipeStep, 26);
+    EXPECT_EQ(WipeState.wipeDir, -1);
+    EXPECT_EQ(LastKey, 0u);
+    EXPECT_EQ(Score, 0);
+    EXPECT_EQ(Lives, 999);
+    EXPECT_EQ(Bombs, 5);
+    EXPECT_EQ(PlayMode, 1);
+    EXPECT_EQ(PlaySubMode, 0);
+    EXPECT_EQ(Boss11State.hp, 1020.0f);
+    EXPECT_EQ(SzakMixSlots[0].x, -500.0f);
+
+    Frame();  // the level select's entry: the ship picture and ship type 1
+    EXPECT_EQ(PlayerState.shipType, 1);
+    EXPECT_GT(imgMYME, 155);
+    Hold('O');
+    Hold(' ');
+    Frame();
+    EXPECT_EQ(PlayerState.noDeath, 0) << "the scene sees the last key only";
+    EXPECT_EQ(StageState.backdropMode, 1);
+    Release(' ');
+    Release('O');
+    Hold('O');
+    Frame();
+    Release('O');
+    EXPECT_EQ(PlayerState.noDeath, 1);
+    Hold(0x70);  // F1
+    Frame();
+    EXPECT_EQ(Level, 1) << "stored after Game_NewGame's 0";
+    EXPECT_EQ(GameMode, 2u);
+    EXPECT_EQ(WipeState.wipeStep, 26);
+    EXPECT_EQ(StageState.backdropMode, 1) << "the options stay in force for the game";
+    EXPECT_EQ(PlayerState.noDeath, 1);
+}
+
+TEST_F(StartUpTest, F2ChoosesLevelThree) {
+    Start();
+    GameMode = ModeLevelSelect;
+    PrevMode = 0;
+    Frame();
+    Hold(0x71);
+    Frame();
+    EXPECT_EQ(Level, 3);
+    EXPECT_EQ(GameMode, 2u);
+}
+
+TEST_F(StartUpTest, TheShipSelectLoadsItsPictureAndReturnsToTheLevelSelect) {
+    Start();
+    GameMode = ModeShipSelect;
+    PrevMode = ModeShipSelect;
+    Hold(0x75);  // F6
+    Frame();
+    EXPECT_EQ(PlayerState.shipType, 2);
+    EXPECT_GT(imgMYME, 155);
+    EXPECT_EQ(GameMode, 11u);
+    EXPECT_EQ(WipeState.wipeKind, 1u);
+    EXPECT_TRUE(hl::Boxes().empty());
+    Release(0x75);
+    Frame();  // the level select's entry sets ship type 1 and its own picture
+    EXPECT_EQ(PlayerState.shipType, 1);
+}
+
+TEST_F(StartUpTest, ManyEntriesToTheLevelSelectReuseOneSlot) {
+    Start();
+    i32 first = 0;
+    for (i32 i = 0; i < 400; ++i) {
+        ModeChanged = 1;
+        imgMYME = 0;
+        LevelSelect_Run();
+        if (i == 0) first = imgMYME;
+        ASSERT_EQ(imgMYME, first) << "entry " << i;
+    }
+    EXPECT_GT(first, 0);
+    EXPECT_TRUE(hl::Boxes().empty());
+}
+
+TEST_F(StartUpTest, STogglesThePauseUnlessTheContinuePromptWaits) {
+    Start();
+    Tap('S');
+    EXPECT_EQ(StageState.paused, 1);
+    Tap('S');
+    EXPECT_EQ(StageState.paused, 0);
+    StageState.continuePrompt = 1;
+    StageState.paused = 1;
+    Tap('S');
+    EXPECT_EQ(StageState.paused, 1);
+}
+
+TEST_F(StartUpTest, TReturnsToTheTitleKeepingTheScoreAndRestoringTheOptions) {
+    Start();
+    GameMode = ModeStage3;
+    PrevMode = ModeStage3;
+    Score = 777;
+    Lives = 42;
+    StageState.backdropMode = 1;
+    PlayerState.controlMouse = 1;
+    PlayerState.controlKeys = 0;
+    PlayerState.noDeath = 1;
+    PlayerState.shipType = 1;
+    FxAdditive = 0;
+    Tap('T');
+    EXPECT_EQ(GameMode, 1u);
+    EXPECT_EQ(PrevMode, 0u);
+    EXPECT_EQ(Score, 777);
+    EXPECT_EQ(Lives, 42);
+    EXPECT_EQ(StageState.backdropMode, 0);
+    EXPECT_EQ(PlayerState.controlMouse, 0);
+    EXPECT_EQ(PlayerState.controlKeys, 1);
+    EXPECT_EQ(PlayerState.noDeath, 0);
+    EXPECT_EQ(PlayerState.shipType, 0);
+    EXPECT_EQ(FxAdditive, 1);
+    EXPECT_EQ(WipeState.wipeDir, 0) << "no wipe";
+}
+
+TEST_F(StartUpTest, TheTitleShowsItsPictureInThePlayField) {
+    Start();
+    Frame();
+    const hl::Frame& f = hl::LastFrame();
+    ASSERT_EQ(f.width, 800);
+    u32 outside = 0, inside = 0;
+    for (i32 y = 0; y < 600; ++y) {
+        for (i32 x = 0; x < 800; ++x) {
+            const u16 p = f.pixels[static_cast<size_t>(y) * 800 + x];
+            ((x >= 220 && x < 580) ? inside : outside) += p != 0;
+        }
+    }
+    EXPECT_EQ(outside, 0u) << "the picture is clipped to the play field";
+    EXPECT_GT(inside, 1000u);
+}
+
+}  // namespace
