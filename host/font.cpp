@@ -10,8 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <map>
+#include <numbers>
+#include <tuple>
 #include <memory>
 #include <unordered_map>
 
@@ -112,16 +115,27 @@ FaceRecord* OpenFace(const std::string& file, int index, const std::string& fami
 }
 
 bool FcReady() {
-    static bool ok = FcInit() == FcTrue;
+    static bool ok = [] {
+        if (FcInit() != FcTrue) return false;
+        std::atexit([] { FcFini(); });  // gives back the configuration it read
+        return true;
+    }();
     return ok;
 }
 
 // The face fontconfig gives for a family name (or a generic name); nullptr when nothing loads.
-FaceRecord* MatchFace(const char* familyUtf8, bool japanese) {
+// The wanted style: a bold or italic face of the family is taken when it has one.
+struct Style {
+    bool bold = false, italic = false;
+};
+
+FaceRecord* MatchFace(const char* familyUtf8, bool japanese, Style style = {}) {
     if (!FcReady()) return nullptr;
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(familyUtf8));
     if (japanese) FcPatternAddString(pat, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+    FcPatternAddInteger(pat, FC_WEIGHT, style.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pat, FC_SLANT, style.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcConfigSubstitute(nullptr, pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
     FcResult res;
@@ -166,11 +180,12 @@ bool ContainsNoCase(const std::string& hay, const char* needle) {
 // installed family to itself, a name that says Mincho or Gothic to that style, anything else to the
 // best face for its character set.
 FaceRecord* ResolveFace(const FontDesc& d) {
-    static std::map<std::pair<std::string, u8>, FaceRecord*> cache;
+    static std::map<std::tuple<std::string, u8, bool, bool>, FaceRecord*> cache;
     char name[33];
     std::memcpy(name, d.faceName, 32);
     name[32] = '\0';
-    auto key = std::make_pair(std::string(name), d.charSet);
+    const Style style{d.weight >= 600, d.italic != 0};
+    auto key = std::make_tuple(std::string(name), d.charSet, style.bold, style.italic);
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
 
@@ -179,20 +194,20 @@ FaceRecord* ResolveFace(const FontDesc& d) {
     const bool japanese = d.charSet == kCharSetShiftJis;
     FaceRecord* face = nullptr;
     if (cp == kStdMinchoCp932) {
-        face = MatchFace(kMinchoUtf8, true);
+        face = MatchFace(kMinchoUtf8, true, style);
     } else if (cp == kStdGothicCp932) {
-        face = MatchFace(kGothicUtf8, true);
+        face = MatchFace(kGothicUtf8, true, style);
     } else if (FamilyInstalled(utf8)) {
-        face = MatchFace(utf8.c_str(), japanese);
+        face = MatchFace(utf8.c_str(), japanese, style);
     } else if (ContainsNoCase(utf8, "\xE6\x98\x8E\xE6\x9C\x9D") || ContainsNoCase(utf8, "mincho")) {  // 明朝
-        face = MatchFace(kMinchoUtf8, true);
+        face = MatchFace(kMinchoUtf8, true, style);
     } else if (japanese || ContainsNoCase(utf8, "\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF") ||  // ゴシック
                ContainsNoCase(utf8, "gothic")) {
-        face = MatchFace(kGothicUtf8, true);
+        face = MatchFace(kGothicUtf8, true, style);
     } else if (!utf8.empty()) {
-        face = MatchFace(utf8.c_str(), false);  // generic names such as "serif" or "monospace"
+        face = MatchFace(utf8.c_str(), false, style);  // generic names such as "serif" or "monospace"
     }
-    if (!face) face = MatchFace(japanese ? kGothicUtf8 : "sans-serif", japanese);
+    if (!face) face = MatchFace(japanese ? kGothicUtf8 : "sans-serif", japanese, style);
     if (!face) face = MatchFace("sans-serif", false);
     cache.emplace(key, face);
     return face;
@@ -248,7 +263,7 @@ public:
     double angle = 0, cosA = 1, sinA = 0;
     FontMetrics metrics;
     i32 underlineOffset = 0, underlineThickness = 1;
-    std::unordered_map<u32, i32> advances;
+    mutable std::unordered_map<u32, i32> advances;  // per character, filled as text is measured
 
     bool Activate() const { return face && size && FT_Activate_Size(size) == 0; }
 };
@@ -314,11 +329,11 @@ Font* CreateFont(const FontDesc& desc) {
     ++g_liveFonts;
     f->desc = desc;
     f->face = ResolveFace(desc);
-    f->angle = desc.escapement / 10.0 * M_PI / 180.0;
+    f->angle = desc.escapement / 10.0 * std::numbers::pi / 180.0;
     f->cosA = std::cos(f->angle);
     f->sinA = std::sin(f->angle);
     if (desc.escapement % 3600 == 0) f->cosA = 1, f->sinA = 0;
-    f->italic = desc.italic != 0;
+    f->italic = desc.italic != 0 && !(f->face && (f->face->face->style_flags & FT_STYLE_FLAG_ITALIC));
     if (!f->face) {
         // No face at all on this machine: a font that measures like a 16-pixel cell and draws nothing.
         const i32 h = desc.height > 0 ? desc.height : desc.height < 0 ? -desc.height : 16;
@@ -379,6 +394,19 @@ void DeleteFont(Font* font) {
 
 i32 LiveFontCount() { return g_liveFonts; }
 
+Font* StockFont() {
+    static Font* stock = [] {
+        FontDesc d;
+        d.height = 16;
+        d.weight = 400;
+        d.charSet = kCharSetShiftJis;
+        Font* f = CreateFont(d);
+        --g_liveFonts;  // kept for the whole run, not counted
+        return f;
+    }();
+    return stock;
+}
+
 std::string FontFamily(const Font* font) { return font && font->face ? font->face->family : std::string(); }
 
 const FontDesc& FontDescOf(const Font* font) { return font->desc; }
@@ -398,7 +426,7 @@ i32 CharAdvance(const Font* font, const char* bytes, i32 len) {
             adv = static_cast<i32>((face->glyph->advance.x + 32) >> 6);
         if (font->bold) adv += 1;
     }
-    const_cast<Font*>(font)->advances.emplace(st.code, adv);
+    font->advances.emplace(st.code, adv);
     return adv;
 }
 
@@ -489,6 +517,11 @@ void DrawText(const Font* font, i32 x, i32 y, const char* text, i32 len, const C
         }
         FillPolygonSpans(xs, ys, 4, clip, fn, user);
     }
+}
+
+u32 Cp932CharToUnicode(const char* bytes, i32 len) {
+    if (!bytes || len <= 0) return 0;
+    return Cp932Table()[NextChar(bytes, len, 0).code & 0xFFFF];
 }
 
 std::vector<FaceInfo> EnumFaces() {

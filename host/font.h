@@ -44,6 +44,9 @@ class Font;
 Font* CreateFont(const FontDesc& desc);
 void DeleteFont(Font* font);  // nullptr is ignored
 i32 LiveFontCount();          // fonts made and not yet deleted (tests check for leaks)
+// The font a device context draws with when none is selected: the Gothic face, a 16-pixel cell.
+// It lives for the whole run and is not counted above; never delete it.
+Font* StockFont();
 
 // The family name (UTF-8) of the face a font was given, e.g. "IPAGothic".
 std::string FontFamily(const Font* font);
@@ -86,6 +89,9 @@ void FillPolygonSpans(const double* xs, const double* ys, i32 n, const ClipBox& 
 // The four corners of the text cell box of `cx` pixels drawn at (x, y), turned by the font's escapement:
 // top-left, top-right, bottom-right, bottom-left (pixel corners, rounded to whole pixels).
 void CellCorners(const Font* font, i32 x, i32 y, i32 cx, i32 outX[4], i32 outY[4]);
+
+// The Unicode character a code page 932 character (1 or 2 bytes) is drawn as; 0 when it has none.
+u32 Cp932CharToUnicode(const char* bytes, i32 len);
 
 // One installed face as the font list shows it.
 struct FaceInfo {

@@ -191,22 +191,6 @@ void StrokePath(const Dc* dc, const std::vector<Point>& pts, bool closed) {
     if (closed) StrokeSegment(dc, pts.back().x, pts.back().y, pts.front().x, pts.front().y);
 }
 
-Font* StockFont() {
-    static Font* stock = [] {
-        FontDesc d;
-        d.height = 16;
-        d.weight = 400;
-        d.charSet = kCharSetShiftJis;
-        return CreateFont(d);
-    }();
-    return stock;
-}
-
-struct TextSpanTarget {
-    const Dc* dc;
-    u16 pixel;
-};
-
 // Draws one line of text with the cell's top-left at (x, y), clipped to `clip`.
 void DrawLine(const Dc* dc, i32 x, i32 y, const char* text, i32 len, const ClipBox& clip) {
     const Font* font = CurrentFont(dc);

@@ -111,9 +111,9 @@ i32 InPlaceBlur(i32 x, i32 y, i32 w, i32 h, bool fading, const bool fade[3]) {
     return 1;
 }
 
-// Enlarges the rectangle by `factor` into object 0 (writing `part` x `part` of every factor x factor
-// block) and draws it back at the rectangle's corner.
-i32 Enlarge(i32 x, i32 y, i32 w, i32 h, i32 factor, i32 part) {
+// Enlarges the rectangle by `factor` into object 0 (writing the top-left partX x partY pixels of every
+// factor x factor block) and draws it back at the rectangle's corner.
+i32 Enlarge(i32 x, i32 y, i32 w, i32 h, i32 factor, i32 partX, i32 partY) {
     soft::Locked work, back;
     if (!work.Lock(ObjectSurface(0))) return 0;
     if (!back.Lock(BackBuffer)) {
@@ -123,12 +123,12 @@ i32 Enlarge(i32 x, i32 y, i32 w, i32 h, i32 factor, i32 part) {
     const Box b = CutTo(back, x, y, w, h);
     for (i32 j = 0; j < b.h; ++j) {
         const u16* src = back.Row(b.y + j);
-        for (i32 dy = 0; dy < part; ++dy) {
+        for (i32 dy = 0; dy < partY; ++dy) {
             const i64 ty = static_cast<i64>(j) * factor + dy;
             if (ty >= work.height) break;
             u16* dst = work.Row(static_cast<i32>(ty));
             for (i32 i = 0; i < b.w; ++i) {
-                for (i32 dx = 0; dx < part; ++dx) {
+                for (i32 dx = 0; dx < partX; ++dx) {
                     const i64 tx = static_cast<i64>(i) * factor + dx;
                     if (tx < work.width) dst[tx] = src[b.x + i];
                 }
@@ -185,9 +185,9 @@ i32 PixelEffect4(i32 fadeR, i32 fadeG, i32 fadeB, i32 x, i32 y, i32 w, i32 h) {
     return InPlaceBlur(x, y, w, h, true, fade);
 }
 
-i32 PixelEffect5(i32 x, i32 y, i32 w, i32 h, i32 scanlines) { return Enlarge(x, y, w, h, 2, scanlines ? 1 : 2); }
+i32 PixelEffect5(i32 x, i32 y, i32 w, i32 h, i32 scanlines) { return Enlarge(x, y, w, h, 2, 2, scanlines ? 1 : 2); }
 
-i32 PixelEffect6(i32 x, i32 y, i32 w, i32 h, i32 dots) { return Enlarge(x, y, w, h, 4, dots ? 2 : 4); }
+i32 PixelEffect6(i32 x, i32 y, i32 w, i32 h, i32 dots) { return Enlarge(x, y, w, h, 4, dots ? 2 : 4, dots ? 2 : 4); }
 
 i32 PixelEffect7(i32 x, i32 y, i32 radius, i32 block) {
     soft::Locked back;

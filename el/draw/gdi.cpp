@@ -46,15 +46,16 @@ void Put32(std::FILE* f, u32 v) {
     std::fwrite(b, 1, 4, f);
 }
 
-// A channel of a 16-bit pixel as a 5-bit value (a 6-bit channel loses its lowest bit).
-u32 Channel5(u16 p, u32 mask) {
-    if (!mask) return 0;
-    u32 shift = 0;
-    while (!((mask >> shift) & 1)) ++shift;
-    const u32 max = mask >> shift;
-    const u32 v = (p & mask) >> shift;
-    return max > 31 ? v >> 1 : v;
-}
+// How to take one channel of a 16-bit pixel as a 5-bit value (a 6-bit channel loses its lowest bit).
+struct Channel5 {
+    u32 mask = 0, shift = 0, drop = 0;
+    explicit Channel5(u32 m) : mask(m) {
+        if (!m) return;
+        while (!((m >> shift) & 1)) ++shift;
+        drop = (m >> shift) > 31 ? 1 : 0;
+    }
+    u8 Scaled(u16 p) const { return static_cast<u8>((((p & mask) >> shift) >> drop) << 3); }
+};
 
 }  // namespace
 
@@ -149,14 +150,15 @@ i32 SaveScreenBmp(const char* fileName, i32 width, i32 height) {
             Put32(f, 0);
             Put32(f, 0);
             Put32(f, 0);
+            const Channel5 red(lock.layout.rMask), green(lock.layout.gMask), blue(lock.layout.bMask);
             std::vector<u8> row(stride, 0);
             for (i32 y = height - 1; y >= 0; --y) {
                 const u16* src = reinterpret_cast<const u16*>(lock.bits + static_cast<std::ptrdiff_t>(y) * lock.pitch);
                 for (i32 x = 0; x < width; ++x) {
                     const u16 p = src[x];
-                    row[static_cast<size_t>(x) * 3 + 0] = static_cast<u8>(Channel5(p, lock.layout.bMask) << 3);
-                    row[static_cast<size_t>(x) * 3 + 1] = static_cast<u8>(Channel5(p, lock.layout.gMask) << 3);
-                    row[static_cast<size_t>(x) * 3 + 2] = static_cast<u8>(Channel5(p, lock.layout.rMask) << 3);
+                    row[static_cast<size_t>(x) * 3 + 0] = blue.Scaled(p);
+                    row[static_cast<size_t>(x) * 3 + 1] = green.Scaled(p);
+                    row[static_cast<size_t>(x) * 3 + 2] = red.Scaled(p);
                 }
                 std::fwrite(row.data(), 1, stride, f);
             }

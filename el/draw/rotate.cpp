@@ -12,6 +12,7 @@ namespace elDraw {
 namespace {
 
 constexpr i64 kUnit = 360;  // fixed-point units per pixel, the sine table's scale
+constexpr u32 kRowTableSize = 16384;  // the tallest surface there can be
 
 i64 FloorDiv(i64 a, i64 b) {
     i64 q = a / b;
@@ -39,9 +40,6 @@ void Narrow(i64& c0, i64& c1, i64 a, i64 b, i64 lo, i64 hi) {
     if (c1 < c0) c1 = c0;
 }
 
-// The fixed-point positions u whose whole-pixel part trunc(u / 360) lies in [m, M].
-i64 LowestWith(i64 m) { return m >= 1 ? kUnit * m : kUnit * (m - 1) + 1; }
-i64 HighestWith(i64 M) { return M >= 0 ? kUnit * M + (kUnit - 1) : kUnit * M; }
 
 // Everything one rotated draw needs once the box, the clip and the locks are settled.
 struct Rot {
@@ -116,32 +114,74 @@ void Done(Rot& rot) {
     rot.back.Unlock();
 }
 
-// Walks the clipped part of the box. For every row, `row(r)` may veto the row (false); `narrow`
-// restricts the columns to those whose source position lies in [lowU, highU] x [lowV, highV] (fixed
-// point); `pixel(u, v, dst)` draws one box pixel from the positions u, v.
-template <class RowFn, class PixelFn>
-void WalkBox(Rot& rot, bool narrow, i64 lowU, i64 highU, i64 lowV, i64 highV, RowFn row, PixelFn pixel) {
+// Walks the clipped part of the box. For every row, `row(r)` may veto the row (false) and
+// `narrow(rowU, rowV, c0, c1)` may cut its columns; `pixel(u, v, dst)` draws one box pixel from the fixed-point source positions u, v. Positions that
+// would leave the int range are skipped; when the whole clipped box stays inside it (the usual case)
+// the rows are walked without any per-row narrowing.
+template <class RowFn, class PixelFn, class NarrowFn>
+void WalkBox(Rot& rot, RowFn row, PixelFn pixel, NarrowFn narrow) {
+    if (rot.startX >= rot.endX || rot.startY >= rot.endY) return;
+    const i64 cs[2] = {rot.startX, rot.endX - 1}, rs[2] = {rot.startY, rot.endY - 1};
+    bool fits = true;
+    for (i64 r : rs)
+        for (i64 c : cs) {
+            const i64 u = rot.rowU0 - r * rot.sinA + c * rot.cosA, v = rot.rowV0 + r * rot.cosA + c * rot.sinA;
+            fits = fits && u >= INT32_MIN && u <= INT32_MAX && v >= INT32_MIN && v <= INT32_MAX;
+        }
+    const i32 cosA = static_cast<i32>(rot.cosA), sinA = static_cast<i32>(rot.sinA);
     for (i64 r = rot.startY; r < rot.endY; ++r) {
         if (!row(r)) continue;
         const i64 rowU = rot.rowU0 - r * rot.sinA, rowV = rot.rowV0 + r * rot.cosA;
         i64 c0 = rot.startX, c1 = rot.endX;
-        // Positions that leave the int range are skipped.
-        Narrow(c0, c1, rowU, rot.cosA, INT32_MIN, INT32_MAX);
-        Narrow(c0, c1, rowV, rot.sinA, INT32_MIN, INT32_MAX);
-        if (narrow) {
-            Narrow(c0, c1, rowU, rot.cosA, lowU, highU);
-            Narrow(c0, c1, rowV, rot.sinA, lowV, highV);
+        if (!fits) {
+            Narrow(c0, c1, rowU, rot.cosA, INT32_MIN, INT32_MAX);
+            Narrow(c0, c1, rowV, rot.sinA, INT32_MIN, INT32_MAX);
+            if (c0 >= c1) continue;
         }
+        narrow(rowU, rowV, c0, c1);
         if (c0 >= c1) continue;
         u16* dst = rot.back.Row(static_cast<i32>(rot.top + r)) + rot.left;
-        const i32 cosA = static_cast<i32>(rot.cosA), sinA = static_cast<i32>(rot.sinA);
         i32 u = static_cast<i32>(rowU + c0 * rot.cosA), v = static_cast<i32>(rowV + c0 * rot.sinA);
-        for (i64 c = c0; c < c1; ++c, u += cosA, v += sinA) pixel(u, v, dst + c);
+        const i64 n = c1 - c0;
+        u16* d = dst + c0;
+        for (i64 k = 0; k < n; ++k, u += cosA, v += sinA) pixel(u, v, d + k);
     }
 }
 
+// Narrows [c0, c1) to the columns c for which lo <= a + b * c <= hi, without integer division: a
+// floating-point estimate of the bounds (invB = 1 / b), then settled exactly (the set is one run).
+inline void NarrowExact(i64& c0, i64& c1, i64 a, i64 b, double invB, i64 lo, i64 hi) {
+    if (c0 >= c1) return;
+    auto in = [&](i64 c) {
+        const i64 x = a + b * c;
+        return x >= lo && x <= hi;
+    };
+    if (b == 0) {
+        if (!in(c0)) c1 = c0;
+        return;
+    }
+    double fa = (static_cast<double>(lo) - static_cast<double>(a)) * invB;
+    double fb = (static_cast<double>(hi) - static_cast<double>(a)) * invB;
+    if (fa > fb) std::swap(fa, fb);
+    const double first = static_cast<double>(c0), last = static_cast<double>(c1 - 1);
+    i64 from = static_cast<i64>(std::clamp(fa, first, last));  // near the bounds; settled below
+    i64 to = static_cast<i64>(std::clamp(fb, first, last));
+    while (from > c0 && in(from - 1)) --from;
+    while (from < c1 && !in(from)) ++from;
+    while (to < c1 - 1 && in(to + 1)) ++to;
+    while (to >= from && !in(to)) --to;
+    c0 = from;
+    c1 = std::max(from, to + 1);
+}
+
+// The fixed-point positions u whose whole-pixel part trunc(u / 360) lies in [m, M].
+i64 LowestWith(i64 m) { return m >= 1 ? kUnit * m : kUnit * (m - 1) + 1; }
+i64 HighestWith(i64 M) { return M >= 0 ? kUnit * M + (kUnit - 1) : kUnit * M; }
+
 // |n| modulo m for m > 0.
 inline i64 AbsMod(i64 n, i64 m) { return std::llabs(n) % m; }
+
+constexpr auto NoNarrow = [](i64, i64, i64&, i64&) {};
 
 bool Usable(f32 s) { return std::isfinite(s) && s != 0.0f; }
 
@@ -155,19 +195,55 @@ i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo,
         case Go::Failed: return 0;
         case Go::Draw: break;
     }
-    // Source pixels wanted: 0 <= su < srcW on the sheet, where su = trunc(u / 360) - offX.
+    // Source pixels wanted: 0 <= su < srcW and on the sheet, where su = trunc(u / 360) - offX.
     const i64 minU = std::max<i64>(0, rot.sheetMinU), maxU = std::min<i64>(rot.srcW - 1, rot.sheetMaxU);
     const i64 minV = std::max<i64>(0, rot.sheetMinV), maxV = std::min<i64>(rot.srcH - 1, rot.sheetMaxV);
-    if (minU <= maxU && minV <= maxV) {
-        const i32 offX = static_cast<i32>(rot.offX), offY = static_cast<i32>(rot.offY);
-        const u16* base = rot.sheet.Row(rot.srcTop) + rot.srcLeft;
+    if (minU <= maxU && minV <= maxV && std::llabs(rot.offX) < (1ll << 30) && std::llabs(rot.offY) < (1ll << 30)) {
+        // Offsets folded in: a pixel is wanted when trunc(u / 360) - lowU lies in [0, spanU].
+        const i32 lowU = static_cast<i32>(minU + rot.offX), lowV = static_cast<i32>(minV + rot.offY);
+        const u32 spanU = static_cast<u32>(maxU - minU), spanV = static_cast<u32>(maxV - minV);
         const i32 pitch = rot.sheet.pitch;
-        WalkBox(rot, true, LowestWith(minU + rot.offX), HighestWith(maxU + rot.offX), LowestWith(minV + rot.offY),
-                HighestWith(maxV + rot.offY), [](i64) { return true; }, [=](i32 u, i32 v, u16* d) {
-                    const i32 su = u / 360 - offX, sv = v / 360 - offY;
-                    const u16 s = base[static_cast<std::ptrdiff_t>(sv) * pitch + su];
-                    if (s) *d = s;
-                });
+        const u16* base = rot.sheet.Row(static_cast<i32>(rot.srcTop + minV)) + rot.srcLeft + minU;
+        const i64 loU = LowestWith(lowU), hiU = HighestWith(lowU + static_cast<i64>(spanU));
+        const i64 loV = LowestWith(lowV), hiV = HighestWith(lowV + static_cast<i64>(spanV));
+        const double invCos = rot.cosA ? 1.0 / static_cast<double>(rot.cosA) : 0.0;
+        const double invSin = rot.sinA ? 1.0 / static_cast<double>(rot.sinA) : 0.0;
+        auto narrow = [&](i64 rowU, i64 rowV, i64& c0, i64& c1) {
+            NarrowExact(c0, c1, rowU, rot.cosA, invCos, loU, hiU);
+            NarrowExact(c0, c1, rowV, rot.sinA, invSin, loV, hiV);
+        };
+        // Each row is cut to the columns whose source lies inside the picture, so the pixels need no
+        // bounds test and no branch at all: whether a bullet's pixel is transparent is as good as random.
+        auto blend = [](u16 s, u16* d) {
+            const u16 keep = static_cast<u16>(-static_cast<i32>(s == 0));
+            *d = static_cast<u16>(s | (*d & keep));
+        };
+        if (lowU >= 0 && lowV >= 0 && spanV < kRowTableSize) {
+            // The usual case. Every wanted u is at least -359, so u + 360 is positive and an unsigned
+            // division gives trunc(u / 360) + 1, except on (-359, -1), which trunc maps to 0 as well:
+            // hence the max. Source rows are found through a table instead of a multiplication.
+            static i64 rowStart[kRowTableSize];
+            const u16* bits = rot.sheet.bits;
+            for (u32 k = 0; k <= spanV; ++k)
+                rowStart[k] = static_cast<i64>(rot.srcTop + minV + k) * pitch + rot.srcLeft + minU - (1 + lowU);
+            const u32 biasV = static_cast<u32>(1 + lowV);
+            WalkBox(
+                rot, [](i64) { return true; },
+                [=](i32 u, i32 v, u16* d) {
+                    const u32 qu = std::max(static_cast<u32>(u + 360) / 360u, 1u);
+                    const u32 qv = std::max(static_cast<u32>(v + 360) / 360u, 1u);
+                    blend(bits[rowStart[qv - biasV] + qu], d);
+                },
+                narrow);
+        } else {
+            WalkBox(
+                rot, [](i64) { return true; },
+                [=](i32 u, i32 v, u16* d) {
+                    const i32 su = u / 360 - lowU, sv = v / 360 - lowV;
+                    blend(base[static_cast<std::ptrdiff_t>(sv) * pitch + su], d);
+                },
+                narrow);
+        }
     }
     Done(rot);
     return 1;
@@ -182,13 +258,13 @@ i32 PutRotateTile(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objec
         case Go::Failed: return 0;
         case Go::Draw: break;
     }
-    WalkBox(rot, false, 0, 0, 0, 0, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
+    WalkBox(rot, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
         const i64 su = AbsMod(static_cast<i64>(u / 360) - rot.offX, rot.srcW);
         const i64 sv = AbsMod(static_cast<i64>(v / 360) - rot.offY, rot.srcH);
         if (!rot.OnSheet(su, sv)) return;
         const u16 s = rot.SourceAt(su, sv);
         if (s) *d = s;
-    });
+    }, NoNarrow);
     Done(rot);
     return 1;
 }
@@ -202,13 +278,13 @@ i32 PutRotateScale(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scal
         case Go::Failed: return 0;
         case Go::Draw: break;
     }
-    WalkBox(rot, false, 0, 0, 0, 0, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
+    WalkBox(rot, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
         const i64 su = soft::TruncToInt(static_cast<f32>(static_cast<i64>(u / 360) - rot.offX) / scale);
         const i64 sv = soft::TruncToInt(static_cast<f32>(static_cast<i64>(v / 360) - rot.offY) / scale);
         if (su < 0 || su >= rot.srcW || sv < 0 || sv >= rot.srcH || !rot.OnSheet(su, sv)) return;
         const u16 s = rot.SourceAt(su, sv);
         if (s) *d = s;
-    });
+    }, NoNarrow);
     Done(rot);
     return 1;
 }
@@ -223,13 +299,13 @@ i32 PutRotateScaleTile(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 
         case Go::Failed: return 0;
         case Go::Draw: break;
     }
-    WalkBox(rot, false, 0, 0, 0, 0, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
+    WalkBox(rot, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
         const i64 su = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(u / 360) - rot.offX) / scale), rot.srcW);
         const i64 sv = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(v / 360) - rot.offY) / scale), rot.srcH);
         if (!rot.OnSheet(su, sv)) return;
         const u16 s = rot.SourceAt(su, sv);
         if (s) *d = s;
-    });
+    }, NoNarrow);
     Done(rot);
     return 1;
 }
@@ -258,7 +334,7 @@ i32 PutRotateColor(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scal
     };
     const u32 rs = static_cast<u32>(PixelFormat.rTableShift), gs = static_cast<u32>(PixelFormat.gTableShift),
               bs = static_cast<u32>(PixelFormat.bTableShift);
-    WalkBox(rot, false, 0, 0, 0, 0, scalesAt, [&](i32 u, i32 v, u16* d) {
+    WalkBox(rot, scalesAt, [&](i32 u, i32 v, u16* d) {
         const i64 su = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(u / 360) - rot.offX) / sx), rot.srcW);
         const i64 sv = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(v / 360) - rot.offY) / sy), rot.srcH);
         if (!rot.OnSheet(su, sv)) return;
@@ -269,7 +345,7 @@ i32 PutRotateColor(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scal
         const u32 g = static_cast<u32>(soft::TruncToInt(p[1] * tintG));
         const u32 b = static_cast<u32>(soft::TruncToInt(p[2] * tintB));
         *d = static_cast<u16>((r << rs) | (g << gs) | (b << bs));
-    });
+    }, NoNarrow);
     Done(rot);
     return 1;
 }

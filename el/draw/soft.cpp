@@ -27,15 +27,7 @@ void Locked::Unlock() {
     bits = nullptr;
 }
 
-IntRect ClipOn(const host::Surface* s) {
-    IntRect c = ClipRect;
-    const i32 w = s ? s->Width() : 0, h = s ? s->Height() : 0;
-    c.left = std::max(c.left, 0);
-    c.top = std::max(c.top, 0);
-    c.right = std::min(c.right, w);
-    c.bottom = std::min(c.bottom, h);
-    return c;
-}
+IntRect ClipOn(const host::Surface* s) { return ClipOnSurface(s); }
 
 i32 TruncToInt(double v) {
     if (!(v == v)) return 0;
@@ -44,15 +36,18 @@ i32 TruncToInt(double v) {
     return static_cast<i32>(v);
 }
 
-Begin Start(Walk& walk, i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
+Begin Start(Walk& walk, i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom,
+            bool cutToSheet) {
     host::Surface* sheet = ObjectSurface(objectNo);
     if (!sheet || !BackBuffer) return Begin::Failed;
     // Cut the source rectangle to the sheet, moving the destination with a cut left or top edge.
     i64 sl = srcLeft, st = srcTop, sr = srcRight, sb = srcBottom, dx = x, dy = y;
-    if (sl < 0) dx -= sl, sl = 0;
-    if (st < 0) dy -= st, st = 0;
-    sr = std::min<i64>(sr, sheet->Width());
-    sb = std::min<i64>(sb, sheet->Height());
+    if (cutToSheet) {
+        if (sl < 0) dx -= sl, sl = 0;
+        if (st < 0) dy -= st, st = 0;
+        sr = std::min<i64>(sr, sheet->Width());
+        sb = std::min<i64>(sb, sheet->Height());
+    }
     const IntRect c = ClipOn(BackBuffer);
     i64 w = sr - sl, h = sb - st;
     if (dx + w > c.right) w = c.right - dx;

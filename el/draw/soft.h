@@ -67,9 +67,11 @@ struct Walk {
 };
 
 enum class Begin { Draw, Nothing, Failed };
-// Cuts the source rectangle to the sheet, clips to the ClipRect and locks both surfaces.
+// Cuts the source rectangle to the sheet (unless cutToSheet is false: then the caller must check every
+// source read itself), clips to the ClipRect and locks both surfaces.
 // Draw: the caller walks and then calls Finish; Nothing: return 1; Failed: return 0.
-Begin Start(Walk& walk, i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom);
+Begin Start(Walk& walk, i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom,
+            bool cutToSheet = true);
 void Finish(Walk& walk);
 
 // The ClipRect cut to a surface (left >= right when nothing of it lies on the surface).

@@ -172,44 +172,52 @@ i32 PutRipple(i32 x, i32 y, i32 amplitude, i32 frequency, i32 step, f32 scale, f
 i32 PutStreak(i32 x, i32 y, i32 mode, i32 n, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
     if (mode == 0) srcRight = static_cast<i32>(std::clamp<i64>(static_cast<i64>(ScreenWidth) - srcLeft, INT32_MIN, INT32_MAX));
     if (mode == 2) srcBottom = static_cast<i32>(std::clamp<i64>(static_cast<i64>(ScreenHeight) - srcTop, INT32_MIN, INT32_MAX));
+    // The streak runs past the sheet's own size (only column or row n is read there), so the source
+    // rectangle is not cut to the sheet; every read below is checked instead.
     soft::Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom)) {
+    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom, false)) {
         case soft::Begin::Nothing: return 1;
         case soft::Begin::Failed: return 0;
         case soft::Begin::Draw: break;
     }
     const i32 w = walk.w, h = walk.h;
-    i32 k = static_cast<u16>(n);  // n counts as an unsigned 16-bit value
-    auto put = [](u16* d, u16 s) {
-        if (s) *d = s;
+    auto at = [&](i64 c, i64 r) -> u16 {
+        const i64 sx = walk.srcLeft + c, sy = walk.srcTop + r;
+        if (sx < 0 || sy < 0 || sx >= walk.sheet.width || sy >= walk.sheet.height) return 0;
+        return walk.sheet.Row(static_cast<i32>(sy))[sx];
     };
+    auto put = [&](i32 c, i32 r, u16 s) {
+        if (s) walk.Dst(r)[c] = s;
+    };
+    i32 k = static_cast<u16>(n);  // n counts as an unsigned 16-bit value, kept inside the source
     if (w > 0 && h > 0) {
         switch (mode) {
             case 0:
                 k = std::min(k, w - 1);
                 for (i32 r = 0; r < h; ++r)
-                    for (i32 c = 0; c < w; ++c) put(walk.Dst(r) + c, walk.Src(r)[c <= k ? c : k]);
+                    for (i32 c = 0; c < w; ++c) put(c, r, at(c <= k ? c : k, r));
                 break;
             case 1: {
                 k = std::min(k, w - 1);
                 const i32 fill = std::min(walk.x, walk.back.width);
                 for (i32 r = 0; r < h; ++r) {
-                    for (i32 c = 0; c < w; ++c) put(walk.Dst(r) + c, walk.Src(r)[c > k ? c : k]);
-                    std::fill(walk.back.Row(walk.y + r), walk.back.Row(walk.y + r) + fill, walk.Src(r)[k]);
+                    for (i32 c = 0; c < w; ++c) put(c, r, at(c > k ? c : k, r));
+                    std::fill(walk.back.Row(walk.y + r), walk.back.Row(walk.y + r) + fill, at(k, r));
                 }
                 break;
             }
             case 2:
                 k = std::min(k, h - 1);
                 for (i32 r = 0; r < h; ++r)
-                    for (i32 c = 0; c < w; ++c) put(walk.Dst(r) + c, walk.Src(r <= k ? r : k)[c]);
+                    for (i32 c = 0; c < w; ++c) put(c, r, at(c, r <= k ? r : k));
                 break;
             case 3: {
                 k = std::min(k, h - 1);
                 const i32 fill = std::min(walk.y, walk.back.height);
-                for (i32 r = 0; r < fill; ++r) std::copy(walk.Src(k), walk.Src(k) + w, walk.back.Row(r) + walk.x);
+                for (i32 r = 0; r < fill; ++r)
+                    for (i32 c = 0; c < w; ++c) walk.back.Row(r)[walk.x + c] = at(c, k);
                 for (i32 r = 0; r < h; ++r)
-                    for (i32 c = 0; c < w; ++c) put(walk.Dst(r) + c, walk.Src(r <= k ? k : r)[c]);
+                    for (i32 c = 0; c < w; ++c) put(c, r, at(c, r <= k ? k : r));
                 break;
             }
             default: break;
