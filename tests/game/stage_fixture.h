@@ -1,0 +1,93 @@
+// The program started headless with its data files, for the tests of the stage frames and the ending.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "el/elDraw.h"
+#include "el/elSystem.h"
+#include "game/shell/shell.h"
+#include "game/stage/stage_state.h"
+#include "host/headless/headless.h"
+#include "host/instance.h"
+#include "host/window.h"
+#include "support/game_data.h"
+#include "support/headless_machine.h"
+
+namespace kt {
+
+class StageTest : public Headless {
+protected:
+    void SetUp() override {
+        Headless::SetUp();
+        WipeState = {};  // as at the start of a program (an earlier test of this process may have left one)
+        LinkGameData();
+        host::headless::SetIdleCostMicros(0);
+        host::headless::SetWallSeconds(1'700'000'000);  // the resets seed the generator from it
+        ASSERT_TRUE(WinMain_StartUp(nullptr, "", 1));
+        FrameTimer.sleepEnabled = 0;
+        while (host::headless::PendingEvents() > 0 || AppActive == 0) ASSERT_TRUE(PumpOnce());
+        ASSERT_TRUE(host::headless::Boxes().empty()) << host::headless::Boxes()[0].text;
+        clockUs_ = (host::headless::ClockMicros() / 1000 + 1) * 1000;
+    }
+    // Ends the program, so that the next test of the same process can start it again.
+    void TearDown() override {
+        LibraryDone = 0;
+        elSystem::End();
+        host::DestroyWindow(MainWindow);
+        Drain();
+    }
+
+    // One main-loop pass exactly `ms` milliseconds after the previous one, so that a scene that runs sees
+    // FrameTime = ms / 1000 whatever its own sleeps and waits for the vertical blank did to the clock.
+    void Pass(u32 ms) {
+        clockUs_ += static_cast<u64>(ms) * 1000;
+        host::headless::SetClockMicros(clockUs_);
+        WinMain_Pass();
+    }
+
+    // A game just started at `level`, with the scene `mode` about to run its first frame.
+    static void EnterStage(u32 mode, i32 level = 1) {
+        Game_ResetState();
+        Game_ResetPools();
+        Game_NewGame();
+        Level = level;
+        PlayMode = 1;
+        PlaySubMode = 0;
+        GameMode = mode;
+        PrevMode = mode;
+        ModeChanged = 1;
+    }
+
+    // Hands every waiting message to the window procedure without running a pass.
+    static void Drain() {
+        host::Message m;
+        while (host::PeekMessage(&m)) host::DispatchMessage(m);
+    }
+    static void Hold(i32 vk) {
+        host::headless::KeyDown(vk);
+        Drain();
+    }
+    static void Release(i32 vk) {
+        host::headless::KeyUp(vk);
+        Drain();
+    }
+
+    // How often the music file `name` was opened since the last ClearMciLog.
+    static int MusicOpens(const std::string& name) {
+        int n = 0;
+        for (const std::string& c : host::headless::MciLog())
+            if (c.rfind("open ", 0) == 0 && c.find(name) != std::string::npos) ++n;
+        return n;
+    }
+    static int MciCount(const std::string& command) {
+        int n = 0;
+        for (const std::string& c : host::headless::MciLog()) n += c == command;
+        return n;
+    }
+
+private:
+    u64 clockUs_ = 0;
+};
+
+}  // namespace kt
