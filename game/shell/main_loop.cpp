@@ -115,7 +115,8 @@ i32 WinMain(void* instance, void*, const char* commandLine, i32 showCommand) {
     i32 code = 0;
     while (WinMain_PumpOnce(&code)) {
     }
-    return 0;
+    // A screen that could not be set up has shown its box and shut the library down: fail the run.
+    return ScreenSetupFailed ? 1 : 0;
 }
 
 void Scene_WipeTo(i32 kind, i32 strip, i32 mode) {

@@ -1,0 +1,276 @@
+// The image pack: a plain sequence of entries (u16 width, u16 height, the upper-case name with its zero
+// byte, then width * height little-endian 15-bit pixel words, top row first).
+#include "el/draw/pack.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "el/draw/blit.h"
+#include "el/draw/object.h"
+#include "el/draw/screen.h"
+#include "host/files.h"
+
+char PackFilePath[512] = {};
+
+namespace elDraw {
+namespace {
+
+constexpr size_t kMaxEntryName = 127;
+
+bool IsLeadByte(u8 c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Upper-cases the single-byte letters of a code page 932 string, leaving double-byte characters whole.
+std::string UpperCase(const char* text) {
+    std::string out = text ? text : "";
+    for (size_t i = 0; i < out.size(); ++i) {
+        const u8 c = static_cast<u8>(out[i]);
+        if (IsLeadByte(c) && i + 1 < out.size()) {
+            ++i;
+            continue;
+        }
+        if (c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+bool ReadU16(std::FILE* f, u32* out) {
+    u8 b[2];
+    if (std::fread(b, 1, 2, f) != 2) return false;
+    *out = static_cast<u32>(b[0]) | (static_cast<u32>(b[1]) << 8);
+    return true;
+}
+
+bool WriteU16(std::FILE* f, u32 v) {
+    const u8 b[2] = {static_cast<u8>(v), static_cast<u8>(v >> 8)};
+    return std::fwrite(b, 1, 2, f) == 2;
+}
+
+// Finds the entry named `key` and leaves the file at its first pixel word. False when the entry is
+// missing, its name runs past 127 bytes, or its pixel data is cut short.
+bool FindEntry(std::FILE* f, const std::string& key, u32* width, u32* height) {
+    if (std::fseek(f, 0, SEEK_END) != 0) return false;
+    const long fileSize = std::ftell(f);
+    if (fileSize < 0 || std::fseek(f, 0, SEEK_SET) != 0) return false;
+    for (;;) {
+        u32 w = 0, h = 0;
+        if (!ReadU16(f, &w) || !ReadU16(f, &h)) return false;
+        std::string name;
+        for (;;) {
+            const int c = std::fgetc(f);
+            if (c == EOF) return false;
+            if (c == 0) break;
+            if (name.size() >= kMaxEntryName) return false;
+            name.push_back(static_cast<char>(c));
+        }
+        const long bytes = static_cast<long>(w) * static_cast<long>(h) * 2;
+        const long here = std::ftell(f);
+        if (here < 0 || fileSize - here < bytes) return false;
+        if (name == key) {
+            *width = w;
+            *height = h;
+            return true;
+        }
+        if (std::fseek(f, bytes, SEEK_CUR) != 0) return false;
+    }
+}
+
+void ApplyLoadKey(i32 no) {
+    Object& o = ObjectTable[no];
+    const u32 key = LoadKeyOff == 0 ? LoadKeyColor : 0xFFFFFFFFu;
+    SetColorKey(o.surface, key);
+    o.colorKey = key;
+}
+
+// Loads the named entry into `target` (LoadPack: a new object; SwapPack: the given slot).
+i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) {
+    std::FILE* f = host::OpenFile(PackFilePath, "rb");
+    if (!PackFilePath[0] || !f) {
+        if (f) std::fclose(f);
+        return elSystem::Error(op, msg::kNoPackFile, 0);
+    }
+    const std::string key = UpperCase(name);
+    u32 w = 0, h = 0;
+    if (!FindEntry(f, key, &w, &h)) {
+        std::fclose(f);
+        return elSystem::Error(op, msg::kCannotReadBmp, 0);
+    }
+
+    if (swap) {
+        if (target < 0 || target >= kObjectCount || !DirectDrawObject) {
+            std::fclose(f);
+            return 0;
+        }
+        // The slot stays claimed (as a blank object, which a restore leaves alone) while the staging
+        // object is made, so the staging object cannot take it.
+        ReleaseObject(target);
+        Object& t = ObjectTable[target];
+        std::snprintf(t.name, sizeof t.name, "*");
+        t.fromPack = 1;
+        t.reloadMem = 2;
+        t.width = static_cast<u16>(w);
+        t.height = static_cast<u16>(h);
+        t.surface = host::CreateDisplaySurface(
+            DirectDrawObject, host::kSurfaceCapsOffscreen | (mem == 2 ? 0u : u32{host::kSurfaceCapsSystemMemory}),
+            static_cast<i32>(w), static_cast<i32>(h));
+        if (!t.surface) {
+            std::fclose(f);
+            return elSystem::Error(op, msg::kCannotCreateSprite, 0);
+        }
+    } else {
+        target = CreateObject(static_cast<i32>(w), static_cast<i32>(h), mem);
+        if (target == 0) {
+            std::fclose(f);
+            return 0;
+        }
+    }
+
+    // Undoes what was made when the picture cannot be put in: the staging object always, the new
+    // object of LoadPack; SwapPack's slot keeps its new, unfilled surface.
+    auto giveUp = [&](i32 staging) {
+        if (staging > 0) ReleaseObject(staging);
+        if (!swap) ReleaseObject(target);
+    };
+
+    const i32 staging = CreateObject(static_cast<i32>(w), static_cast<i32>(h), 2);
+    if (staging == 0) {
+        std::fclose(f);
+        giveUp(0);
+        return 0;
+    }
+    host::Surface* ss = ObjectSurface(staging);
+    host::LockInfo lock;
+    if (ss->Lock(&lock) != host::kSurfaceOk) {
+        std::fclose(f);
+        giveUp(staging);
+        return 0;
+    }
+    const PixelFormatRecord& pf = PixelFormat;
+    std::vector<u8> row(static_cast<size_t>(w) * 2);
+    bool readOk = true;
+    for (u32 y = 0; y < h && readOk; ++y) {
+        if (std::fread(row.data(), 1, row.size(), f) != row.size()) {
+            readOk = false;
+            break;
+        }
+        u16* d = reinterpret_cast<u16*>(lock.bits + static_cast<size_t>(lock.pitch) * y);
+        for (u32 x = 0; x < w; ++x) {
+            const u32 p = static_cast<u32>(row[x * 2]) | (static_cast<u32>(row[x * 2 + 1]) << 8);
+            d[x] = static_cast<u16>((((p >> 10) & 31) << pf.rTableShift) | (((p >> 5) & 31) << pf.gTableShift) |
+                                    ((p & 31) << pf.bTableShift));
+        }
+    }
+    ss->Unlock();
+    std::fclose(f);
+    if (!readOk) {
+        giveUp(staging);
+        return elSystem::Error(op, msg::kCannotReadBmp, 0);
+    }
+
+    i32 rc = host::kSurfaceFailed;
+    for (i32 attempt = 0; attempt < 10; ++attempt) {
+        host::Surface* dst = ObjectSurface(target);
+        host::Surface* src = ObjectSurface(staging);
+        if (!dst || !src) break;
+        rc = host::CopyRect(dst, 0, 0, src, host::Rect{0, 0, static_cast<i32>(w), static_cast<i32>(h)}, false);
+        if (rc == host::kSurfaceOk) break;
+        if (rc == host::kSurfaceLost) RestoreAll();
+    }
+    if (rc != host::kSurfaceOk) {
+        giveUp(staging);
+        return elSystem::Error(op, msg::kCannotExpand, static_cast<u32>(rc));
+    }
+
+    ReleaseObject(staging);
+    ApplyLoadKey(target);
+    Object& t = ObjectTable[target];
+    std::snprintf(t.name, sizeof t.name, "%s", key.c_str());
+    t.fromPack = 1;
+    t.reloadMem = 2;
+    t.width = static_cast<u16>(w);
+    t.height = static_cast<u16>(h);
+    return target;
+}
+
+// The pack word of one 8-bit-per-channel colour: 5 bits each, and 1 for a dark colour that is not black.
+u32 PackWord(u32 rgb) {
+    const u32 r = rgb & 0xFF, g = (rgb >> 8) & 0xFF, b = (rgb >> 16) & 0xFF;
+    const u32 word = ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3);
+    if (word == 0 && (rgb & 0xFFFFFF) != 0) return 1;
+    return word;
+}
+
+}  // namespace
+
+void SetPackFile(const char* name) {
+    std::snprintf(PackFilePath, sizeof PackFilePath, "%s%s", elSystem::GetModuleDir(0), name ? name : "");
+}
+
+i32 LoadPack(const char* name, i32 mem) { return LoadEntry("elDraw::LoadPack", name, 0, mem, false); }
+
+i32 SwapPack(const char* name, i32 objectNo, i32 mem) {
+    return LoadEntry("elDraw::SwapPack", name, objectNo, mem, true);
+}
+
+i32 Convert(const char* pack, const char* folder, i32 fresh) {
+    if (elSystem::GetDesktopBits() <= 16) return elSystem::Error("elDraw::Convert", msg::kNeedFullColour, 0);
+    const std::string dir = elSystem::GetModuleDir(0);
+    if (fresh != 0) std::filesystem::remove(host::ResolvePath((dir + (pack ? pack : "")).c_str()));
+    const std::string sub = folder ? folder : "";
+    // Every file whose name ends in ".BMP" in any case, in name order.
+    std::vector<std::string> files;
+    std::error_code ec;
+    const std::string where = host::ResolvePath((dir + sub).c_str());
+    for (const auto& e : std::filesystem::directory_iterator(where.empty() ? "." : where, ec)) {
+        if (!e.is_regular_file(ec)) continue;
+        const std::string file = e.path().filename().string();
+        if (file.size() >= 4 && UpperCase(file.substr(file.size() - 4).c_str()) == ".BMP") files.push_back(file);
+    }
+    std::sort(files.begin(), files.end(),
+              [](const std::string& a, const std::string& b) { return UpperCase(a.c_str()) < UpperCase(b.c_str()); });
+    for (const std::string& file : files) {
+        const std::string name = UpperCase((sub.empty() ? file : sub + "\\" + file).c_str());
+        ConvertOne(pack, name.c_str());
+    }
+    return 1;
+}
+
+void ConvertOne(const char* pack, const char* name) {
+    const i32 no = LoadObject(name, 1);
+    if (no == 0) return;
+    const std::string dir = elSystem::GetModuleDir(0);
+    // The colours come from the decoded file's own 8-bit channels, not from the 16-bit surface.
+    host::DecodedBitmap bmp;
+    const bool decoded = host::LoadBitmapFile(host::ResolvePath((dir + name).c_str()).c_str(), &bmp) == host::kBitmapOk;
+    const Object& o = ObjectTable[no];
+    if (std::FILE* f = host::OpenFile((dir + (pack ? pack : "")).c_str(), "ab")) {
+        const std::string full = name;
+        const size_t cut = full.find_last_of("\\/");
+        const std::string bare = cut == std::string::npos ? full : full.substr(cut + 1);
+        const u32 w = o.width, h = o.height;
+        WriteU16(f, w);
+        WriteU16(f, h);
+        std::fwrite(bare.c_str(), 1, bare.size() + 1, f);
+        std::vector<u8> row(static_cast<size_t>(w) * 2);
+        for (u32 y = 0; y < h; ++y) {
+            for (u32 x = 0; x < w; ++x) {
+                u32 rgb = 0;
+                if (decoded && static_cast<i32>(x) < bmp.width && static_cast<i32>(y) < bmp.height)
+                    rgb = bmp.rgb[static_cast<size_t>(y) * static_cast<size_t>(bmp.width) + x];
+                else
+                    rgb = host::GetPixelRgb(o.surface, static_cast<i32>(x), static_cast<i32>(y)) & 0xFFFFFF;
+                const u32 word = PackWord(rgb);
+                row[x * 2] = static_cast<u8>(word);
+                row[x * 2 + 1] = static_cast<u8>(word >> 8);
+            }
+            std::fwrite(row.data(), 1, row.size(), f);
+        }
+        std::fclose(f);
+    }
+    ReleaseObject(no);
+}
+
+}  // namespace elDraw
