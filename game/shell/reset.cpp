@@ -512,6 +512,8 @@ void Game_NewGame() {
             layer.tiles[i] = BackdropTile{layer.x, static_cast<f32>(120 - 480 * i), 0.0f};
         }
     }
+    // The still side strip starts at the top of the screen, off to the left.
+    for (i32 i = 0; i < kBackdropTiles; ++i) Backdrop9Tiles[i] = BackdropTile{-500.0f, static_cast<f32>(-480 * i), 0.0f};
     PlayerState.autoFire = 0;
     Level = 0;
     Score = 0;

@@ -269,6 +269,9 @@ TEST_F(ResetTest, ANewGameLaysOutTheStripsAndStartsTheCounts) {
         EXPECT_EQ(l.tiles[4999].y, 120.0f - 480.0f * 4999);
         EXPECT_EQ(l.tiles[4999].drift, 0.0f);
     }
+    EXPECT_EQ(Backdrop9Tiles[0].x, -500.0f);
+    EXPECT_EQ(Backdrop9Tiles[0].y, 0.0f);
+    EXPECT_EQ(Backdrop9Tiles[3].y, -1440.0f);
     for (const ShipOverlayRecord& o : ShipOverlay) EXPECT_TRUE(o.y == 2550.0f && o.frame == 0 && o.done == 0);
 }
 
