@@ -1,7 +1,9 @@
 // The real backend: an SDL2 window scaled to the desktop, keyboard, mouse, sticks and the audio device.
 #include <SDL.h>
+#include <signal.h>
 #include <time.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,6 +31,10 @@ State& S() {
     static State s;
     return s;
 }
+
+// Ctrl+C or a polite kill asks the window to close, like the window manager's close.
+std::atomic<bool> g_closeSignal{false};
+void OnCloseSignal(int) { g_closeSignal.store(true); }
 
 u64 MonoNanos() {
     timespec ts;
@@ -97,6 +103,10 @@ i64 WallSeconds() { return static_cast<i64>(time(nullptr)); }
 bool PollEvent(Event* out) {
     State& s = S();
     if (!s.videoUp) return false;
+    if (g_closeSignal.exchange(false)) {
+        *out = Event{EventKind::Close};
+        return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
@@ -157,6 +167,11 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
             return false;
         }
         s.videoUp = true;
+        struct sigaction sa = {};
+        sa.sa_handler = OnCloseSignal;
+        sigemptyset(&sa.sa_mask);
+        sigaction(SIGINT, &sa, nullptr);
+        sigaction(SIGTERM, &sa, nullptr);
     }
     const char* windowed = std::getenv("KESTRALIS_WINDOWED");
     if (windowed && *windowed && *windowed != '0') fullScreen = false;
