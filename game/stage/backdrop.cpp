@@ -215,8 +215,9 @@ void StarField_Update(i32 a, i32 b) {
             s.kind = host::Rand() % 7;
             s.x = static_cast<f32>(host::Rand() % 640);
             s.y = static_cast<f32>(-(host::Rand() % 50));
+            // A spread of 0 would divide by zero: the speck then falls at the base speed alone.
             const i32 r = host::Rand();
-            s.speed = static_cast<f32>((a > 0 ? r % a : 0) + b);
+            s.speed = static_cast<f32>((a != 0 ? r % a : 0) + b);
         }
     }
 }

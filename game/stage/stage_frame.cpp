@@ -83,7 +83,8 @@ void RunItemsAndPlayer(const StageScript& s) {
 }  // namespace
 
 i32 Stage_LoopLength(const StageScript& s) {
-    return s.highFromLevel != 0 && Level >= s.highFromLevel ? s.loopLengthHigh : s.loopLength;
+    const bool high = s.highFromLevel != 0 && Level >= s.highFromLevel && Level <= s.highToLevel;
+    return high ? s.loopLengthHigh : s.loopLength;
 }
 
 void Stage_RunFrame(const StageScript& s) {

@@ -35,8 +35,8 @@ struct StageScript {
     f32 bossFrom, bossTo;  // the boss section: bossFrom < d < bossTo
     f32 hpCeiling;         // the boss attacks while 0 < hp < ceiling
     i32 loopLength;        // the attack clock runs 1..loopLength
-    i32 loopLengthHigh;    // ... or 1..loopLengthHigh from level highFromLevel on (0: no such level)
-    i32 highFromLevel;
+    i32 loopLengthHigh;    // ... or 1..loopLengthHigh at the levels highFromLevel..highToLevel (0: none)
+    i32 highFromLevel, highToLevel;
     f32 timeoutFrom, timeoutTo;  // both inclusive
     i32 continueBombs;
 

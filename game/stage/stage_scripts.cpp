@@ -1,4 +1,6 @@
 // The eight stage scripts: one description each, run by the common stage frame.
+#include <cstdint>
+
 #include "game/shell/shell.h"
 #include "game/stage/boss.h"
 #include "game/stage/schedules.h"
@@ -14,7 +16,7 @@ const StageScript Stage1Script = {
     .music = "MIDI/KTVB1.MID", .musicOnEntry = false, .entryClearsPause = true,
     .boss = &Boss11State, .bossScript = Boss11_Script, .bossDraw = Boss11_Draw, .bossDefeat = Boss11_Defeat,
     .bossFrom = 1100, .bossTo = 10100, .hpCeiling = 1010,
-    .loopLength = 4300, .loopLengthHigh = 0, .highFromLevel = 0,
+    .loopLength = 4300, .loopLengthHigh = 0, .highFromLevel = 0, .highToLevel = 0,
     .timeoutFrom = 10000, .timeoutTo = 10100, .continueBombs = 5,
     .layers = {B::Layer8, B::Stars, B::Layer1, B::End},
     .starsA = 80, .starsB = 80, .starsOnlyA = 80, .starsOnlyB = 80,
@@ -29,7 +31,7 @@ const StageScript Stage2Script = {
     .music = "MIDI/KTVB2.MID", .musicOnEntry = false, .entryClearsPause = false,
     .boss = &Boss71State, .bossScript = Boss71_Script, .bossDraw = Boss71_Draw, .bossDefeat = Boss71_Defeat,
     .bossFrom = 1140, .bossTo = 11100, .hpCeiling = 980,
-    .loopLength = 2300, .loopLengthHigh = 3710, .highFromLevel = 3,
+    .loopLength = 2300, .loopLengthHigh = 3710, .highFromLevel = 3, .highToLevel = 3,
     .timeoutFrom = 11000, .timeoutTo = 11100, .continueBombs = 5,
     .layers = {B::Layer8, B::Stars, B::Layer2, B::End},
     .starsA = 130, .starsB = 130, .starsOnlyA = 150, .starsOnlyB = 150,
@@ -44,7 +46,7 @@ const StageScript Stage2BScript = {
     .music = "MIDI/GTCB3.MID", .musicOnEntry = true, .entryClearsPause = false,
     .boss = &Boss2BState, .bossScript = Boss2B_Script, .bossDraw = Boss2B_Draw, .bossDefeat = Boss2B_Defeat,
     .bossFrom = 1050, .bossTo = 11100, .hpCeiling = 590,
-    .loopLength = 1100, .loopLengthHigh = 0, .highFromLevel = 0,
+    .loopLength = 1100, .loopLengthHigh = 0, .highFromLevel = 0, .highToLevel = 0,
     .timeoutFrom = 11000, .timeoutTo = 11100, .continueBombs = 5,
     .layers = {B::Layer8, B::Stars, B::End, B::End},
     .starsA = 100, .starsB = 100, .starsOnlyA = 120, .starsOnlyB = 120,
@@ -59,7 +61,7 @@ const StageScript Stage3Script = {
     .music = "MIDI/KTVB3.MID", .musicOnEntry = false, .entryClearsPause = false,
     .boss = &Boss41State, .bossScript = Boss41_Script, .bossDraw = Boss41_Draw, .bossDefeat = Boss41_Defeat,
     .bossFrom = 1470, .bossTo = 11100, .hpCeiling = 780,
-    .loopLength = 4900, .loopLengthHigh = 0, .highFromLevel = 0,
+    .loopLength = 4900, .loopLengthHigh = 0, .highFromLevel = 0, .highToLevel = 0,
     .timeoutFrom = 11000, .timeoutTo = 11100, .continueBombs = 5,
     .layers = {B::Layer8, B::Stars, B::Layer3, B::End},
     .starsA = 200, .starsB = 150, .starsOnlyA = 200, .starsOnlyB = 150,
@@ -74,7 +76,7 @@ const StageScript Stage4Script = {
     .music = "MIDI/KTVB4.MID", .musicOnEntry = false, .entryClearsPause = false,
     .boss = &Boss51State, .bossScript = Boss51_Script, .bossDraw = Boss51_Draw, .bossDefeat = Boss51_Defeat,
     .bossFrom = 1300, .bossTo = 11100, .hpCeiling = 980,
-    .loopLength = 1770, .loopLengthHigh = 0, .highFromLevel = 0,
+    .loopLength = 1770, .loopLengthHigh = 0, .highFromLevel = 0, .highToLevel = 0,
     .timeoutFrom = 11000, .timeoutTo = 11100, .continueBombs = 5,
     .layers = {B::Layer3, B::Layer1, B::End, B::End},
     .starsA = 0, .starsB = 0, .starsOnlyA = 220, .starsOnlyB = 200,
@@ -89,7 +91,7 @@ const StageScript Stage4BScript = {
     .music = "MIDI/QZ5.MID", .musicOnEntry = true, .entryClearsPause = false,
     .boss = &Boss4BState, .bossScript = Boss4B_Script, .bossDraw = Boss4B_Draw, .bossDefeat = Boss4B_Defeat,
     .bossFrom = 1250, .bossTo = 11100, .hpCeiling = 1380,
-    .loopLength = 1610, .loopLengthHigh = 0, .highFromLevel = 0,
+    .loopLength = 1610, .loopLengthHigh = 0, .highFromLevel = 0, .highToLevel = 0,
     .timeoutFrom = 11000, .timeoutTo = 11100, .continueBombs = 5,
     .layers = {B::Layer4B, B::End, B::End, B::End},
     .starsA = 0, .starsB = 0, .starsOnlyA = 180, .starsOnlyB = 180,
@@ -104,7 +106,7 @@ const StageScript Stage5Script = {
     .music = "MIDI/KTVB5.MID", .musicOnEntry = false, .entryClearsPause = false,
     .boss = &Boss31State, .bossScript = Boss31_Script, .bossDraw = Boss31_Draw, .bossDefeat = Boss31_Defeat,
     .bossFrom = 1260, .bossTo = 11100, .hpCeiling = 1480,
-    .loopLength = 3000, .loopLengthHigh = 4390, .highFromLevel = 2,
+    .loopLength = 3000, .loopLengthHigh = 4390, .highFromLevel = 2, .highToLevel = INT32_MAX,
     .timeoutFrom = 11000, .timeoutTo = 11100, .continueBombs = 3,
     .layers = {B::Layer8, B::Stars, B::Layer6, B::End},
     .starsA = 160, .starsB = 160, .starsOnlyA = 200, .starsOnlyB = 200,
@@ -119,7 +121,7 @@ const StageScript Stage5BScript = {
     .music = nullptr, .musicOnEntry = false, .entryClearsPause = false,
     .boss = &Boss5BState, .bossScript = Boss5B_Script, .bossDraw = Boss5B_Draw, .bossDefeat = Boss5B_Defeat,
     .bossFrom = 1800, .bossTo = 11100, .hpCeiling = 1200,
-    .loopLength = 1220, .loopLengthHigh = 0, .highFromLevel = 0,
+    .loopLength = 1220, .loopLengthHigh = 0, .highFromLevel = 0, .highToLevel = 0,
     .timeoutFrom = 11000, .timeoutTo = 11100, .continueBombs = 5,
     .layers = {B::Layer8, B::End, B::End, B::End},
     .starsA = 0, .starsB = 0, .starsOnlyA = 300, .starsOnlyB = 300,

@@ -119,6 +119,18 @@ TEST_F(StageBackdropTest, SpecksRespawnWithinTheirRanges) {
             ASSERT_LE(s.speed, 159.0f);
         }
     }
+    // The spread is a plain remainder, whatever its sign; a spread of 0 leaves the base speed alone.
+    for (i32 spread : {-80, 0}) {
+        for (StarSpeck& s : StarSpecks) s.y = 601;
+        StarField_Update(spread, 80);
+        int faster = 0;
+        for (const StarSpeck& s : StarSpecks) {
+            ASSERT_GE(s.speed, 80.0f) << spread;
+            ASSERT_LE(s.speed, spread == 0 ? 80.0f : 159.0f) << spread;
+            faster += s.speed > 80.0f;
+        }
+        EXPECT_EQ(faster > 0, spread != 0) << spread;
+    }
     // Falling: y grows by speed x frame time.
     StarSpecks[5] = StarSpeck{0, 300, 100, 0, 120};
     StarField_Update(80, 80);

@@ -75,10 +75,12 @@ TEST_F(StageFrameTest, TheLoopLengthFollowsTheLevelOfTheFrame) {
         i32 level;
         i32 loop;
     };
-    // Every level has a length, the never-stored 0 and 2 included.
+    // Every level has a length, the never-stored 0, 2 and 4 included: the second stage's long loop belongs
+    // to level 3 alone, the fifth stage's to every level from 2 on.
     for (const Case& c : {Case{&Stage2Script, 0, 2300}, Case{&Stage2Script, 1, 2300}, Case{&Stage2Script, 2, 2300},
-                          Case{&Stage2Script, 3, 3710}, Case{&Stage5Script, 0, 3000}, Case{&Stage5Script, 1, 3000},
-                          Case{&Stage5Script, 2, 4390}, Case{&Stage5Script, 3, 4390}}) {
+                          Case{&Stage2Script, 3, 3710}, Case{&Stage2Script, 4, 2300}, Case{&Stage5Script, 0, 3000},
+                          Case{&Stage5Script, 1, 3000}, Case{&Stage5Script, 2, 4390}, Case{&Stage5Script, 3, 4390},
+                          Case{&Stage5Script, 4, 4390}}) {
         Level = c.level;
         EXPECT_EQ(Stage_LoopLength(*c.s), c.loop) << "mode " << c.s->mode << " level " << c.level;
     }
