@@ -67,6 +67,14 @@ bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user);
 void CloseAudio();
 void LockAudio();
 void UnlockAudio();
+// Holds the backend's audio lock for a scope: the mix stays out while the program's thread changes what
+// it reads.
+struct AudioGuard {
+    AudioGuard() { LockAudio(); }
+    ~AudioGuard() { UnlockAudio(); }
+    AudioGuard(const AudioGuard&) = delete;
+    AudioGuard& operator=(const AudioGuard&) = delete;
+};
 
 // ---- sticks ----------------------------------------------------------------------------------
 struct StickState {

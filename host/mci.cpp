@@ -56,13 +56,6 @@ State& S() {
     return s;
 }
 
-struct Guard {
-    Guard() { backend::LockAudio(); }
-    ~Guard() { backend::UnlockAudio(); }
-    Guard(const Guard&) = delete;
-    Guard& operator=(const Guard&) = delete;
-};
-
 void Notify(Window w, u32 code) {
     if (w) PostMessage(w, kMsgMciNotify, code, static_cast<std::intptr_t>(kDeviceId));
 }
@@ -172,7 +165,7 @@ u32 Open(const std::vector<std::string>& t, const std::vector<bool>& quoted) {
     if (!mixer::AcquireDevice()) return kErrNoOutput;
     midisynth::Start();
     mixer::SetMusicSource(Render, nullptr);
-    Guard g;
+    backend::AudioGuard g;
     d = Device{};
     d.open = true;
     d.alias = alias;
@@ -192,7 +185,7 @@ u32 Seek(Device& d, const std::vector<std::string>& t) {
     if (t.size() != 4 || !Is(t[2], "to")) return kErrBadParameter;
     const bool start = Is(t[3], "start");
     if (!start && !Is(t[3], "end")) return kErrBadParameter;
-    Guard g;
+    backend::AudioGuard g;
     EndPending(d, kMciNotifyAborted);
     d.playing = false;
     midisynth::AllSoundsOff();
@@ -207,7 +200,7 @@ u32 Play(Device& d, const std::vector<std::string>& t, Window notify) {
         if (Is(t[i], "notify")) wantNotify = true;
         else return kErrBadParameter;
     }
-    Guard g;
+    backend::AudioGuard g;
     EndPending(d, kMciNotifySuperseded);
     d.notifyPending = wantNotify;
     d.notifyWindow = notify;
@@ -217,7 +210,7 @@ u32 Play(Device& d, const std::vector<std::string>& t, Window notify) {
 
 u32 StopDevice(Device& d, const std::vector<std::string>& t) {
     if (t.size() != 2) return kErrBadParameter;
-    Guard g;
+    backend::AudioGuard g;
     EndPending(d, kMciNotifyAborted);
     d.playing = false;
     midisynth::AllSoundsOff();
@@ -228,7 +221,7 @@ u32 Close(Device& d, const std::vector<std::string>& t) {
     if (t.size() != 2) return kErrBadParameter;
     bool held;
     {
-        Guard g;
+        backend::AudioGuard g;
         EndPending(d, kMciNotifyAborted);
         midisynth::AllSoundsOff();
         held = d.held;
@@ -240,7 +233,7 @@ u32 Close(Device& d, const std::vector<std::string>& t) {
 
 u32 Status(Device& d, const std::vector<std::string>& t, char* answer, u32 size) {
     if (t.size() != 3) return kErrBadParameter;
-    Guard g;
+    backend::AudioGuard g;
     if (Is(t[2], "mode")) {
         Answer(answer, size, d.playing ? "playing" : "stopped");
     } else if (Is(t[2], "length") || Is(t[2], "position")) {
@@ -283,7 +276,7 @@ void MciClearLog() { S().log.clear(); }
 void MciReset() {
     State& s = S();
     {
-        Guard g;
+        backend::AudioGuard g;
         midisynth::AllSoundsOff();
         s.dev = Device{};
     }

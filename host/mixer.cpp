@@ -43,14 +43,6 @@ State& S() {
     return s;
 }
 
-// Keeps the mix out while the program's thread changes what it reads.
-struct Guard {
-    Guard() { backend::LockAudio(); }
-    ~Guard() { backend::UnlockAudio(); }
-    Guard(const Guard&) = delete;
-    Guard& operator=(const Guard&) = delete;
-};
-
 float DbGain(i32 hundredths) { return std::pow(10.0f, static_cast<float>(hundredths) / 2000.0f); }
 
 void UpdateGains(Buffer* b) {
@@ -173,7 +165,7 @@ void ForgetDevice() {
 }
 
 void SetMusicSource(SourceFn fn, void* user) {
-    Guard g;
+    backend::AudioGuard g;
     S().music = fn;
     S().musicUser = user;
 }
@@ -195,7 +187,7 @@ Buffer* Create(const Format& format, u32 bytes) {
     b->frequency = std::clamp(format.rate, kMinFrequency, kMaxFrequency);
     UpdateStep(b.get());
     UpdateGains(b.get());
-    Guard g;
+    backend::AudioGuard g;
     S().buffers.push_back(b.get());
     return b.release();
 }
@@ -203,7 +195,7 @@ Buffer* Create(const Format& format, u32 bytes) {
 void Release(Buffer* b) {
     if (!b) return;
     {
-        Guard g;
+        backend::AudioGuard g;
         auto& v = S().buffers;
         v.erase(std::remove(v.begin(), v.end(), b), v.end());
     }
@@ -244,40 +236,40 @@ void Unlock(Buffer* b) {
 
 void Play(Buffer* b, bool loop) {
     if (!b) return;
-    Guard g;
+    backend::AudioGuard g;
     b->looping = loop;
     b->playing = true;
 }
 
 void Stop(Buffer* b) {
     if (!b) return;
-    Guard g;
+    backend::AudioGuard g;
     b->playing = false;
 }
 
 bool IsPlaying(const Buffer* b) {
     if (!b) return false;
-    Guard g;  // the mix ends one-shot buffers
+    backend::AudioGuard g;  // the mix ends one-shot buffers
     return b->playing;
 }
 bool IsLooping(const Buffer* b) { return b && b->looping; }
 
 void SetPosition(Buffer* b, u32 byteOffset) {
     if (!b) return;
-    Guard g;
+    backend::AudioGuard g;
     const u32 frame = byteOffset / b->frameBytes;
     b->pos = frame < b->frames ? static_cast<u64>(frame) << 32 : 0;
 }
 
 u32 GetPosition(const Buffer* b) {
     if (!b) return 0;
-    Guard g;
+    backend::AudioGuard g;
     return static_cast<u32>(b->pos >> 32) * b->frameBytes;
 }
 
 void SetFrequency(Buffer* b, u32 hz) {
     if (!b) return;
-    Guard g;
+    backend::AudioGuard g;
     b->frequency = std::clamp(hz, kMinFrequency, kMaxFrequency);
     UpdateStep(b);
 }
@@ -286,7 +278,7 @@ u32 GetFrequency(const Buffer* b) { return b ? b->frequency : 0; }
 
 void SetVolume(Buffer* b, i32 hundredthsDb) {
     if (!b) return;
-    Guard g;
+    backend::AudioGuard g;
     b->volume = std::clamp(hundredthsDb, kSilence, 0);
     UpdateGains(b);
 }
@@ -295,7 +287,7 @@ i32 GetVolume(const Buffer* b) { return b ? b->volume : 0; }
 
 void SetPan(Buffer* b, i32 hundredthsDb) {
     if (!b) return;
-    Guard g;
+    backend::AudioGuard g;
     b->pan = std::clamp(hundredthsDb, kSilence, -kSilence);
     UpdateGains(b);
 }
@@ -324,7 +316,7 @@ void MixInto(i16* stereo, i32 frames) {
 }
 
 i32 PlayingCount() {
-    Guard g;
+    backend::AudioGuard g;
     i32 n = 0;
     for (const Buffer* b : S().buffers) n += b->playing ? 1 : 0;
     return n;

@@ -221,7 +221,11 @@ void LoseAllSurfaces() {
 
 // ---- copies and fills ------------------------------------------------------------------------------
 
-i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keyed) {
+namespace {
+
+// The checks every blit starts with: both surfaces usable, the injected faults, the source rectangle
+// inside its surface.
+i32 StartBlit(const Surface* dst, const Surface* src, const Rect& sr) {
     if (i32 rc = CheckPair(dst, src); rc != kSurfaceOk) return rc;
     if (Faulty("SurfaceLost")) {
         LoseAllSurfaces();
@@ -229,6 +233,13 @@ i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keye
     }
     if (Faulty("Blit")) return kSurfaceFailed;
     if (!InsideSurface(src, sr.left, sr.top, sr.right, sr.bottom)) return kSurfaceInvalidRect;
+    return kSurfaceOk;
+}
+
+}  // namespace
+
+i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keyed) {
+    if (i32 rc = StartBlit(dst, src, sr); rc != kSurfaceOk) return rc;
     const i32 w = sr.right - sr.left, h = sr.bottom - sr.top;
     // x + w and y + h cannot overflow: w and h are at most kMaxSide, and x, y are checked first.
     if (x < 0 || y < 0 || x > dst->Width() - w || y > dst->Height() - h) return kSurfaceInvalidRect;
@@ -263,13 +274,7 @@ i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keye
 }
 
 i32 StretchRect(Surface* dst, const Rect& dr, Surface* src, const Rect& sr, bool keyed) {
-    if (i32 rc = CheckPair(dst, src); rc != kSurfaceOk) return rc;
-    if (Faulty("SurfaceLost")) {
-        LoseAllSurfaces();
-        return kSurfaceLost;
-    }
-    if (Faulty("Blit")) return kSurfaceFailed;
-    if (!InsideSurface(src, sr.left, sr.top, sr.right, sr.bottom)) return kSurfaceInvalidRect;
+    if (i32 rc = StartBlit(dst, src, sr); rc != kSurfaceOk) return rc;
     if (!InsideSurface(dst, dr.left, dr.top, dr.right, dr.bottom)) return kSurfaceInvalidRect;
     u16 key = 0;
     if (keyed && src->GetColorKey(&key) != kSurfaceOk) return kSurfaceNoColorKey;

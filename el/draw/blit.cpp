@@ -112,14 +112,26 @@ Area SoftArea(const host::Surface* dst, const host::Surface* src, i32 x, i32 y, 
     return a;
 }
 
-// Locks source and back buffer for one software member; false (nothing left locked) when either fails.
-bool LockPair(host::Surface* src, host::LockInfo* s, host::LockInfo* d) {
-    if (src->Lock(s) != host::kSurfaceOk) return false;
-    if (BackBuffer->Lock(d) != host::kSurfaceOk) {
+// Runs one software member: cuts the draw to SoftArea, locks the source and the back buffer and hands
+// `draw(a, s, d)` the area and both locks. 0 when a surface is missing or will not lock (nothing is left
+// locked), 1 otherwise.
+template <class DrawFn>
+i32 SoftMember(i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom, bool mirrorX,
+               bool mirrorY, DrawFn draw) {
+    host::Surface* src = ObjectSurface(objectNo);
+    if (!src || !BackBuffer) return 0;
+    const Area a = SoftArea(BackBuffer, src, x, y, srcLeft, srcTop, srcRight, srcBottom, mirrorX, mirrorY);
+    if (a.Empty()) return 1;
+    host::LockInfo s, d;
+    if (src->Lock(&s) != host::kSurfaceOk) return 0;
+    if (BackBuffer->Lock(&d) != host::kSurfaceOk) {
         src->Unlock();
-        return false;
+        return 0;
     }
-    return true;
+    draw(a, s, d);
+    src->Unlock();
+    BackBuffer->Unlock();
+    return 1;
 }
 
 u16* PixelRow(const host::LockInfo& l, i64 y) { return reinterpret_cast<u16*>(l.bits + l.pitch * y); }
@@ -127,41 +139,35 @@ u16* PixelRow(const host::LockInfo& l, i64 y) { return reinterpret_cast<u16*>(l.
 // Per-channel floating blend with each result clamped to its channel.
 i32 AlphaBlend(i32 x, i32 y, f32 ar, f32 ag, f32 ab, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight,
                i32 srcBottom) {
-    host::Surface* src = ObjectSurface(objectNo);
-    if (!src || !BackBuffer) return 0;
-    const Area a = SoftArea(BackBuffer, src, x, y, srcLeft, srcTop, srcRight, srcBottom, false, false);
-    if (a.Empty()) return 1;
-    host::LockInfo sl, dl;
-    if (!LockPair(src, &sl, &dl)) return 0;
     const PixelFormatRecord& f = PixelFormat;
     const u32 shift[3] = {static_cast<u32>(f.rShift), static_cast<u32>(f.gShift), static_cast<u32>(f.bShift)};
     const u32 max[3] = {f.rMax, f.gMax, f.bMax};
     const f32 alpha[3] = {ar, ag, ab};
-    for (i32 dy = a.top; dy < a.bottom; ++dy) {
-        const u16* s = PixelRow(sl, static_cast<i64>(srcTop) + (dy - y));
-        u16* d = PixelRow(dl, dy);
-        for (i32 dx = a.left; dx < a.right; ++dx) {
-            const u32 sp = s[static_cast<i64>(srcLeft) + (dx - x)];
-            if (sp == 0) continue;
-            const u32 dp = d[dx];
-            u32 out = 0;
-            for (i32 c = 0; c < 3; ++c) {
-                const f32 sc = static_cast<f32>((sp >> shift[c]) & max[c]);
-                const f32 dc = static_cast<f32>((dp >> shift[c]) & max[c]);
-                const f32 v = sc * alpha[c] + dc * (1.0f - alpha[c]);
-                u32 vi = 0;
-                if (v >= static_cast<f32>(max[c]))
-                    vi = max[c];
-                else if (v > 0.0f)
-                    vi = static_cast<u32>(v);
-                out |= vi << shift[c];
+    auto draw = [&](const Area& a, const host::LockInfo& sl, const host::LockInfo& dl) {
+        for (i32 dy = a.top; dy < a.bottom; ++dy) {
+            const u16* s = PixelRow(sl, static_cast<i64>(srcTop) + (dy - y));
+            u16* d = PixelRow(dl, dy);
+            for (i32 dx = a.left; dx < a.right; ++dx) {
+                const u32 sp = s[static_cast<i64>(srcLeft) + (dx - x)];
+                if (sp == 0) continue;
+                const u32 dp = d[dx];
+                u32 out = 0;
+                for (i32 c = 0; c < 3; ++c) {
+                    const f32 sc = static_cast<f32>((sp >> shift[c]) & max[c]);
+                    const f32 dc = static_cast<f32>((dp >> shift[c]) & max[c]);
+                    const f32 v = sc * alpha[c] + dc * (1.0f - alpha[c]);
+                    u32 vi = 0;
+                    if (v >= static_cast<f32>(max[c]))
+                        vi = max[c];
+                    else if (v > 0.0f)
+                        vi = static_cast<u32>(v);
+                    out |= vi << shift[c];
+                }
+                d[dx] = static_cast<u16>(out);
             }
-            d[dx] = static_cast<u16>(out);
         }
-    }
-    src->Unlock();
-    BackBuffer->Unlock();
-    return 1;
+    };
+    return SoftMember(x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, false, draw);
 }
 
 }  // namespace
@@ -408,50 +414,38 @@ i32 HalfRect(i32 left, i32 top, i32 right, i32 bottom, u16 colour) {
 }
 
 i32 PutHalf(i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
-    host::Surface* src = ObjectSurface(objectNo);
-    if (!src || !BackBuffer) return 0;
-    const Area a = SoftArea(BackBuffer, src, x, y, srcLeft, srcTop, srcRight, srcBottom, false, false);
-    if (a.Empty()) return 1;
-    host::LockInfo sl, dl;
-    if (!LockPair(src, &sl, &dl)) return 0;
     const u32 half = PixelFormat.halfMask;
-    for (i32 dy = a.top; dy < a.bottom; ++dy) {
-        const u16* s = PixelRow(sl, static_cast<i64>(srcTop) + (dy - y)) + (static_cast<i64>(srcLeft) + (a.left - x));
-        u16* d = PixelRow(dl, dy) + a.left;
-        const i32 n = a.right - a.left;
-        for (i32 i = 0; i < n; ++i) {
-            const u32 sp = s[i];
-            if (sp == 0) continue;
-            d[i] = static_cast<u16>(((sp >> 1) & half) + ((static_cast<u32>(d[i]) >> 1) & half));
+    auto draw = [&](const Area& a, const host::LockInfo& sl, const host::LockInfo& dl) {
+        for (i32 dy = a.top; dy < a.bottom; ++dy) {
+            const u16* s = PixelRow(sl, static_cast<i64>(srcTop) + (dy - y)) + (static_cast<i64>(srcLeft) + (a.left - x));
+            u16* d = PixelRow(dl, dy) + a.left;
+            const i32 n = a.right - a.left;
+            for (i32 i = 0; i < n; ++i) {
+                const u32 sp = s[i];
+                if (sp == 0) continue;
+                d[i] = static_cast<u16>(((sp >> 1) & half) + ((static_cast<u32>(d[i]) >> 1) & half));
+            }
         }
-    }
-    src->Unlock();
-    BackBuffer->Unlock();
-    return 1;
+    };
+    return SoftMember(x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, false, draw);
 }
 
 i32 PutMirror(i32 x, i32 y, i32 mode, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
-    host::Surface* src = ObjectSurface(objectNo);
-    if (!src || !BackBuffer) return 0;
-    if (mode < 0 || mode > 3) return 1;
+    if (mode < 0 || mode > 3) return ObjectSurface(objectNo) && BackBuffer ? 1 : 0;  // an unknown mode draws nothing
     const bool mx = (mode & 1) != 0, my = (mode & 2) != 0;
-    const Area a = SoftArea(BackBuffer, src, x, y, srcLeft, srcTop, srcRight, srcBottom, mx, my);
-    if (a.Empty()) return 1;
-    host::LockInfo sl, dl;
-    if (!LockPair(src, &sl, &dl)) return 0;
-    for (i32 dy = a.top; dy < a.bottom; ++dy) {
-        const i64 sy = my ? static_cast<i64>(srcBottom) - 1 - (dy - y) : static_cast<i64>(srcTop) + (dy - y);
-        const u16* s = PixelRow(sl, sy);
-        u16* d = PixelRow(dl, dy);
-        for (i32 dx = a.left; dx < a.right; ++dx) {
-            const i64 sx = mx ? static_cast<i64>(srcRight) - 1 - (dx - x) : static_cast<i64>(srcLeft) + (dx - x);
-            const u16 p = s[sx];
-            if (p != 0) d[dx] = p;
+    auto draw = [&](const Area& a, const host::LockInfo& sl, const host::LockInfo& dl) {
+        for (i32 dy = a.top; dy < a.bottom; ++dy) {
+            const i64 sy = my ? static_cast<i64>(srcBottom) - 1 - (dy - y) : static_cast<i64>(srcTop) + (dy - y);
+            const u16* s = PixelRow(sl, sy);
+            u16* d = PixelRow(dl, dy);
+            for (i32 dx = a.left; dx < a.right; ++dx) {
+                const i64 sx = mx ? static_cast<i64>(srcRight) - 1 - (dx - x) : static_cast<i64>(srcLeft) + (dx - x);
+                const u16 p = s[sx];
+                if (p != 0) d[dx] = p;
+            }
         }
-    }
-    src->Unlock();
-    BackBuffer->Unlock();
-    return 1;
+    };
+    return SoftMember(x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom, mx, my, draw);
 }
 
 i32 PutAlphaF(i32 x, i32 y, f32 alpha, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {

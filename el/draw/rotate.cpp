@@ -57,16 +57,22 @@ struct Rot {
     u16 SourceAt(i64 su, i64 sv) const {
         return sheet.Row(static_cast<i32>(srcTop + sv))[srcLeft + su];
     }
+    // Copies the source pixel su, sv to d unless it is off the sheet or transparent (0).
+    void CopyKeyed(i64 su, i64 sv, u16* d) const {
+        if (!OnSheet(su, sv)) return;
+        const u16 s = SourceAt(su, sv);
+        if (s) *d = s;
+    }
 };
 
-enum class Go { Draw, Nothing, Failed };
+using soft::Begin;
 
 // The box, the clip range in box coordinates and the locks. effW, effH: the size the source is centred
 // at (its own size, or its scaled size).
-Go Prepare(Rot& rot, i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
+Begin Prepare(Rot& rot, i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
            i32 srcRight, i32 srcBottom, bool scaledCentre, f32 scale) {
     host::Surface* sheet = ObjectSurface(objectNo);
-    if (!sheet || !BackBuffer) return Go::Failed;
+    if (!sheet || !BackBuffer) return Begin::Failed;
     const i64 bw = static_cast<i64>(right) - left, bh = static_cast<i64>(bottom) - top;
     const IntRect c = soft::ClipOn(BackBuffer);
     rot.left = left;
@@ -76,7 +82,7 @@ Go Prepare(Rot& rot, i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 ob
     if (top + bh > c.bottom) rot.endY = c.bottom - static_cast<i64>(top);
     if (left < c.left) rot.startX = c.left - static_cast<i64>(left);
     if (top < c.top) rot.startY = c.top - static_cast<i64>(top);
-    if (rot.endX < rot.startX || rot.endY < rot.startY) return Go::Nothing;
+    if (rot.endX < rot.startX || rot.endY < rot.startY) return Begin::Nothing;
 
     const i32 a = ((angle % 360) + 360) % 360;
     rot.sinA = SinTable[a];
@@ -101,12 +107,12 @@ Go Prepare(Rot& rot, i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 ob
     rot.sheetMinV = std::max<i64>(0, -static_cast<i64>(srcTop));
     rot.sheetMaxV = static_cast<i64>(sheet->Height()) - 1 - srcTop;
 
-    if (!rot.sheet.Lock(sheet)) return Go::Failed;
+    if (!rot.sheet.Lock(sheet)) return Begin::Failed;
     if (!rot.back.Lock(BackBuffer)) {
         rot.sheet.Unlock();
-        return Go::Failed;
+        return Begin::Failed;
     }
-    return Go::Draw;
+    return Begin::Draw;
 }
 
 void Done(Rot& rot) {
@@ -185,16 +191,25 @@ constexpr auto NoNarrow = [](i64, i64, i64&, i64&) {};
 
 bool Usable(f32 s) { return std::isfinite(s) && s != 0.0f; }
 
+// A source rectangle with no pixels in it.
+bool NoSource(i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
+    return static_cast<i64>(srcRight) - srcLeft <= 0 || static_cast<i64>(srcBottom) - srcTop <= 0;
+}
+
+// The source pixel a fixed-point box position u falls on, with the source shown at `scale` and centred
+// `off` pixels in.
+i64 Scaled(i32 u, i64 off, f32 scale) {
+    return soft::TruncToInt(static_cast<f32>(static_cast<i64>(u / 360) - off) / scale);
+}
+
 }  // namespace
 
 i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
               i32 srcRight, i32 srcBottom) {
     Rot rot;
-    switch (Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1)) {
-        case Go::Nothing: return 1;
-        case Go::Failed: return 0;
-        case Go::Draw: break;
-    }
+    const Begin begin =
+        Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     // Source pixels wanted: 0 <= su < srcW and on the sheet, where su = trunc(u / 360) - offX.
     const i64 minU = std::max<i64>(0, rot.sheetMinU), maxU = std::min<i64>(rot.srcW - 1, rot.sheetMaxU);
     const i64 minV = std::max<i64>(0, rot.sheetMinV), maxV = std::min<i64>(rot.srcH - 1, rot.sheetMaxV);
@@ -251,19 +266,15 @@ i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo,
 
 i32 PutRotateTile(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
                   i32 srcRight, i32 srcBottom) {
-    if (static_cast<i64>(srcRight) - srcLeft <= 0 || static_cast<i64>(srcBottom) - srcTop <= 0) return 1;
+    if (NoSource(srcLeft, srcTop, srcRight, srcBottom)) return 1;
     Rot rot;
-    switch (Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1)) {
-        case Go::Nothing: return 1;
-        case Go::Failed: return 0;
-        case Go::Draw: break;
-    }
+    const Begin begin =
+        Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     WalkBox(rot, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
         const i64 su = AbsMod(static_cast<i64>(u / 360) - rot.offX, rot.srcW);
         const i64 sv = AbsMod(static_cast<i64>(v / 360) - rot.offY, rot.srcH);
-        if (!rot.OnSheet(su, sv)) return;
-        const u16 s = rot.SourceAt(su, sv);
-        if (s) *d = s;
+        rot.CopyKeyed(su, sv, d);
     }, NoNarrow);
     Done(rot);
     return 1;
@@ -273,17 +284,14 @@ i32 PutRotateScale(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scal
                    i32 srcTop, i32 srcRight, i32 srcBottom) {
     if (!Usable(scale)) return 1;
     Rot rot;
-    switch (Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, true, scale)) {
-        case Go::Nothing: return 1;
-        case Go::Failed: return 0;
-        case Go::Draw: break;
-    }
+    const Begin begin =
+        Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, true, scale);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     WalkBox(rot, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
-        const i64 su = soft::TruncToInt(static_cast<f32>(static_cast<i64>(u / 360) - rot.offX) / scale);
-        const i64 sv = soft::TruncToInt(static_cast<f32>(static_cast<i64>(v / 360) - rot.offY) / scale);
-        if (su < 0 || su >= rot.srcW || sv < 0 || sv >= rot.srcH || !rot.OnSheet(su, sv)) return;
-        const u16 s = rot.SourceAt(su, sv);
-        if (s) *d = s;
+        const i64 su = Scaled(u, rot.offX, scale);
+        const i64 sv = Scaled(v, rot.offY, scale);
+        if (su < 0 || su >= rot.srcW || sv < 0 || sv >= rot.srcH) return;
+        rot.CopyKeyed(su, sv, d);
     }, NoNarrow);
     Done(rot);
     return 1;
@@ -292,19 +300,15 @@ i32 PutRotateScale(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scal
 i32 PutRotateScaleTile(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scale, i32 objectNo, i32 srcLeft,
                        i32 srcTop, i32 srcRight, i32 srcBottom) {
     if (!Usable(scale)) return 1;
-    if (static_cast<i64>(srcRight) - srcLeft <= 0 || static_cast<i64>(srcBottom) - srcTop <= 0) return 1;
+    if (NoSource(srcLeft, srcTop, srcRight, srcBottom)) return 1;
     Rot rot;
-    switch (Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1)) {
-        case Go::Nothing: return 1;
-        case Go::Failed: return 0;
-        case Go::Draw: break;
-    }
+    const Begin begin =
+        Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     WalkBox(rot, [](i64) { return true; }, [&](i32 u, i32 v, u16* d) {
-        const i64 su = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(u / 360) - rot.offX) / scale), rot.srcW);
-        const i64 sv = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(v / 360) - rot.offY) / scale), rot.srcH);
-        if (!rot.OnSheet(su, sv)) return;
-        const u16 s = rot.SourceAt(su, sv);
-        if (s) *d = s;
+        const i64 su = AbsMod(Scaled(u, rot.offX, scale), rot.srcW);
+        const i64 sv = AbsMod(Scaled(v, rot.offY, scale), rot.srcH);
+        rot.CopyKeyed(su, sv, d);
     }, NoNarrow);
     Done(rot);
     return 1;
@@ -313,13 +317,11 @@ i32 PutRotateScaleTile(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 
 i32 PutRotateColor(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scaleX, f32 scaleXStep, f32 scaleY,
                    f32 scaleYStep, f32 tintR, f32 tintG, f32 tintB, i32 objectNo, i32 srcLeft, i32 srcTop,
                    i32 srcRight, i32 srcBottom) {
-    if (static_cast<i64>(srcRight) - srcLeft <= 0 || static_cast<i64>(srcBottom) - srcTop <= 0) return 1;
+    if (NoSource(srcLeft, srcTop, srcRight, srcBottom)) return 1;
     Rot rot;
-    switch (Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1)) {
-        case Go::Nothing: return 1;
-        case Go::Failed: return 0;
-        case Go::Draw: break;
-    }
+    const Begin begin =
+        Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     // The scales grow by their steps after every box row, counted from row 0 even where rows are clipped.
     f32 sx = scaleX, sy = scaleY;
     i64 scaledRow = 0;
@@ -335,8 +337,8 @@ i32 PutRotateColor(i32 left, i32 top, i32 right, i32 bottom, i32 angle, f32 scal
     const u32 rs = static_cast<u32>(PixelFormat.rTableShift), gs = static_cast<u32>(PixelFormat.gTableShift),
               bs = static_cast<u32>(PixelFormat.bTableShift);
     WalkBox(rot, scalesAt, [&](i32 u, i32 v, u16* d) {
-        const i64 su = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(u / 360) - rot.offX) / sx), rot.srcW);
-        const i64 sv = AbsMod(soft::TruncToInt(static_cast<f32>(static_cast<i64>(v / 360) - rot.offY) / sy), rot.srcH);
+        const i64 su = AbsMod(Scaled(u, rot.offX, sx), rot.srcW);
+        const i64 sv = AbsMod(Scaled(v, rot.offY, sy), rot.srcH);
         if (!rot.OnSheet(su, sv)) return;
         const u16 s = rot.SourceAt(su, sv);
         if (!s) return;

@@ -85,26 +85,33 @@ using soft::Walk;
 
 namespace {
 
-// Runs one table member: `pixel(s, d)` returns the value written for a non-zero source pixel s over
-// destination d.
-template <class F>
-i32 Blend(i32 x, i32 y, i32 objectNo, i32 sl, i32 st, i32 sr, i32 sb, F pixel) {
+// Walks the source rectangle over the back buffer: `row(r)` runs before each row, `column(c)` before each
+// column, and `pixel(s, d)` returns the value written for a non-zero source pixel s over destination d.
+template <class RowFn, class ColumnFn, class PixelFn>
+i32 WalkPixels(i32 x, i32 y, i32 objectNo, i32 sl, i32 st, i32 sr, i32 sb, RowFn row, ColumnFn column,
+               PixelFn pixel) {
     Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, sl, st, sr, sb)) {
-        case Begin::Nothing: return 1;
-        case Begin::Failed: return 0;
-        case Begin::Draw: break;
-    }
+    const Begin begin = soft::Start(walk, x, y, objectNo, sl, st, sr, sb);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     for (i32 r = 0; r < walk.h; ++r) {
+        row(r);
         const u16* s = walk.Src(r);
         u16* d = walk.Dst(r);
         for (i32 c = 0; c < walk.w; ++c) {
+            column(c);
             const u16 sp = s[c];
             if (sp) d[c] = pixel(sp, d[c]);
         }
     }
     soft::Finish(walk);
     return 1;
+}
+
+// Runs one table member: `pixel(s, d)` returns the value written for a non-zero source pixel s over
+// destination d.
+template <class F>
+i32 Blend(i32 x, i32 y, i32 objectNo, i32 sl, i32 st, i32 sr, i32 sb, F pixel) {
+    return WalkPixels(x, y, objectNo, sl, st, sr, sb, [](i32) {}, [](i32) {}, pixel);
 }
 
 // The table row of a channel at a level: index + s * 32 + d.
@@ -155,23 +162,9 @@ struct Gradient {
 template <class Step, class Reset, class Pixel>
 i32 GradientWalk(i32 x, i32 y, i32 objectNo, i32 sl, i32 st, i32 sr, i32 sb, Gradient g, Step step, Reset reset,
                  Pixel pixel) {
-    Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, sl, st, sr, sb)) {
-        case Begin::Nothing: return 1;
-        case Begin::Failed: return 0;
-        case Begin::Draw: break;
-    }
-    for (i32 r = 0; r < walk.h; ++r) {
-        g.Row(r, step, reset);
-        const u16* s = walk.Src(r);
-        u16* d = walk.Dst(r);
-        for (i32 c = 0; c < walk.w; ++c) {
-            g.Column(c, step);
-            if (s[c]) d[c] = pixel(s[c], d[c]);
-        }
-    }
-    soft::Finish(walk);
-    return 1;
+    return WalkPixels(
+        x, y, objectNo, sl, st, sr, sb, [&](i32 r) { g.Row(r, step, reset); }, [&](i32 c) { g.Column(c, step); },
+        pixel);
 }
 
 }  // namespace
@@ -304,11 +297,8 @@ i32 PutGray(i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i
 
 i32 PutSmooth(i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
     Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom)) {
-        case Begin::Nothing: return 1;
-        case Begin::Failed: return 0;
-        case Begin::Draw: break;
-    }
+    const Begin begin = soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     const u32 rs = TableShift(0), gs = TableShift(1), bs = TableShift(2);
     for (i32 r = 0; r < walk.h; ++r) {
         const u16* s = walk.Src(r);
@@ -341,11 +331,8 @@ i32 PutSmooth(i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight,
 
 i32 PutBoxBlur(i32 x, i32 y, i32 n, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
     Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom)) {
-        case Begin::Nothing: return 1;
-        case Begin::Failed: return 0;
-        case Begin::Draw: break;
-    }
+    const Begin begin = soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     const i32 limit = std::min(walk.w, walk.h);
     if (limit >= 1) {
         n = std::clamp(n, 1, limit);
@@ -377,11 +364,8 @@ i32 PutBoxBlur(i32 x, i32 y, i32 n, i32 objectNo, i32 srcLeft, i32 srcTop, i32 s
 i32 PutGlow(i32 x, i32 y, u16 shiftR, u16 shiftG, u16 shiftB, u16 rays, i32 copy, i32 objectNo, i32 srcLeft,
             i32 srcTop, i32 srcRight, i32 srcBottom) {
     Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom)) {
-        case Begin::Nothing: return 1;
-        case Begin::Failed: return 0;
-        case Begin::Draw: break;
-    }
+    const Begin begin = soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
     const u16 *addR = AddRow(0, 0), *addG = AddRow(1, 0), *addB = AddRow(2, 0);
     const IntRect& clip = walk.clip;
     const u16 shifts[3] = {shiftR, shiftG, shiftB};

@@ -67,6 +67,8 @@ struct Walk {
 };
 
 enum class Begin { Draw, Nothing, Failed };
+// What a drawing call returns when it stops at Nothing (1) or Failed (0).
+inline i32 Skipped(Begin b) { return b == Begin::Nothing ? 1 : 0; }
 // Cuts the source rectangle to the sheet (unless cutToSheet is false: then the caller must check every
 // source read itself), clips to the ClipRect and locks both surfaces.
 // Draw: the caller walks and then calls Finish; Nothing: return 1; Failed: return 0.

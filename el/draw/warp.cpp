@@ -115,11 +115,8 @@ i32 PutWarp(i32 x, i32 y, i32 du, i32 dv, i32 objectNo) {
 
 i32 PutRefract(i32 x, i32 y, f32 strength, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight, i32 srcBottom) {
     soft::Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom)) {
-        case soft::Begin::Nothing: return 1;
-        case soft::Begin::Failed: return 0;
-        case soft::Begin::Draw: break;
-    }
+    const soft::Begin begin = soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom);
+    if (begin != soft::Begin::Draw) return soft::Skipped(begin);
     const i32 k = soft::TruncToInt(31.0 - static_cast<double>(strength) * 31.0);
     for (i32 r = 0; r < walk.h; ++r) {
         const u16* s = walk.Src(r);
@@ -139,11 +136,8 @@ i32 PutRipple(i32 x, i32 y, i32 amplitude, i32 frequency, i32 step, f32 scale, f
               i32 srcTop, i32 srcRight, i32 srcBottom) {
     host::Surface* sheet = ObjectSurface(objectNo);
     soft::Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom)) {
-        case soft::Begin::Nothing: return 1;
-        case soft::Begin::Failed: return 0;
-        case soft::Begin::Draw: break;
-    }
+    const soft::Begin begin = soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom);
+    if (begin != soft::Begin::Draw) return soft::Skipped(begin);
     if (step < 1) step = 1;
     // The normalising sizes run from the clipped left and top edges to the (sheet-cut) right and bottom.
     const i64 spanW = std::min<i64>(srcRight, sheet->Width()) - walk.srcLeft;
@@ -175,11 +169,8 @@ i32 PutStreak(i32 x, i32 y, i32 mode, i32 n, i32 objectNo, i32 srcLeft, i32 srcT
     // The streak runs past the sheet's own size (only column or row n is read there), so the source
     // rectangle is not cut to the sheet; every read below is checked instead.
     soft::Walk walk;
-    switch (soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom, false)) {
-        case soft::Begin::Nothing: return 1;
-        case soft::Begin::Failed: return 0;
-        case soft::Begin::Draw: break;
-    }
+    const soft::Begin begin = soft::Start(walk, x, y, objectNo, srcLeft, srcTop, srcRight, srcBottom, false);
+    if (begin != soft::Begin::Draw) return soft::Skipped(begin);
     const i32 w = walk.w, h = walk.h;
     auto at = [&](i64 c, i64 r) -> u16 {
         const i64 sx = walk.srcLeft + c, sy = walk.srcTop + r;

@@ -126,6 +126,36 @@ u8 SilenceOf(const Object& o) {
 
 void Fail(const char* function, const char* message) { elSystem::Error(function, message, 0); }
 
+// Opens the pack at `path` (none when it is empty) and finds the entry `name` in it with its format read;
+// the file then stands at the entry's first sample byte. An empty File, reported for `fn`, on failure.
+File OpenEntry(const char* fn, const char* path, const char* name, Entry* e, host::WaveFormat* format) {
+    File f(path[0] ? std::fopen(host::ResolvePath(path).c_str(), "rb") : nullptr);
+    if (!f) {
+        Fail(fn, kMsgNoPack);
+        return nullptr;
+    }
+    std::vector<u8> block;
+    if (!FindEntry(f.get(), name, e) || !ReadEntryFormat(f.get(), *e, &block, format)) {
+        Fail(fn, kMsgCannotRead);
+        return nullptr;
+    }
+    return f;
+}
+
+// Opens a streaming object's pack at byte `at`. An empty File, reported for `fn`, on failure.
+File OpenStreamAt(const char* fn, const char* path, u32 at) {
+    File f(std::fopen(host::ResolvePath(path).c_str(), "rb"));
+    if (!f) {
+        Fail(fn, kMsgNoPack);
+        return nullptr;
+    }
+    if (std::fseek(f.get(), static_cast<long>(at), SEEK_SET) != 0) {
+        Fail(fn, kMsgCannotStream);
+        return nullptr;
+    }
+    return f;
+}
+
 // Writes `n` bytes (or silence) into the stream's buffer at `at`, wrapping to its start.
 void WriteRing(host::mixer::Buffer* b, u32 at, const u8* bytes, u32 n, bool silence, u8 silenceByte) {
     if (n == 0) return;
@@ -149,6 +179,15 @@ bool TakeObject(const char* function) {
     current = 0;
     Fail(function, kMsgTooManyObjects);
     return false;
+}
+
+// Checks the name of a pack entry to load and takes an object for it (see TakeObject).
+bool TakeNamedObject(const char* function, const char* name) {
+    if (!reloading && (!name || std::strlen(name) > kNameMax)) {
+        Fail(function, kMsgPackNameTooLong);
+        return false;
+    }
+    return name && TakeObject(function);
 }
 
 void StoreName(Object& o, const char* name) {
@@ -227,25 +266,13 @@ i32 LoadPack(const char* name, i32 mix) {
         Fail(kFn, kMsgTooManyMix);
         return -1;
     }
-    if (!reloading && (!name || std::strlen(name) > kNameMax)) {
-        Fail(kFn, kMsgPackNameTooLong);
-        return -1;
-    }
-    if (!name || !TakeObject(kFn)) return -1;
+    if (!TakeNamedObject(kFn, name)) return -1;
     const i32 no = current;
     Object& o = Objects[no];
-    File f(PackPath[0] ? std::fopen(host::ResolvePath(PackPath).c_str(), "rb") : nullptr);
-    if (!f) {
-        Fail(kFn, kMsgNoPack);
-        return -1;
-    }
     Entry e;
-    std::vector<u8> block;
     host::WaveFormat format{};
-    if (!FindEntry(f.get(), name, &e) || !ReadEntryFormat(f.get(), e, &block, &format)) {
-        Fail(kFn, kMsgCannotRead);
-        return -1;
-    }
+    File f = OpenEntry(kFn, PackPath, name, &e, &format);
+    if (!f) return -1;
     std::vector<u8> data(e.dataSize);
     if (e.dataSize && std::fread(data.data(), 1, e.dataSize, f.get()) != e.dataSize) {
         Fail(kFn, kMsgCannotRead);
@@ -273,29 +300,17 @@ i32 LoadPack(const char* name, i32 mix) {
 i32 LoadStream(const char* name, u32 loopOffset) {
     static const char* kFn = "elSound::LoadStream";
     if (!present) return -1;
-    if (!reloading && (!name || std::strlen(name) > kNameMax)) {
-        Fail(kFn, kMsgPackNameTooLong);
-        return -1;
-    }
-    if (!name || !TakeObject(kFn)) return -1;
+    if (!TakeNamedObject(kFn, name)) return -1;
     const i32 no = current;
     Object& o = Objects[no];
     StreamRecord& s = o.stream;
     char path[sizeof s.packPath];
     std::memcpy(path, PackPath, sizeof path);
     path[sizeof path - 1] = 0;
-    File f(path[0] ? std::fopen(host::ResolvePath(path).c_str(), "rb") : nullptr);
-    if (!f) {
-        Fail(kFn, kMsgNoPack);
-        return -1;
-    }
     Entry e;
-    std::vector<u8> block;
     host::WaveFormat format{};
-    if (!FindEntry(f.get(), name, &e) || !ReadEntryFormat(f.get(), e, &block, &format)) {
-        Fail(kFn, kMsgCannotRead);
-        return -1;
-    }
+    File f = OpenEntry(kFn, path, name, &e, &format);
+    if (!f) return -1;
     // Shorter than five seconds: an ordinary pack object.
     if (e.dataSize / format.avgBytesPerSec < 5) {
         f.reset();
@@ -343,15 +358,8 @@ u32 ResetStream(i32 soundNo) {
     Object* o = UsedObject(soundNo);
     if (!o || !o->stream.streaming || !o->buffer[0]) return 0;
     StreamRecord& s = o->stream;
-    File f(std::fopen(host::ResolvePath(s.packPath).c_str(), "rb"));
-    if (!f) {
-        Fail(kFn, kMsgNoPack);
-        return 0;
-    }
-    if (std::fseek(f.get(), static_cast<long>(s.dataStart), SEEK_SET) != 0) {
-        Fail(kFn, kMsgCannotStream);
-        return 0;
-    }
+    File f = OpenStreamAt(kFn, s.packPath, s.dataStart);
+    if (!f) return 0;
     s.lastWritePos = 0;
     s.writePos = s.halfSize;
     std::vector<u8> first(s.halfSize);
@@ -387,15 +395,9 @@ u32 StreamRefill(i32 soundNo) {
         Stop(soundNo, -1);
         return 1;
     }
-    File f(std::fopen(host::ResolvePath(s.packPath).c_str(), "rb"));
+    File f = OpenStreamAt(kFn, s.packPath, s.filePos);
     if (!f) {
         // The pack went away under the stream: say so once and stop this stream.
-        Fail(kFn, kMsgNoPack);
-        Stop(soundNo, -1);
-        return 0;
-    }
-    if (std::fseek(f.get(), static_cast<long>(s.filePos), SEEK_SET) != 0) {
-        Fail(kFn, kMsgCannotStream);
         Stop(soundNo, -1);
         return 0;
     }

@@ -62,8 +62,11 @@ u32 WaitFrame() {
     if (FrameTimer.waitEnabled && elapsed < FrameTimer.period) {
         if (FrameTimer.sleepEnabled && elapsed >= 0) {
             // Give the processor away for whole milliseconds, ending before the period does.
-            const i64 unitsPerMs = FrameTimer.useQpc ? FrameTimer.qpcFrequency / 1000 : 1;
-            const i64 remainingMs = unitsPerMs > 0 ? (FrameTimer.period - elapsed) / unitsPerMs : 0;
+            // Whole milliseconds left, rounded down (counts * 1000 / frequency, so that a frequency that is
+            // no multiple of 1000 never makes the period look longer than it is).
+            const i64 left = FrameTimer.period - elapsed;
+            const i64 remainingMs = !FrameTimer.useQpc ? left
+                                    : FrameTimer.qpcFrequency > 0 ? left * 1000 / FrameTimer.qpcFrequency : 0;
             const i64 sleepMs = remainingMs - 1;
             if (sleepMs >= 3) host::SleepMs(static_cast<u32>(sleepMs));
         }

@@ -4,23 +4,12 @@
 #include "game/player/bomb.h"
 
 #include <cmath>
-#include <iterator>
 
 #include "el/elDraw.h"
-#include "el/elSystem.h"
-#include "game/enemy/szak10_data.h"
-#include "game/enemy/szak12_data.h"
-#include "game/enemy/szak13_data.h"
-#include "game/enemy/szak1_data.h"
-#include "game/enemy/szak21_data.h"
-#include "game/enemy/szak30a_data.h"
-#include "game/enemy/szak30b_data.h"
-#include "game/enemy/szak52_data.h"
-#include "game/enemy/szak6_data.h"
+#include "game/player/collide.h"
 #include "game/player/player.h"
 #include "game/shell/images.h"
 #include "game/shell/shell.h"
-#include "game/stage/boss_data.h"
 
 namespace {
 
@@ -31,7 +20,6 @@ constexpr i32 kWaveEvery = 3;     // frames between waves
 constexpr i32 kRelaunchAt = 24;   // the second round of waves starts here
 constexpr i32 kPieceSpeed = 40;   // pixels per frame
 constexpr i32 kPieceSize = 80;
-constexpr i32 kStrikePoints = 50;
 
 // Where a fragment may fly: its top-left corner inside -80..800 x -80..600, edges included.
 constexpr i32 kFieldLeft = -80, kFieldRight = 800, kFieldTop = -80, kFieldBottom = 600;
@@ -40,88 +28,6 @@ void ParkPiece(BombPiece& p) {
     p.alive = 0;
     p.x = IntegerPark.x;
     p.y = IntegerPark.y;
-}
-
-// A small-enemy record as the fragments see it.
-struct EnemyView {
-    f32 x, y;
-    i32 hitGuard;
-};
-template <auto& Pool>
-EnemyView ViewOf(i32 k) {
-    return {Pool[k].x, Pool[k].y, Pool[k].hitGuard};
-}
-
-// One small-enemy family: its records, its hit probe, the least y at which it can be struck and the x
-// bounds of the strike box relative to its x (the y bounds are -60..+50 for every family).
-struct EnemyTarget {
-    EnemyView (*view)(i32 k);
-    i32 count;
-    void (*probe)(i32 k);
-    i32 threshold;
-    i32 left, right;
-};
-template <auto& Pool>
-constexpr EnemyTarget Target(void (*probe)(i32), i32 threshold, i32 left, i32 right) {
-    return {ViewOf<Pool>, static_cast<i32>(std::size(Pool)), probe, threshold, left, right};
-}
-
-// In strike order. SzakMix has no place here: the bomb passes over it.
-const EnemyTarget kEnemies[] = {
-    Target<Szak10Slots>(Szak10_HitProbe, -45, -60, 70),   Target<Szak1ASlots>(Szak1A_HitProbe, -50, -60, 60),
-    Target<Szak1BSlots>(Szak1B_HitProbe, -50, -60, 60),   Target<Szak6ASlots>(Szak6A_HitProbe, -60, -60, 80),
-    Target<Szak6BSlots>(Szak6B_HitProbe, -60, -60, 80),   Target<Szak12Slots>(Szak12_HitProbe, -30, -60, 80),
-    Target<Szak13ASlots>(Szak13A_HitProbe, -30, -60, 80), Target<Szak13BSlots>(Szak13B_HitProbe, -30, -60, 80),
-    Target<Szak52ASlots>(Szak52A_HitProbe, -30, 0, 140),  Target<Szak52BSlots>(Szak52B_HitProbe, -30, 0, 140),
-    Target<Szak21ASlots>(Szak21A_HitProbe, -30, 0, 30),   Target<Szak21BSlots>(Szak21B_HitProbe, -30, 0, 30),
-    Target<Szak21CSlots>(Szak21C_HitProbe, -30, 0, 30),   Target<Szak22ASlots>(Szak22A_HitProbe, -30, 0, 30),
-    Target<Szak22BSlots>(Szak22B_HitProbe, -30, 0, 30),   Target<Szak22CSlots>(Szak22C_HitProbe, -30, 0, 30),
-    Target<Szak30ASlots>(Szak30A_HitProbe, -30, 0, 40),   Target<Szak31ASlots>(Szak31A_HitProbe, -30, 0, 40),
-    Target<Szak32ASlots>(Szak32A_HitProbe, -30, 0, 40),   Target<Szak33ASlots>(Szak33A_HitProbe, -30, 0, 40),
-    Target<Szak30BSlots>(Szak30B_HitProbe, -30, 0, 40),   Target<Szak31BSlots>(Szak31B_HitProbe, -30, 0, 40),
-    Target<Szak32BSlots>(Szak32B_HitProbe, -32, 0, 40),   Target<Szak33BSlots>(Szak33B_HitProbe, -30, 0, 40),
-};
-
-// One boss: the x bounds of its box relative to its x (the y bounds are +10..+200), the points of a
-// strike and the hit points it loses per second of overlap.
-struct BossTarget {
-    BossState* boss;
-    void (*onHit)();
-    i32 left, right;
-    i32 points;
-    f32 hpPerSecond;
-};
-const BossTarget kBosses[] = {
-    {&Boss11State, Boss11_OnHit, 80, 300, 50, 40.0f}, {&Boss2BState, Boss2B_OnHit, 80, 300, 50, 40.0f},
-    {&Boss31State, Boss31_OnHit, 80, 320, 50, 40.0f}, {&Boss41State, Boss41_OnHit, 80, 300, 50, 40.0f},
-    {&Boss51State, Boss51_OnHit, 50, 270, 50, 40.0f}, {&Boss4BState, Boss4B_OnHit, 50, 330, 50, 35.0f},
-    {&Boss71State, Boss71_OnHit, 50, 390, 60, 35.0f}, {&Boss5BState, Boss5B_OnHit, 50, 370, 50, 40.0f},
-};
-
-void Strike(i32 px, i32 py) {
-    for (const EnemyTarget& fam : kEnemies) {
-        for (i32 k = 0; k < fam.count; ++k) {
-            const EnemyView e = fam.view(k);
-            if (e.hitGuard != 0) continue;
-            const i32 ex = TruncPos(e.x), ey = TruncPos(e.y);
-            if (ey < fam.threshold) continue;
-            if (ex + fam.left <= px && px <= ex + fam.right && ey - 60 <= py && py <= ey + 50) {
-                fam.probe(k);
-                Score_Add(kStrikePoints);
-            }
-        }
-    }
-    // A boss off stage waits far outside the fragments' reach, so every boss is tested in every stage.
-    for (const BossTarget& t : kBosses) {
-        BossState& b = *t.boss;
-        if (b.guard != 0 || !(b.y >= 0.0f)) continue;
-        const i32 bx = TruncPos(b.x), by = TruncPos(b.y);
-        if (bx + t.left <= px && px <= bx + t.right && by + 10 <= py && py <= by + 200) {
-            t.onHit();
-            Score_Add(t.points);
-            b.hp -= t.hpPerSecond * FrameTime;
-        }
-    }
 }
 
 }  // namespace
@@ -166,7 +72,11 @@ void Bomb_Collide(i32) {
             p.x += static_cast<i32>(std::cos(p.angle) * static_cast<f32>(p.speed));
             if (!(kFieldLeft <= p.x && p.x <= kFieldRight && kFieldTop <= p.y && p.y <= kFieldBottom)) ParkPiece(p);
         }
-        if (p.alive != 0) Strike(p.x, p.y);
+        if (p.alive != 0) {
+            // A boss off stage waits far outside the fragments' reach, so every boss is tested in every stage.
+            Collide_StrikeEnemies(kPassBomb, p.x, p.y);
+            Collide_StrikeBosses(kPassBomb, p.x, p.y);
+        }
     }
 }
 

@@ -167,10 +167,15 @@ void ParkBullet(BulletSlot& b) {
     b.active = 0;
 }
 
-void ResetAim(f32& dx, f32& dy, f32& x0, f32& y0, f32& heading, f32& speed) {
-    dx = dy = x0 = y0 = 0;
-    heading = ResetHeading;
-    speed = 0;
+// Parks an aimed record: at ParkPosition, its aim cleared, inactive.
+template <class R>
+void ParkAimed(R& r) {
+    r.x = ParkPosition.x;
+    r.y = ParkPosition.y;
+    r.dx = r.dy = r.x0 = r.y0 = 0;
+    r.heading = ResetHeading;
+    r.speed = 0;
+    r.active = 0;
 }
 
 void ResetEnemyPools() {
@@ -224,10 +229,7 @@ void ResetEnemyShots() {
         for (i32 k = 0; k < p.count; ++k) {
             AimedShotSlot& s = p.slots[k];
             s.animFrame = host::Rand() % 10;
-            s.x = ParkPosition.x;
-            s.y = ParkPosition.y;
-            ResetAim(s.dx, s.dy, s.x0, s.y0, s.heading, s.speed);
-            s.active = 0;
+            ParkAimed(s);
         }
     }
     // The fighters' second set keeps its aim fields.
@@ -241,10 +243,7 @@ void ResetEnemyShots() {
         for (i32 k = 0; k < p.count; ++k) {
             TimedShotSlot& s = p.slots[k];
             s.emitClock = 0;
-            s.x = ParkPosition.x;
-            s.y = ParkPosition.y;
-            ResetAim(s.dx, s.dy, s.x0, s.y0, s.heading, s.speed);
-            s.active = 0;
+            ParkAimed(s);
         }
     }
     for (CurlFanShotSlot* set : {Szak10Shot1Slots, Szak10Shot2Slots}) {
@@ -443,38 +442,26 @@ void ResetBossBullets() {
             AimFanBullet& a = p.slots[k];
             a.animFrame = host::Rand() % p.frameModulo;
             a.emitClock = 0;
-            a.x = ParkPosition.x;
-            a.y = ParkPosition.y;
-            ResetAim(a.dx, a.dy, a.x0, a.y0, a.heading, a.speed);
-            a.active = 0;
+            ParkAimed(a);
         }
     }
     for (MuzzleAimBullet& a : Boss11AimFan1) {
         a.emitClock = 0;
-        a.x = ParkPosition.x;
-        a.y = ParkPosition.y;
-        ResetAim(a.dx, a.dy, a.x0, a.y0, a.heading, a.speed);
-        a.active = 0;
+        ParkAimed(a);
     }
     for (const RotFanPool& p : RotFanPools) {
         for (i32 k = 0; k < p.count; ++k) {
             RotFanBullet& r = p.slots[k];
             r.emitClock = 0;
             if (p.rotated) r.headingDeg = 0;
-            r.x = ParkPosition.x;
-            r.y = ParkPosition.y;
-            ResetAim(r.dx, r.dy, r.x0, r.y0, r.heading, r.speed);
-            r.active = 0;
+            ParkAimed(r);
         }
     }
     for (const Rot5WayPool& p : Rot5WayPools) {
         for (i32 k = 0; k < p.count; ++k) {
             Rot5WayBullet& r = p.slots[k];
             r.animFrame = host::Rand() % 10;
-            r.x = ParkPosition.x;
-            r.y = ParkPosition.y;
-            ResetAim(r.dx, r.dy, r.x0, r.y0, r.heading, r.speed);
-            r.active = 0;
+            ParkAimed(r);
         }
     }
     for (const LightningPool& p : LightningPools) {

@@ -92,4 +92,15 @@ protected:
     }
 };
 
+// The software set-up at 200 x 100 with the font list read, for the text tests.
+class TextDraw : public SoftDraw {
+protected:
+    void SetUp() override {
+        screenW = 200;
+        screenH = 100;
+        SoftDraw::SetUp();
+        elDraw::EnumFonts();
+    }
+};
+
 }  // namespace kt

@@ -12,14 +12,8 @@ const char kI[] = "\x82\xA2";    // い
 const char kU[] = "\x82\xA4";    // う
 const char kMaru[] = "\x81\x42";  // 。
 
-class TextBox : public kt::SoftDraw {
+class TextBox : public kt::TextDraw {
 protected:
-    void SetUp() override {
-        screenW = 200;
-        screenH = 100;
-        SoftDraw::SetUp();
-        elDraw::EnumFonts();
-    }
     // Lays out `text` in the Gothic face at 12 (full-width 12 pixels, half-width 6).
     void Box(i32 left, i32 top, i32 right, i32 bottom, const std::string& text, u16 style = 0, bool atOnce = true) {
         elDraw::SetFont(1, 12, 0, 0, 0, 0);

@@ -11,14 +11,8 @@ namespace {
 
 const char kAiu[] = "\x82\xA0\x82\xA2\x82\xA4";  // あいう
 
-class Text : public kt::SoftDraw {
+class Text : public kt::TextDraw {
 protected:
-    void SetUp() override {
-        screenW = 200;
-        screenH = 100;
-        SoftDraw::SetUp();
-        elDraw::EnumFonts();
-    }
     u16 Px(u32 rgb) const { return host::RgbToPixel(BackBuffer->Layout(), rgb); }
 };
 

@@ -5,25 +5,16 @@
 #include <cstring>
 #include <string>
 
-#include "el/elSound.h"
-#include "el/elSystem.h"
 #include "el/sound/sound_internal.h"
-#include "el/sound_files.h"
+#include "el/sound_fixture.h"
 #include "host/headless/headless.h"
 #include "host/mixer.h"
-#include "support/headless_machine.h"
 
 namespace hl = host::headless;
 namespace mx = host::mixer;
 using elSound::Objects;
 
 namespace {
-
-bool BoxSays(const char* utf8) {
-    for (const auto& b : hl::Boxes())
-        if (b.text.find(utf8) != std::string::npos) return true;
-    return false;
-}
 
 // Mean of the left channel over [fromMs, toMs) of what the device played since the capture was cleared.
 double LeftMean(double fromMs, double toMs) {
@@ -37,26 +28,20 @@ double LeftMean(double fromMs, double toMs) {
 
 }  // namespace
 
-class SoundTest : public kt::Headless {
+class SoundTest : public kt::SoundFixture {
 protected:
     void SetUp() override {
-        kt::Headless::SetUp();
-        ErrorFlag = 0;
+        kt::SoundFixture::SetUp();
         FrameTime = 0.016f;
-        ASSERT_EQ(elSound::Init(), 1u);
-        elSound::InitObjects();
         // A one-second mono 16-bit sound at the output rate holding a constant level.
         kt::WriteFile(dir.Abs("dc.wav"), kt::WaveImage(1, mx::kOutputRate, 16, kt::Constant16(10000, mx::kOutputRate)));
     }
     void TearDown() override {
-        for (int i = 0; i < elSound::kObjectCount; ++i) elSound::ReleaseObject(i);
-        elSound::ReleaseAll();
+        kt::SoundFixture::TearDown();
         elSound::detail::Resources = nullptr;
         elSound::detail::ResourceCount = 0;
     }
     i32 Load(const char* name, i32 mix) { return elSound::LoadObject(dir.Rel(name).c_str(), mix); }
-
-    kt::ProgramSubfolder dir;
 };
 
 TEST_F(SoundTest, LoadsAFileIntoTheFirstFreeObject) {

@@ -6,24 +6,15 @@
 #include <filesystem>
 #include <string>
 
-#include "el/elSound.h"
-#include "el/elSystem.h"
-#include "el/sound_files.h"
+#include "el/sound_fixture.h"
 #include "host/headless/headless.h"
 #include "host/mixer.h"
-#include "support/headless_machine.h"
 
 namespace hl = host::headless;
 namespace mx = host::mixer;
 using elSound::Objects;
 
 namespace {
-
-bool BoxSays(const char* utf8) {
-    for (const auto& b : hl::Boxes())
-        if (b.text.find(utf8) != std::string::npos) return true;
-    return false;
-}
 
 int BoxCount() { return static_cast<int>(hl::Boxes().size()); }
 
@@ -72,18 +63,8 @@ std::vector<u8> BufferBytes(mx::Buffer* b) {
 
 }  // namespace
 
-class SoundPackTest : public kt::Headless {
+class SoundPackTest : public kt::SoundFixture {
 protected:
-    void SetUp() override {
-        kt::Headless::SetUp();
-        ErrorFlag = 0;
-        ASSERT_EQ(elSound::Init(), 1u);
-        elSound::InitObjects();
-    }
-    void TearDown() override {
-        for (int i = 0; i < elSound::kObjectCount; ++i) elSound::ReleaseObject(i);
-        elSound::ReleaseAll();
-    }
     void UsePack(const std::vector<u8>& bytes) {
         kt::WriteFile(dir.Abs("t.pak"), bytes);
         elSound::MakePath(dir.Rel("t.pak").c_str());
@@ -95,7 +76,6 @@ protected:
             hl::AdvanceMicros(16'667);
         }
     }
-    kt::ProgramSubfolder dir;
 };
 
 TEST_F(SoundPackTest, APackWrittenFromWaveFilesLoadsBack) {

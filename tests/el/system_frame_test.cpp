@@ -99,6 +99,19 @@ TEST_F(FrameGateTest, GivesUpTheProcessorButNotPastThePeriod) {
     EXPECT_LT(calls, 60 * 40);
 }
 
+TEST_F(FrameGateTest, SleepEndsBeforeThePeriodWhateverTheCounterFrequency) {
+    FrameTimer.sleepEnabled = 1;
+    for (const i64 hz : {1'500LL, 3'579'545LL, 1'000'000'000LL, 0LL}) {
+        hl::SetCounterFrequency(hz);
+        elSystem::SetFrameRate(60);
+        const u64 start = hl::ClockMicros();
+        EXPECT_EQ(elSystem::WaitFrame(), 0u);
+        // 1/60 s is 16,666 us; a counter of 1,500 Hz rounds the period down to 25 counts (16,666 us too).
+        EXPECT_GE(hl::ClockMicros() - start, 13'000u) << hz;
+        EXPECT_LT(hl::ClockMicros() - start, 16'000u) << hz << ": the sleep ran past the period";
+    }
+}
+
 TEST_F(FrameGateTest, WaitsRangeAndExpiry) {
     elSystem::Init();
     EXPECT_EQ(elSystem::SetWait(0, 100), 0u);

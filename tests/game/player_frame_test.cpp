@@ -21,20 +21,16 @@ namespace hl = host::headless;
 
 namespace {
 
-class PlayerFrameTest : public kt::Headless {
+class PlayerFrameTest : public kt::HeadlessWindow {
 protected:
     void SetUp() override {
-        kt::Headless::SetUp();
+        kt::HeadlessWindow::SetUp();
         kt::LinkGameData();
         hl::SetWallSeconds(4242);
         ASSERT_TRUE(WinMain_StartUp(nullptr, "", 1));
         GameMode = 0;  // the test runs the frames itself
         Drain();
         NewStage();
-    }
-    static void Drain() {
-        host::Message m;
-        while (host::PeekMessage(&m)) host::DispatchMessage(m);
     }
     static void NewStage() {
         Game_NewGame();

@@ -19,10 +19,10 @@ namespace hl = host::headless;
 
 namespace {
 
-class StartUpTest : public kt::Headless {
+class StartUpTest : public kt::HeadlessWindow {
 protected:
     void SetUp() override {
-        kt::Headless::SetUp();
+        kt::HeadlessWindow::SetUp();
         kt::LinkGameData();
     }
     void Start() {
@@ -34,20 +34,6 @@ protected:
     void Frame() {
         hl::AdvanceMs(17);
         WinMain_Pass();
-    }
-    // Hands every waiting message to the window procedure without running a pass.
-    static void Drain() {
-        host::Message m;
-        while (host::PeekMessage(&m)) host::DispatchMessage(m);
-    }
-    // A key pressed and held: LastKey keeps it until the release.
-    static void Hold(i32 vk) {
-        hl::KeyDown(vk);
-        Drain();
-    }
-    static void Release(i32 vk) {
-        hl::KeyUp(vk);
-        Drain();
     }
     // A key pressed and released at once: only the key handler's own actions remain.
     static void Tap(i32 vk) {

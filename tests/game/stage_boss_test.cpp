@@ -20,14 +20,6 @@ protected:
         FrameTime = ft;
         script();
     }
-    // Non-black pixels of the last presented frame inside the box.
-    static int Lit(i32 left, i32 top, i32 right, i32 bottom) {
-        const hl::Frame& f = hl::LastFrame();
-        int n = 0;
-        for (i32 y = top; y < bottom; ++y)
-            for (i32 x = left; x < right; ++x) n += f.pixels[static_cast<size_t>(y * f.width + x)] != 0;
-        return n;
-    }
 };
 
 TEST_F(StageBossTest, TheFirstBossComesDownToItsRestAndNeverMovesAgain) {

@@ -16,10 +16,10 @@
 
 namespace kt {
 
-class StageTest : public Headless {
+class StageTest : public HeadlessWindow {
 protected:
     void SetUp() override {
-        Headless::SetUp();
+        HeadlessWindow::SetUp();
         WipeState = {};  // as at the start of a program (an earlier test of this process may have left one)
         LinkGameData();
         host::headless::SetIdleCostMicros(0);
@@ -59,20 +59,6 @@ protected:
         ModeChanged = 1;
     }
 
-    // Hands every waiting message to the window procedure without running a pass.
-    static void Drain() {
-        host::Message m;
-        while (host::PeekMessage(&m)) host::DispatchMessage(m);
-    }
-    static void Hold(i32 vk) {
-        host::headless::KeyDown(vk);
-        Drain();
-    }
-    static void Release(i32 vk) {
-        host::headless::KeyUp(vk);
-        Drain();
-    }
-
     // How often the music file `name` was opened since the last ClearMciLog.
     static int MusicOpens(const std::string& name) {
         int n = 0;
@@ -83,6 +69,14 @@ protected:
     static int MciCount(const std::string& command) {
         int n = 0;
         for (const std::string& c : host::headless::MciLog()) n += c == command;
+        return n;
+    }
+    // Non-black pixels of the last presented frame inside the box.
+    static int Lit(i32 left, i32 top, i32 right, i32 bottom) {
+        const host::headless::Frame& f = host::headless::LastFrame();
+        int n = 0;
+        for (i32 y = top; y < bottom; ++y)
+            for (i32 x = left; x < right; ++x) n += f.pixels[static_cast<size_t>(y * f.width + x)] != 0;
         return n;
     }
 

@@ -37,6 +37,21 @@ void FreshMachine() {
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 }
 
+void HeadlessWindow::Drain() {
+    host::Message m;
+    while (host::PeekMessage(&m)) host::DispatchMessage(m);
+}
+
+void HeadlessWindow::Hold(i32 vk) {
+    host::headless::KeyDown(vk);
+    Drain();
+}
+
+void HeadlessWindow::Release(i32 vk) {
+    host::headless::KeyUp(vk);
+    Drain();
+}
+
 bool PumpOnce(int* exitCode) {
     int code = 0;
     const bool more = WinMain_PumpOnce(&code);

@@ -23,6 +23,16 @@ protected:
     void SetUp() override { FreshMachine(); }
 };
 
+// A fresh machine for tests that drive the program's window by keys.
+class HeadlessWindow : public Headless {
+protected:
+    // Hands every waiting message to the window procedure (DispatchMessage) without running a pass.
+    static void Drain();
+    // A key pressed and held (LastKey keeps it until the release), or released; the messages handed on.
+    static void Hold(i32 vk);
+    static void Release(i32 vk);
+};
+
 template <class Pred>
 bool PumpUntil(Pred pred, int maxSteps) {
     for (int i = 0; i < maxSteps; ++i) {

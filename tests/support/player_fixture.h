@@ -11,10 +11,10 @@
 
 namespace kt {
 
-class PlayerFixture : public Headless {
+class PlayerFixture : public HeadlessWindow {
 protected:
     void SetUp() override {
-        Headless::SetUp();
+        HeadlessWindow::SetUp();
         host::WindowClass wc;
         wc.className = "DEFAULT";
         wc.proc = elSystem::WindowProc;
@@ -33,19 +33,6 @@ protected:
         PlayerState.controlKeys = 1;
         PlayerState.controlMouse = 0;
         FrameTime = 0.016f;
-    }
-    // Hands every waiting message to the window procedure.
-    static void Drain() {
-        host::Message m;
-        while (host::PeekMessage(&m)) host::DispatchMessage(m);
-    }
-    static void Hold(i32 vk) {
-        host::headless::KeyDown(vk);
-        Drain();
-    }
-    static void Release(i32 vk) {
-        host::headless::KeyUp(vk);
-        Drain();
     }
 };
 
