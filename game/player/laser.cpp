@@ -4,8 +4,6 @@
 // keeps its heading once the point leaves the field.
 #include "game/player/laser.h"
 
-#include <cstdlib>
-
 #include "el/elDraw.h"
 #include "el/elSystem.h"
 #include "game/enemy/szak21_data.h"
@@ -14,6 +12,7 @@
 #include "game/shell/images.h"
 #include "game/shell/shell.h"
 #include "game/stage/boss_data.h"
+#include "host/crt.h"
 
 namespace {
 
@@ -186,9 +185,9 @@ bool Shows(Form form) {
 // vector to the target point, thinning from 7 pixels to 2, in fresh blues every frame.
 void DrawBeam(const LockLaser& l, const PointRef& p) {
     constexpr i32 kWidths[7] = {7, 6, 5, 4, 3, 2, 2};
-    const i32 startX = TruncPos(PlayerState.x) + 27 + (std::rand() % 9 - 4);
+    const i32 startX = TruncPos(PlayerState.x) + 27 + (host::Rand() % 9 - 4);
     const i32 startY = TruncPos(PlayerState.y) + 40;
-    const u32 green = static_cast<u32>(56 + std::rand() % 100);
+    const u32 green = static_cast<u32>(56 + host::Rand() % 100);
     i32 x0 = startX, y0 = startY;
     for (i32 s = 0; s < 7; ++s) {
         i32 x1, y1;
@@ -199,7 +198,7 @@ void DrawBeam(const LockLaser& l, const PointRef& p) {
             x1 = p.x + 29;
             y1 = p.y + 29;
         }
-        const u32 blue = s == 0 ? 255u : static_cast<u32>(156 + std::rand() % 100);
+        const u32 blue = s == 0 ? 255u : static_cast<u32>(156 + host::Rand() % 100);
         elDraw::Line(x0, y0, x1, y1, (blue << 16) | (green << 8), kWidths[s]);
         x0 = x1;
         y0 = y1;

@@ -17,6 +17,7 @@
 #include "game/shell/images.h"
 #include "game/shell/shell.h"
 #include "game/stage/boss.h"
+#include "host/crt.h"
 #include "host/headless/headless.h"
 #include "support/game_data.h"
 #include "support/headless_machine.h"
@@ -120,6 +121,28 @@ TEST_F(WeaponsDrawTest, LaserFormsFollowTheShipType) {
               0);
     LockLaserBoss41A[0] = LockLaserBoss71B[0];
     EXPECT_EQ(Lit(After([] { LockLaserBoss41A_Draw(); })) > 0, true) << "Boss41A: the beam for ship type 1";
+}
+
+// The beam's jitter and colours come from the game's own generator, the one every reset reseeds: the
+// same seed draws the same beam, and one beam takes eight numbers (jitter, green, six blues).
+TEST_F(WeaponsDrawTest, TheBeamTakesItsJitterAndColoursFromTheGameGenerator) {
+    PlayerState.shipType = 2;
+    PlayerState.x = 300;
+    PlayerState.y = 400;
+    Szak21Marks[0] = LockMark{250, 100, 1};
+    LockLaserSzak21[0].alive = 1;
+    LockLaserSzak21[0].launchDx = -90;
+    LockLaserSzak21[0].launchDy = -270;
+
+    host::SRand(7);
+    for (i32 i = 0; i < 8; ++i) host::Rand();
+    const u32 afterEight = host::RandState();
+
+    host::SRand(7);
+    const auto first = After([] { LockLaserSzak21_Draw(); });
+    EXPECT_EQ(host::RandState(), afterEight);
+    host::SRand(7);
+    EXPECT_EQ(After([] { LockLaserSzak21_Draw(); }), first);
 }
 
 TEST_F(WeaponsDrawTest, TheParadeDrawsEveryImageAtItsOwnPlace) {
