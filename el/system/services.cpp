@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "el/draw/screen.h"
 #include "el/elSystem.h"
 #include "host/files.h"
 #include "host/system.h"
@@ -49,7 +50,8 @@ void BoxText(char* text, const char* format, va_list args) {
 }
 
 i32 ShowBox(const char* text, u32 flags) {
-    // A full-screen picture would hide the box: the screen's part (if any) makes the desktop visible.
+    // A full-screen picture would hide the box: make the desktop visible first.
+    if (DirectDrawObject) host::FlipToGDISurface(DirectDrawObject);
     if (CursorShown == 0) {
         host::ShowCursor(true);
         CursorShown = 1;
@@ -61,9 +63,15 @@ i32 ShowBox(const char* text, u32 flags) {
     return r;
 }
 
+// The integer file's full name; false when it does not fit (a cut name would be another file).
+bool IntFilePath(char (&path)[512], const char* name) {
+    const int n = std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(1), name ? name : "");
+    return n >= 0 && static_cast<size_t>(n) < sizeof path;
+}
+
 i32 WriteInt(const char* name, i32 value) {
     char path[512];
-    std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(1), name ? name : "");
+    if (!IntFilePath(path, name)) return 0;
     std::FILE* f = host::OpenFile(path, "wt");
     if (!f) return 0;
     const bool wrote = std::fprintf(f, "%d", value) > 0;
@@ -73,7 +81,7 @@ i32 WriteInt(const char* name, i32 value) {
 
 i32 ReadInt(const char* name) {
     char path[512];
-    std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(1), name ? name : "");
+    if (!IntFilePath(path, name)) return 0;
     std::FILE* f = host::OpenFile(path, "rt");
     if (!f) return 0;
     int v = 0;

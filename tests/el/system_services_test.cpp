@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "draw_screen_fixture.h"
 #include "el/elSystem.h"
 #include "host/files.h"
 #include "host/system.h"
@@ -47,6 +48,21 @@ TEST_F(ServicesTest, MessageBoxTextIsBoundedAndEndsInCrLf) {
     EXPECT_EQ(elSystem::YesNoBox("?"), 1u);
 }
 
+// Over a full-screen display the boxes first hand the screen back to the desktop, as the error box does.
+class BoxOverScreenTest : public kt::ScreenTest {};
+
+TEST_F(BoxOverScreenTest, BoxesFlipToTheDesktopWhileTheDisplayExists) {
+    Up();
+    const i32 before = host::FlipToGDICount();
+    elSystem::MessageBox("%s", "x");
+    EXPECT_EQ(host::FlipToGDICount(), before + 1);
+    elSystem::YesNoBox("?");
+    EXPECT_EQ(host::FlipToGDICount(), before + 2);
+    elSystem::End();
+    elSystem::MessageBox("after the end");
+    EXPECT_EQ(host::FlipToGDICount(), before + 2) << "no display, nothing to flip";
+}
+
 TEST_F(ServicesTest, ModuleDirAndItsRedirect) {
     const std::string dir = elSystem::GetModuleDir(0);
     ASSERT_FALSE(dir.empty());
@@ -85,6 +101,21 @@ TEST_F(ServicesTest, IntegerFilesRoundTripAndReportFailure) {
     std::ofstream(data + "/" + own + "/TEXT.TXT") << "abc";
     EXPECT_EQ(elSystem::ReadIntFile("TEXT.TXT"), 0);
     EXPECT_EQ(elSystem::WriteIntFile("NO/SUCH/FOLDER.TXT", 1), 0);
+
+    // A name too long for the path buffer is refused whole, never written under a shortened name: with
+    // "./" steps the shortened name would be the real file CUTXXX... beside the others.
+    const size_t dirLen = std::string(elSystem::GetModuleDir(1)).size();
+    const size_t steps = (511 - dirLen - 3 - 40) / 2;  // leaves 40 to 41 X's in a 511-byte cut
+    const std::string longName = [&] {
+        std::string n;
+        for (size_t i = 0; i < steps; ++i) n += "./";
+        return n + "CUT" + std::string(100, 'X');
+    }();
+    const std::string cutFile = data + "/" + own + "/CUT" + std::string(511 - dirLen - 2 * steps - 3, 'X');
+    EXPECT_EQ(elSystem::WriteIntFile(longName.c_str(), 5), 0);
+    EXPECT_FALSE(std::filesystem::exists(cutFile));
+    std::ofstream(cutFile) << "9";
+    EXPECT_EQ(elSystem::ReadIntFile(longName.c_str()), 0);
 }
 
 TEST_F(ServicesTest, WindowsVersionTable) {
