@@ -41,14 +41,17 @@ InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld) {
         *alreadyHeld = true;
         return 0;
     }
+    // Listen before telling anyone who we are: a second copy that reads our pid signals at once, and the
+    // signal's default action would end this program.
+    struct sigaction sa = {};
+    sa.sa_handler = OnRaiseSignal;
+    sa.sa_flags = SA_RESTART;  // the request must not break a read or a wait that happens to be running
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGUSR1, &sa, nullptr);
     // Record who holds it so a second copy can ask us to come to the front.
     char pid[32];
     const int n = std::snprintf(pid, sizeof pid, "%d\n", static_cast<int>(getpid()));
     if (ftruncate(fd, 0) == 0 && write(fd, pid, static_cast<size_t>(n)) != n) { /* the pid is only a hint */ }
-    struct sigaction sa = {};
-    sa.sa_handler = OnRaiseSignal;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGUSR1, &sa, nullptr);
     const i32 handle = g_nextHandle++;
     g_locks[handle] = fd;
     return handle;
@@ -57,6 +60,8 @@ InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld) {
 void ReleaseInstanceLock(InstanceLock lock) {
     auto it = g_locks.find(lock);
     if (it == g_locks.end()) return;
+    // Forget our pid first, so that nobody signals whatever process gets that number next.
+    if (ftruncate(it->second, 0) != 0) { /* the pid is only a hint */ }
     flock(it->second, LOCK_UN);
     close(it->second);
     g_locks.erase(it);

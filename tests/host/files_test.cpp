@@ -1,12 +1,16 @@
 // Data names as the game writes them, found beside the program whatever their case.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "host/crt.h"
 #include "host/files.h"
+#include "host/instance.h"
 #include "host/text.h"
 #include "support/headless_machine.h"
 
@@ -64,4 +68,37 @@ TEST(Text, CodePage932KeepsBackslashAndTildeAscii) {
     ASSERT_TRUE(host::Utf8ToCp932("エラー発生", &back));
     EXPECT_EQ(back, "\x83G\x83\x89\x81[\x94\xAD\x90\xB6");
     EXPECT_EQ(host::Cp932ToUtf8("ok\x83"), "ok\xEF\xBF\xBD") << "a broken pair is replaced, not dropped silently";
+}
+
+// The lock file names its holder while it is held and nobody after: a later copy must never signal a
+// process that merely inherited the old number.
+TEST(Instance, TheLockNamesItsHolderOnlyWhileHeld) {
+    const std::string name = "KestralisLockTest" + std::to_string(getpid());
+    bool held = true;
+    const host::InstanceLock lock = host::CreateInstanceLock(name.c_str(), &held);
+    ASSERT_NE(lock, 0);
+    EXPECT_FALSE(held);
+    bool again = false;
+    EXPECT_EQ(host::CreateInstanceLock(name.c_str(), &again), 0);
+    EXPECT_TRUE(again);
+
+    const auto otherCopyAsks = [&] {
+        const pid_t child = fork();
+        if (child == 0) _exit(host::RequestRaise(name.c_str()) ? 1 : 0);
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+    };
+    EXPECT_TRUE(otherCopyAsks());
+    bool raised = false;
+    for (int i = 0; i < 100 && !raised; ++i) {
+        raised = host::TakeRaiseRequest();
+        if (!raised) usleep(10'000);
+    }
+    EXPECT_TRUE(raised);
+
+    host::ReleaseInstanceLock(lock);
+    EXPECT_FALSE(otherCopyAsks()) << "a released lock still named this process";
+    host::TakeRaiseRequest();
 }
