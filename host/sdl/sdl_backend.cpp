@@ -18,6 +18,7 @@ struct State {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     i32 texW = 0, texH = 0;
+    i32 pictureW = 0, pictureH = 0;  // the picture's own size, in which the mouse is reported
     bool texRgb565 = true;
     bool vsyncOn = false;
     SDL_AudioDeviceID audio = 0;
@@ -80,6 +81,16 @@ i32 MapKey(SDL_Keycode k, i32* side) {
     }
 }
 
+// The renderer reports the mouse in the picture's coordinates; over the letterbox bars that lies outside
+// the picture (negative or past its edge). A full-screen program's cursor never leaves its screen, so keep
+// it on the picture's border.
+void ClampToPicture(i32* x, i32* y) {
+    const State& s = S();
+    if (s.pictureW <= 0 || s.pictureH <= 0) return;
+    *x = *x < 0 ? 0 : *x >= s.pictureW ? s.pictureW - 1 : *x;
+    *y = *y < 0 ? 0 : *y >= s.pictureH ? s.pictureH - 1 : *y;
+}
+
 void AudioThunk(void* user, Uint8* stream, int len) {
     State* s = static_cast<State*>(user);
     SDL_memset(stream, 0, static_cast<size_t>(len));
@@ -125,6 +136,7 @@ bool PollEvent(Event* out) {
                 *out = Event{EventKind::MouseMove};
                 out->x = e.motion.x;
                 out->y = e.motion.y;
+                ClampToPicture(&out->x, &out->y);
                 return true;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
@@ -133,6 +145,7 @@ bool PollEvent(Event* out) {
                 out->button = e.button.button == SDL_BUTTON_LEFT ? 1 : 2;
                 out->x = e.button.x;
                 out->y = e.button.y;
+                ClampToPicture(&out->x, &out->y);
                 return true;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
@@ -188,6 +201,8 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
         return false;
     }
     SDL_RenderSetLogicalSize(s.renderer, width, height);
+    s.pictureW = width;
+    s.pictureH = height;
     SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
     SDL_RenderClear(s.renderer);
     SDL_RenderPresent(s.renderer);
