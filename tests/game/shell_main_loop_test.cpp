@@ -34,6 +34,16 @@ protected:
         SceneTable[ModeTitle] = RecordScene;
         SceneTable[ModeLevelSelect] = RecordScene;
     }
+    // A test that ends without End leaves the window and the instance lock behind: close and give them
+    // back so the next test in this process starts as the only copy with no window.
+    void TearDown() override {
+        elSystem::End();
+        if (MutexHandle) host::ReleaseInstanceLock(MutexHandle);
+        MutexHandle = 0;
+        LibraryDone = 0;
+        host::DestroyWindow(MainWindow);
+        host::ClearQueue();
+    }
     // Lets the gate open on the next pass.
     void FrameDue() {
         elSystem::SetFrameRate(60);
@@ -173,8 +183,10 @@ TEST_F(MainLoopTest, TheWindowManagersCloseRunsEndAndQuits) {
 }
 
 TEST_F(MainLoopTest, ASecondInstanceRaisesTheFirst) {
+    const i32 first = MutexHandle;
     EXPECT_EQ(elSystem::CheckSingleInstance("KESTRALIS"), 0u);
     EXPECT_EQ(hl::RaiseCount(), 1);
+    MutexHandle = first;  // the start-up's lock, for the tear-down to give back
 }
 
 TEST(SingleInstance, ASecondProcessExitsAtOnceAndRaisesTheFirst) {
@@ -203,4 +215,6 @@ TEST(SingleInstance, ASecondProcessExitsAtOnceAndRaisesTheFirst) {
         if (!raised) usleep(10'000);
     }
     EXPECT_TRUE(raised);
+    host::ReleaseInstanceLock(MutexHandle);
+    MutexHandle = 0;
 }
