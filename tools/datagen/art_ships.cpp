@@ -208,7 +208,7 @@ const Palette kPlayerPalettes[] = {
 };
 
 struct EnemyDesign {
-    FighterSpec spec;
+    FighterSpec form;
     Palette pal;
     float cx, cy, scale, heading;
 };
@@ -223,49 +223,49 @@ EnemyDesign enemyDesign(int v) {
     d.heading = 180;
     switch (v) {
     case 0:  // SZAK1: small green interceptor with forward-swept wings
-        d.spec = {30, 8, 9, 2, 20, -7, 11, 5, 1, 0, 8, {}, 3, 12, 5, 2.2f, 0, 0, 0};
+        d.form = {30, 8, 9, 2, 20, -7, 11, 5, 1, 0, 8, {}, 3, 12, 5, 2.2f, 0, 0, 0};
         d.pal = enemyPalette(rgb(150, 200, 110), rgb(70, 150, 60), rgb(250, 220, 60), rgb(120, 255, 140));
         d.cx = 30;
         d.cy = 30;
         d.scale = 1.4f;
         break;
     case 1:  // SZAK8: purple delta with twin engines (flames at x 22 and 58)
-        d.spec = {44, 12, 14, -6, 26, 16, 26, 4, 1, 0, 8, {-9, 9}, 3.6f, 16, 8, 3, 0, 0, 0};
+        d.form = {44, 12, 14, -6, 26, 16, 26, 4, 1, 0, 8, {-9, 9}, 3.6f, 16, 8, 3, 0, 0, 0};
         d.pal = enemyPalette(rgb(190, 150, 230), rgb(120, 70, 190), rgb(255, 120, 200), rgb(200, 140, 255));
         d.cx = 40;
         d.cy = 38;
         d.scale = 1.4f;
         break;
     case 2:  // SZAK9: orange heavy fighter with wing-tip engine pods (flames at x 15 and 65)
-        d.spec = {40, 12, 12, -4, 22, 4, 16, 12, 0.5f, 0, 8, {}, 3, 12, 7, 3, 20, 5.5f, 26};
+        d.form = {40, 12, 12, -4, 22, 4, 16, 12, 0.5f, 0, 8, {}, 3, 12, 7, 3, 20, 5.5f, 26};
         d.pal = enemyPalette(rgb(240, 170, 80), rgb(200, 100, 40), rgb(255, 240, 120), rgb(255, 200, 80));
         d.cx = 40;
         d.cy = 40;
         d.scale = 1.25f;
         break;
     case 3:  // SZAK10: bomber with one central engine (flame at x 35)
-        d.spec = {52, 18, 10, -6, 30, 2, 18, 10, 1, 14, 9, {0}, 5, 16, 6, 3.5f, 0, 0, 0};
+        d.form = {52, 18, 10, -6, 30, 2, 18, 10, 1, 14, 9, {0}, 5, 16, 6, 3.5f, 0, 0, 0};
         d.pal = enemyPalette(rgb(170, 180, 150), rgb(100, 120, 80), rgb(220, 80, 50), rgb(255, 170, 60));
         d.cx = 35;
         d.cy = 42;
         d.scale = 1.1f;
         break;
     case 4:  // SZAK12: large cruiser with outboard engines (flames at x 11 and 69)
-        d.spec = {70, 18, 16, -12, 30, 18, 34, 14, 1, 12, 10, {-29, 29}, 5, 34, 10, 4, 0, 0, 0};
+        d.form = {70, 18, 16, -12, 30, 18, 34, 14, 1, 12, 10, {-29, 29}, 5, 34, 10, 4, 0, 0, 0};
         d.pal = enemyPalette(rgb(200, 90, 90), rgb(140, 40, 50), rgb(255, 210, 120), rgb(255, 120, 80));
         d.cx = 40;
         d.cy = 52;
         d.scale = 1.0f;
         break;
     case 5:  // SZAK13: wide manta crossing sideways
-        d.spec = {34, 16, 10, -10, 36, 8, 22, 8, 0.5f, 0, 8, {-7, 7}, 3, 10, 8, 4, 0, 0, 0};
+        d.form = {34, 16, 10, -10, 36, 8, 22, 8, 0.5f, 0, 8, {-7, 7}, 3, 10, 8, 4, 0, 0, 0};
         d.pal = enemyPalette(rgb(90, 200, 200), rgb(40, 130, 150), rgb(255, 255, 140), rgb(120, 255, 255));
         d.cx = 40;
         d.cy = 30;
         d.scale = 1.05f;
         break;
     case 6:  // SZAK21: arrow diving right and down
-        d.spec = {48, 10, 16, 0, 22, 18, 20, 6, 1.5f, 10, 8, {}, 3, 12, 10, 3, 0, 0, 0};
+        d.form = {48, 10, 16, 0, 22, 18, 20, 6, 1.5f, 10, 8, {}, 3, 12, 10, 3, 0, 0, 0};
         d.pal = enemyPalette(rgb(230, 200, 90), rgb(200, 120, 40), rgb(255, 70, 70), rgb(255, 220, 120));
         d.cx = 45;
         d.cy = 45;
@@ -273,7 +273,7 @@ EnemyDesign enemyDesign(int v) {
         d.heading = 135;
         break;
     case 7:  // SZAK52: large diagonal carrier
-        d.spec = {110, 26, 26, -20, 90, 40, 60, 16, 2, 30, 18, {-16, 16}, 7, 30, 20, 6, 62, 8, 40};
+        d.form = {110, 26, 26, -20, 90, 40, 60, 16, 2, 30, 18, {-16, 16}, 7, 30, 20, 6, 62, 8, 40};
         d.pal = enemyPalette(rgb(160, 170, 200), rgb(70, 90, 150), rgb(240, 90, 60), rgb(140, 200, 255));
         d.cx = 100;
         d.cy = 78;
@@ -281,7 +281,7 @@ EnemyDesign enemyDesign(int v) {
         break;
     default: {  // the sheets that are never drawn: small ships in assorted colours
         const float hue = static_cast<float>(v * 47 % 360);
-        d.spec = {36, 10, 10, -2, 24, 10, 16, 6, 1, 8, 8, {}, 3, 12, 7, 3, 0, 0, 0};
+        d.form = {36, 10, 10, -2, 24, 10, 16, 6, 1, 8, 8, {}, 3, 12, 7, 3, 0, 0, 0};
         d.pal = enemyPalette(hsv(hue, 0.35f, 0.85f), hsv(hue + 20, 0.6f, 0.75f), hsv(hue + 180, 0.7f, 1.f),
                              hsv(hue, 0.5f, 1.f));
         d.cx = 40;
@@ -393,7 +393,7 @@ void paintEnemy(Canvas& cv, const Arg& a) {
     }
     const bool mirror = a.variant >= 100;
     const EnemyDesign d = enemyDesign(a.variant % 100);
-    Model m = fighter(d.spec, d.pal);
+    Model m = fighter(d.form, d.pal);
     View v;
     v.cx = d.cx;
     v.cy = d.cy;
