@@ -114,7 +114,7 @@ private:
 };
 
 // Makes a zero-filled surface of the current layout. Fails (nullptr) for a size <= 0, a size over
-// 16384 in either direction, or when the fault point "CreateSurface" is armed.
+// 8192 in either direction, or when the fault point "CreateSurface" is armed.
 Surface* CreateSurface(i32 width, i32 height, bool primary = false);
 void ReleaseSurface(Surface* s);   // nullptr is ignored
 i32 LiveSurfaceCount();            // surfaces made and not yet released (tests check for leaks)

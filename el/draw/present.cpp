@@ -221,8 +221,9 @@ i32 StartClipWipe(i32 closing, i32 kind, f32 speed, i32 spread) {
 
 i32 StepClipWipe() {
     if (ClipWipe.state <= 0) return 0;
-    const f64 move = static_cast<f64>(FrameTime) * static_cast<f64>(ClipWipe.speed);
-    const i32 d = std::isfinite(move) && move > 0.0 ? static_cast<i32>(std::min(move, 1e6)) + 1 : 1;
+    // The step is the single-precision product, truncated (0.7 s at 10 px/s is 7.0f: 8 pixels).
+    const f32 move = FrameTime * ClipWipe.speed;
+    const i32 d = std::isfinite(move) && move > 0.0f ? static_cast<i32>(std::min(move, 1e6f)) + 1 : 1;
     IntRect& c = ClipRect;
     const IntRect& s = SavedClipRect;
     bool done = false;

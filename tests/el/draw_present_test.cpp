@@ -222,6 +222,19 @@ TEST_F(PresentTest, EveryClipWipeOpensAndClosesToItsEnd) {
     }
 }
 
+TEST_F(PresentTest, ClipWipeStepTruncatesTheSinglePrecisionProduct) {
+    // 0.7f * 10.0f is 7.0f in single precision (6.9999998... in double): the edge moves 7 + 1.
+    elDraw::SetClip(100, 100, 300, 200);
+    FrameTime = 0.7f;
+    ASSERT_EQ(elDraw::StartClipWipe(1, 1, 10.0f, 0), 1);
+    EXPECT_EQ(elDraw::StepClipWipe(), 1);
+    EXPECT_EQ(ClipRect.top, 108);
+    // At least one pixel per step, also with no time passed.
+    FrameTime = 0.0f;
+    elDraw::StepClipWipe();
+    EXPECT_EQ(ClipRect.top, 109);
+}
+
 TEST_F(PresentTest, CloseClipWipeHidesEverythingUntilTheNextStart) {
     const i32 no = Picture(4, 4, [](i32, i32) { return u16{9}; });
     elDraw::SetClip(0, 0, 800, 600);
