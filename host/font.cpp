@@ -336,7 +336,7 @@ Font* CreateFont(const FontDesc& desc) {
     f->italic = desc.italic != 0 && !(f->face && (f->face->face->style_flags & FT_STYLE_FLAG_ITALIC));
     if (!f->face) {
         // No face at all on this machine: a font that measures like a 16-pixel cell and draws nothing.
-        const i32 h = desc.height > 0 ? desc.height : desc.height < 0 ? -desc.height : 16;
+        const i32 h = desc.height > 0 ? desc.height : desc.height < 0 ? static_cast<i32>(std::min<i64>(-static_cast<i64>(desc.height), INT32_MAX)) : 16;
         f->metrics = FontMetrics{h, h - h / 5, h / 5, h / 2, h};
         return f;
     }
@@ -450,8 +450,9 @@ void CellCorners(const Font* font, i32 x, i32 y, i32 cx, i32 outX[4], i32 outY[4
     const double px[4] = {0, static_cast<double>(cx), static_cast<double>(cx), 0};
     const double py[4] = {0, 0, h, h};
     for (int i = 0; i < 4; ++i) {
-        outX[i] = x + static_cast<i32>(std::lround(px[i] * c + py[i] * s));
-        outY[i] = y + static_cast<i32>(std::lround(-px[i] * s + py[i] * c));
+        // Worked out in floating point: a cell near the end of the int range must not wrap round.
+        outX[i] = static_cast<i32>(std::clamp(x + std::round(px[i] * c + py[i] * s), -2147483648.0, 2147483647.0));
+        outY[i] = static_cast<i32>(std::clamp(y + std::round(-px[i] * s + py[i] * c), -2147483648.0, 2147483647.0));
     }
 }
 

@@ -35,9 +35,9 @@ u16 ToPixel(const Dc* dc, u32 rgb) { return RgbToPixel(dc->lock.layout, rgb & 0x
 ClipBox SurfaceBox(const Dc* dc) { return ClipBox{0, 0, dc->lock.width, dc->lock.height}; }
 
 // A horizontal run of one colour, cut to the surface.
-void SolidSpan(const Dc* dc, i32 x, i32 y, i32 n, u16 px) {
+void SolidSpan(const Dc* dc, i32 x, i32 y, i64 n, u16 px) {
     if (y < 0 || y >= dc->lock.height) return;
-    i32 a = std::max(x, 0), b = std::min(x + n, dc->lock.width);
+    const i64 a = std::max<i64>(x, 0), b = std::min<i64>(x + n, dc->lock.width);
     if (a >= b) return;
     std::fill(Row(dc, y) + a, Row(dc, y) + b, px);
 }
@@ -149,8 +149,11 @@ void WideSegment(const Dc* dc, i32 ax, i32 ay, i32 bx, i32 by, i32 width, u16 px
     const double Ax = ax + c, Ay = ay + c, Bx = bx + c, By = by + c;
     const double Dx = Bx - Ax, Dy = By - Ay;
     const double len2 = Dx * Dx + Dy * Dy, len = std::sqrt(len2);
-    const i32 top = std::max<i32>(0, static_cast<i32>(std::floor(std::min(Ay, By) - r - 1)));
-    const i32 bottom = std::min<i32>(dc->lock.height - 1, static_cast<i32>(std::ceil(std::max(Ay, By) + r + 1)));
+    // The rows the stroke can reach, bounded in floating point first: a wide pen far off the surface
+    // reaches beyond the int range.
+    const double h = dc->lock.height;
+    const i32 top = static_cast<i32>(std::clamp(std::floor(std::min(Ay, By) - r - 1), 0.0, h));
+    const i32 bottom = static_cast<i32>(std::clamp(std::ceil(std::max(Ay, By) + r + 1), -1.0, h - 1));
     for (i32 y = top; y <= bottom; ++y) {
         const double Y = y + 0.5;
         double lo = 1e300, hi = -1e300;
@@ -196,6 +199,10 @@ void DrawLine(const Dc* dc, i32 x, i32 y, const char* text, i32 len, const ClipB
     const Font* font = CurrentFont(dc);
     i32 cx = 0, cy = 0;
     TextExtent(font, text, len, &cx, &cy);
+    // However it is turned, the line stays within its length plus its height of (x, y). Text that cannot
+    // reach the clip box is left alone: far off, its pixel positions would pass the int range.
+    const i64 reach = static_cast<i64>(cx) + cy + 1;
+    if (x + reach < clip.left || x - reach >= clip.right || y + reach < clip.top || y - reach >= clip.bottom) return;
     if (dc->bkMode != kBkTransparent && cx > 0) {
         i32 qx[4], qy[4];
         CellCorners(font, x, y, cx, qx, qy);
@@ -325,7 +332,8 @@ void Rectangle(Dc* dc, i32 left, i32 top, i32 right, i32 bottom) {
     if (!dc) return;
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1) return;
+    const i64 width = static_cast<i64>(right) - left;  // beyond the int range for the widest rectangles
+    if (width < 1 || static_cast<i64>(bottom) - top < 1) return;
     const i32 y0 = std::max(top, 0), y1 = std::min(bottom, dc->lock.height);
     const i32 x0 = std::max(left, 0), x1 = std::min(right, dc->lock.width);
     if (x0 < x1)
@@ -333,8 +341,8 @@ void Rectangle(Dc* dc, i32 left, i32 top, i32 right, i32 bottom) {
     if (dc->pen.style == kPenNull) return;
     if (dc->pen.width <= 1) {
         const u16 px = ToPixel(dc, dc->pen.color);
-        SolidSpan(dc, left, top, right - left, px);
-        SolidSpan(dc, left, bottom - 1, right - left, px);
+        SolidSpan(dc, left, top, width, px);
+        SolidSpan(dc, left, bottom - 1, width, px);
         for (i32 y = std::max(top, 0); y < y1; ++y) {
             SolidSpan(dc, left, y, 1, px);
             SolidSpan(dc, right - 1, y, 1, px);
@@ -429,24 +437,26 @@ i32 DrawText(Dc* dc, const char* text, i32 len, Rect* rect, u32 flags) {
     }
     const Font* font = CurrentFont(dc);
     const i32 cell = GetFontMetrics(font).height;
-    const i32 boxWidth = rect->right - rect->left;
-    const auto lines = LayoutText(font, s.data(), static_cast<i32>(s.size()), boxWidth, (flags & kDtWordBreak) != 0);
-    const i32 height = static_cast<i32>(lines.size()) * cell;
+    // Positions are worked out in 64 bits: a rectangle may span the whole int range.
+    auto toInt = [](i64 v) { return static_cast<i32>(std::clamp<i64>(v, INT32_MIN, INT32_MAX)); };
+    const i64 boxWidth = static_cast<i64>(rect->right) - rect->left;
+    const auto lines = LayoutText(font, s.data(), static_cast<i32>(s.size()), toInt(boxWidth), (flags & kDtWordBreak) != 0);
+    const i32 height = toInt(static_cast<i64>(lines.size()) * cell);
     if (flags & kDtCalcRect) {
         i32 widest = 0;
         for (const auto& l : lines) widest = std::max(widest, l.width);
-        if (lines.size() <= 1 || widest > boxWidth) rect->right = rect->left + widest;
-        rect->bottom = rect->top + height;
+        if (lines.size() <= 1 || widest > boxWidth) rect->right = toInt(static_cast<i64>(rect->left) + widest);
+        rect->bottom = toInt(static_cast<i64>(rect->top) + height);
         return height;
     }
     ClipBox clip = SurfaceBox(dc);
     if (!(flags & kDtNoClip)) clip = Intersect(clip, ClipBox{rect->left, rect->top, rect->right, rect->bottom});
-    i32 y = rect->top;
+    i64 y = rect->top;
     for (const auto& l : lines) {
-        i32 x = rect->left;
+        i64 x = rect->left;
         if (flags & kDtCenter) x = rect->left + (boxWidth - l.width) / 2;
-        else if (flags & kDtRight) x = rect->right - l.width;
-        if (l.length > 0) DrawLine(dc, x, y, s.data() + l.start, l.length, clip);
+        else if (flags & kDtRight) x = static_cast<i64>(rect->right) - l.width;
+        if (l.length > 0) DrawLine(dc, toInt(x), toInt(y), s.data() + l.start, l.length, clip);
         y += cell;
     }
     return height;

@@ -144,9 +144,13 @@ void DrawTextBox(i32 left, i32 top, i32 right, i32 bottom, const char* text, u16
             Record(MakeRect(x - w, y, x, y + h));
             Widen(x, y + h);
             at += n;
-        } else if (newline || lineEmpty) {
-            at += n;  // a newline; or a character wider than the whole box, which no line can hold
-        }             // any other character starts the next line
+        } else if (newline) {
+            at += n;
+        } else if (lineEmpty) {
+            // Wider than the whole box: it would start every following line again and never fit, so
+            // nothing after it can be drawn.
+            break;
+        }  // any other character starts the next line
         x = left;
         y += advance;
         if (y + advance >= bottom) break;
@@ -274,7 +278,15 @@ void DrawTextStyled(i32 left, i32 top, i32 right, i32 bottom, const char* text, 
             at += n;
         } else if (!newline) {
             lineWidth -= w;  // off this line: it starts the next one
-            if (lineEmpty) at += n;  // wider than the whole box: no line can hold it
+            if (lineEmpty && lx + w / 2 < right) {
+                at += n;  // wider than a line of the buffer: no line can hold it
+            } else if (lineEmpty && lx == left) {
+                // Wider than the whole box: it would start every following line again down to the
+                // bottom, each empty line widening the box to there, and never fit.
+                flush();
+                Widen(left, bottom);
+                break;
+            }
         } else {
             at += n;
         }

@@ -101,11 +101,11 @@ i32 PutWarp(i32 x, i32 y, i32 du, i32 dv, i32 objectNo) {
     const i64 c1 = std::min<i64>(WarpMapWidth, static_cast<i64>(back.width) - x);
     for (i64 r = r0; r < r1; ++r) {
         const WarpEntry* e = WarpMap + r * WarpMapWidth;
-        u16* d = back.Row(static_cast<i32>(y + r)) + x;
+        u16* d = back.Row(static_cast<i32>(y + r));
         for (i64 c = c0; c < c1; ++c) {
             const i64 tu = Mod(static_cast<i64>(e[c].u) + du, WarpTexWidth);
             const i64 tv = Mod(static_cast<i64>(e[c].v) + dv, WarpTexHeight);
-            d[c] = t.Row(static_cast<i32>(tv))[tu];
+            d[x + c] = t.Row(static_cast<i32>(tv))[tu];
         }
     }
     t.Unlock();

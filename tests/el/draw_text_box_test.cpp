@@ -64,6 +64,21 @@ TEST_F(TextBox, DoubleByteCharactersAreNeverSplit) {
     EXPECT_EQ(CharCount, 3);
     Box(0, 0, 5, 90, kA);  // wider than the whole box: no line can hold it, and the layout ends
     EXPECT_EQ(CharCount, 1);
+    FillBack(0);
+    Box(0, 0, 10, 90, std::string(kA) + "a");
+    EXPECT_EQ(CharCount, 1) << "it starts every following line again: what comes after it never shows";
+    EXPECT_EQ(Ink(0, 0, 200, 100), 0);
+}
+
+TEST_F(TextBox, SmoothedTextStopsAtACharacterWiderThanTheBox) {
+    elDraw::SetFontOnDC(1, 12);
+    elDraw::SetTextColors(0xFFFFFF, 0, 1);
+    elDraw::DrawTextStyled(10, 10, 20, 90, (std::string(kA) + "a").c_str(), 0);
+    elDraw::ReleaseFontOnDC();
+    EXPECT_EQ(CharCount, 1) << "the half-width character after it fits, but is never reached";
+    EXPECT_TRUE(Same(CharRects[0], IntRect{10, 10, 10, 90})) << "every empty line down to the bottom widens the box";
+    EXPECT_EQ(Ink(0, 0, 200, 100), 0);
+    EXPECT_EQ(host::LiveDcCount(), 0);
 }
 
 TEST_F(TextBox, NearBlackIsLiftedAndTheBottomStopsTheBox) {

@@ -62,6 +62,9 @@ TEST_F(Warp, PutWarpScrollsAndWrapsTheTexture) {
     EXPECT_EQ(Back(10, 10), texel(7, 7)) << "negative offsets wrap the right way";
     elDraw::PutWarp(screenW - 2, -2, 0, 0, tex);  // cut to the back buffer
     EXPECT_EQ(Back(screenW - 1, 0), texel(1, 2));
+    elDraw::PutWarp(-2, 0, 0, 0, tex);  // cut at the left edge of the first row
+    EXPECT_EQ(Back(0, 0), texel(2, 0));
+    EXPECT_EQ(Back(1, 3), texel(3, 3));
     const i32 small = Numbered(4, 4);
     FillBack(0);
     EXPECT_EQ(elDraw::PutWarp(0, 0, 0, 0, small), 1);

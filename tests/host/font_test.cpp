@@ -152,6 +152,14 @@ TEST_F(TextOnSurface, TransparentTextLeavesTheBackgroundAndClipsAtTheEdges) {
     EXPECT_GT(k.count, 0);
     EXPECT_EQ(k.left, 0);
     EXPECT_EQ(k.right, 199);
+    // At the far ends of the int range nothing reaches the surface, and nothing overflows on the way.
+    host::SetBkMode(dc, host::kBkOpaque);
+    host::SetBkColor(dc, 0x0000FF);
+    for (const i32 far : {INT32_MAX - 5, INT32_MIN + 5}) {
+        host::TextOut(dc, far, 10, kAiu, 6);
+        host::TextOut(dc, 10, far, kAiu, 6);
+    }
+    EXPECT_EQ(InkOf(s, 0).count, k.count);
 }
 
 TEST_F(TextOnSurface, EscapementTurnsTheWholeLineAboutItsReferencePoint) {
@@ -218,6 +226,16 @@ TEST_F(TextOnSurface, LaidOutTextWrapsWithinItsBox) {
     EXPECT_GE(k.left, 10);
     EXPECT_LT(k.right, 70);
     EXPECT_LT(k.bottom, 60) << "laid-out text clips to its rectangle";
+
+    // A rectangle spanning the whole int range: right-aligned text lands far away, and nothing overflows.
+    host::Rect wide{INT32_MIN, 0, INT32_MAX, 50};
+    host::DrawText(dc, "abc", -1, &wide, host::kDtRight | host::kDtNoPrefix);
+    host::Rect far{INT32_MAX - 5, INT32_MAX - 5, INT32_MAX, INT32_MAX};
+    EXPECT_EQ(host::DrawText(dc, text, -1, &far, host::kDtCalcRect | host::kDtNoPrefix), 12);
+    EXPECT_EQ(far.right, INT32_MAX);
+    EXPECT_EQ(InkOf(s, 0).count, k.count);
+    host::DrawText(dc, "abc", -1, &wide, host::kDtCenter | host::kDtNoPrefix);
+    EXPECT_EQ(InkOf(s, 0).left, 0) << "centred about x 0, cut at the surface's left edge";
 }
 
 TEST(TextLayout, BreaksAtSpacesAndBetweenDoubleByteCharactersNeverInside) {

@@ -122,6 +122,11 @@ TEST_F(Gdi, WidePensHaveRoundCapsAndTheirWidth) {
     i32 rows = 0;
     for (i32 y = 12; y < 20; ++y) rows += Is(15, y, kGreen);
     EXPECT_EQ(rows, 2);
+    // A pen wider than the int range reaches from far outside: every pixel lies under the stroke.
+    Pen(kRed, INT32_MAX);
+    host::MoveTo(dc, -2000000000, -2000000000);
+    host::LineTo(dc, 2000000000, 2000000000);
+    EXPECT_EQ(Count(kRed), 40 * 20);
 }
 
 TEST_F(Gdi, RectanglesAreExclusiveAtRightAndBottom) {
@@ -140,6 +145,10 @@ TEST_F(Gdi, RectanglesAreExclusiveAtRightAndBottom) {
     EXPECT_TRUE(Is(15, 19, kRed));
     EXPECT_TRUE(Is(19, 15, kRed));
     EXPECT_TRUE(Is(19, 19, kGreen));
+    // Wider than the int range: the outline's top row runs the width of the surface.
+    host::Rectangle(dc, -2000000000, 1, 2000000000, 30);
+    for (i32 x = 0; x < 20; ++x) EXPECT_TRUE(Is(x, 1, kRed)) << x;
+    EXPECT_TRUE(Is(10, 10, kGreen));
 }
 
 TEST_F(Gdi, PolygonsFillByTheAlternateRule) {
