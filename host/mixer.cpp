@@ -109,6 +109,16 @@ void MixBuffer(Buffer* b, float* left, float* right, i32 n) {
         }
         pos += step;
     }
+    // The cursor stays inside the buffer between blocks: a one-shot buffer that took its last frame is
+    // over now, a looping one stands where it wrapped to.
+    if (pos >= end) {
+        if (loop) {
+            pos %= end;
+        } else {
+            b->playing = false;
+            pos = 0;
+        }
+    }
     b->pos = pos;
 }
 

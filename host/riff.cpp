@@ -127,8 +127,16 @@ bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u3
     };
     if (!r.Seek(0)) return fail();
     RiffChunk riff, fc, dc;
-    if (!r.Descend(&riff) || riff.id != FourCC('R', 'I', 'F', 'F') || riff.form != FourCC('W', 'A', 'V', 'E'))
-        return fail();
+    // The file must start with a "RIFF" chunk of form "WAVE". Its own size is not relied on: a size that
+    // claims more than the file holds ends the chunk with the file; the chunks inside are checked one by one.
+    u8 top[12];
+    if (!r.Read(top, 12)) return fail();
+    std::memcpy(&riff.id, top, 4);
+    std::memcpy(&riff.size, top + 4, 4);
+    std::memcpy(&riff.form, top + 8, 4);
+    riff.dataOffset = 8;
+    if (riff.id != FourCC('R', 'I', 'F', 'F') || riff.form != FourCC('W', 'A', 'V', 'E') || riff.size < 4) return fail();
+    if (static_cast<u64>(riff.dataOffset) + riff.size > r.Size()) riff.size = r.Size() - riff.dataOffset;
     if (!r.FindChunk(FourCC('f', 'm', 't', ' '), &fc, &riff) || fc.size < 16) return fail();
     u8 head[16];
     if (!r.Read(head, 16)) return fail();

@@ -168,6 +168,25 @@ TEST_F(MixerTest, CursorStopKeepsPositionOneShotRewindsAtItsEnd) {
     EXPECT_EQ(mx::GetPosition(b), 0u);
 }
 
+TEST_F(MixerTest, ACursorNeverReadsPastTheEndBetweenBlocks) {
+    // A block that ends exactly on the buffer's end: a one-shot buffer is over at once, a looping one
+    // stands at its start, and a looping one that stepped past its end reads where it wrapped to.
+    mx::Buffer* once = Keep(Mono16(mx::kOutputRate, 1000, [](u32) { return 100; }));
+    mx::Buffer* loop = Keep(Mono16(mx::kOutputRate, 1000, [](u32) { return 100; }));
+    mx::Buffer* fast = Keep(Mono16(mx::kOutputRate, 3, [](u32) { return 100; }));
+    mx::SetFrequency(fast, 2 * mx::kOutputRate);  // two frames per output frame
+    mx::Play(once, false);
+    mx::Play(loop, true);
+    mx::Play(fast, true);
+    Mix(1000);
+    EXPECT_FALSE(mx::IsPlaying(once));
+    EXPECT_EQ(mx::GetPosition(once), 0u);
+    EXPECT_EQ(mx::GetPosition(loop), 0u);
+    EXPECT_EQ(mx::GetPosition(fast), 4u) << "frame 2000 of a 3-frame loop is frame 2";
+    Mix(1);
+    EXPECT_EQ(mx::GetPosition(fast), 2u) << "frame 2002 is frame 1, not frame 4";
+}
+
 TEST_F(MixerTest, EightBitUnsignedStereoAndSaturation) {
     mx::Buffer* s8 = Keep(mx::Create({2, mx::kOutputRate, 8}, 200));
     void *p1, *p2;

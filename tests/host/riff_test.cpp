@@ -124,14 +124,29 @@ TEST(RiffTest, DamagedFilesAreRefused) {
     SetU32(bad, 40, 0xFFFFFFF0u);
     EXPECT_FALSE(Read(bad).ok);
     bad = good;
-    SetU32(bad, 4, 0x7FFFFFFFu);
-    EXPECT_FALSE(Read(bad).ok) << "RIFF chunk larger than the file";
+    SetU32(bad, 4, 3);
+    EXPECT_FALSE(Read(bad).ok) << "RIFF chunk too small for its form type";
+    bad = good;
+    SetU32(bad, 4, 28);
+    EXPECT_FALSE(Read(bad).ok) << "data chunk outside the RIFF chunk";
     bad.assign(good.begin(), good.begin() + 30);
     EXPECT_FALSE(Read(bad).ok) << "cut inside the format chunk";
     bad.assign(good.begin(), good.begin() + 36);
     SetU32(bad, 4, 28);
     EXPECT_FALSE(Read(bad).ok) << "no data chunk";
     EXPECT_FALSE(Read({}).ok);
+}
+
+TEST(RiffTest, AnOverstatedRiffSizeEndsWithTheFile) {
+    // Only the tag and the form type of the outer chunk decide; the chunks inside must still fit.
+    const auto samples = kt::Samples16({7, -7, 9});
+    auto v = kt::WaveImage(1, 11025, 16, samples);
+    SetU32(v, 4, 0x7FFFFFFFu);
+    Wave w = Read(v);
+    ASSERT_TRUE(w.ok);
+    EXPECT_EQ(w.data, samples);
+    SetU32(v, 40, 7);
+    EXPECT_FALSE(Read(v).ok) << "the data chunk still may not run past the end";
 }
 
 TEST(RiffTest, RandomDamageNeverReadsOutside) {
