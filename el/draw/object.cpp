@@ -25,10 +25,10 @@ void CopyName(char (&dst)[32], const char* src) {
     std::snprintf(dst, sizeof dst, "%s", src ? src : "");
 }
 
-// The lowest free slot from 4, or -1.
+// The lowest free slot from 4, or -1. A slot is free when it holds no picture, whatever its name says.
 i32 FreeSlot() {
     for (i32 i = kFirstLoadSlot; i < kObjectCount; ++i)
-        if (ObjectTable[i].name[0] == 0) return i;
+        if (!ObjectTable[i].surface) return i;
     return -1;
 }
 

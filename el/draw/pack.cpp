@@ -50,7 +50,8 @@ bool WriteU16(std::FILE* f, u32 v) {
 }
 
 // Finds the entry named `key` and leaves the file at its first pixel word. False when the entry is
-// missing, its name runs past 127 bytes, or its pixel data is cut short.
+// missing, its name is empty or runs past 127 bytes, or its pixel data is cut short: an object never
+// takes an empty name.
 bool FindEntry(std::FILE* f, const std::string& key, u32* width, u32* height) {
     if (std::fseek(f, 0, SEEK_END) != 0) return false;
     const long fileSize = std::ftell(f);
@@ -66,6 +67,7 @@ bool FindEntry(std::FILE* f, const std::string& key, u32* width, u32* height) {
             if (name.size() >= kMaxEntryName) return false;
             name.push_back(static_cast<char>(c));
         }
+        if (name.empty()) return false;
         const long bytes = static_cast<long>(w) * static_cast<long>(h) * 2;
         const long here = std::ftell(f);
         if (here < 0 || fileSize - here < bytes) return false;
