@@ -51,6 +51,13 @@ void Beep() {
     mixer::Play(g_beep, false);
 }
 
+void ReleaseBeep() {
+    mixer::Release(g_beep);
+    g_beep = nullptr;
+    if (g_beepHold) mixer::ReleaseDevice();
+    g_beepHold = false;
+}
+
 bool PlayWaveFileSync(const char* path) {
     if (!path || !*path) return false;
     const std::string resolved = ResolvePath(path);

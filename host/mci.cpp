@@ -273,6 +273,18 @@ u32 MciSendString(const char* command, char* answer, u32 answerSize, Window noti
 const std::vector<std::string>& MciCommandLog() { return S().log; }
 void MciClearLog() { S().log.clear(); }
 
+void MciCloseAll() {
+    State& s = S();
+    bool held;
+    {
+        backend::AudioGuard g;
+        midisynth::AllSoundsOff();
+        held = s.dev.held;
+        s.dev = Device{};
+    }
+    if (held) mixer::ReleaseDevice();
+}
+
 void MciReset() {
     State& s = S();
     {

@@ -18,6 +18,8 @@ u32 MciSendString(const char* command, char* answer, u32 answerSize, Window noti
 // Every command received, oldest first (the most recent 1024), for tests.
 const std::vector<std::string>& MciCommandLog();
 void MciClearLog();
+// Closes every device at once, without notifications, keeping the log (shutdown).
+void MciCloseAll();
 // Closes every device at once, without notifications, and forgets the log (the backend was reset).
 void MciReset();
 

@@ -161,6 +161,9 @@ bool ParseSmf(const u8* data, size_t size, i32 rate, Song* out) {
         ppq = division;
         usPerTick = 500000.0 / ppq;
     }
+    // A day of music is a damaged file. Every time is held to that before it becomes a whole number, so
+    // no conversion ever meets a value out of its range.
+    constexpr double kMaxMicros = 24.0 * 3600.0 * 1e6;
     auto toFrame = [rate](double us) { return static_cast<u64>(us * rate / 1e6); };
     Song song;
     double us = 0.0;
@@ -168,6 +171,7 @@ bool ParseSmf(const u8* data, size_t size, i32 rate, Song* out) {
     for (const Raw& r : raw) {
         us += static_cast<double>(r.tick - lastTick) * usPerTick;
         lastTick = r.tick;
+        if (!(us <= kMaxMicros)) return false;
         if (r.status == 0xFF) {
             if (!smpte && r.tempo > 0) usPerTick = static_cast<double>(r.tempo) / ppq;
             continue;
@@ -175,7 +179,7 @@ bool ParseSmf(const u8* data, size_t size, i32 rate, Song* out) {
         song.events.push_back({toFrame(us), r.status, r.a, r.b});
     }
     us += static_cast<double>(endTick - lastTick) * usPerTick;
-    if (us > 24.0 * 3600.0 * 1e6) return false;  // a day of music is a damaged file
+    if (!(us <= kMaxMicros)) return false;
     song.lengthMicros = static_cast<u64>(us);
     song.lengthFrames = toFrame(us);
     *out = std::move(song);
@@ -215,10 +219,20 @@ struct State {
     std::string soundfont;
     double startMs = 0.0;
     i32 tail = 0;  // frames still rendered after the last voice ended (reverb and chorus ring on)
-    ~State() {
-        if (synth) delete_fluid_synth(synth);
+    // Takes the synthesiser out of the mix's reach, then frees it and its settings.
+    void Free() {
+        fluid_synth_t* old;
+        {
+            backend::AudioGuard g;
+            old = synth;
+            synth = nullptr;
+            tail = 0;
+        }
+        if (old) delete_fluid_synth(old);
         if (settings) delete_fluid_settings(settings);
+        settings = nullptr;
     }
+    ~State() { Free(); }
 };
 
 State& S() {
@@ -278,6 +292,12 @@ bool Start() {
 }
 
 bool Running() { return S().synth != nullptr; }
+
+void Stop() {
+    State& s = S();
+    s.Free();
+    s.tried = false;
+}
 const std::string& SoundfontPath() { return S().soundfont; }
 double StartMillis() { return S().startMs; }
 

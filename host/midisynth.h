@@ -33,6 +33,8 @@ namespace host::midisynth {
 // had (music then keeps its timing but is silent). Call from the program's thread.
 bool Start();
 bool Running();
+// Deletes the synthesiser (cleared under the audio lock first); a later Start makes a new one.
+void Stop();
 // Where the soundfont was found ("" when none was) and how long the start took.
 const std::string& SoundfontPath();
 double StartMillis();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -151,6 +152,10 @@ bool AcquireDevice() {
         s.holds = 0;
         if (!backend::OpenAudio(kOutputRate, kBlockFrames, Callback, nullptr)) return false;
         s.open = true;
+        // A hold nobody gave back must not leave the audio thread mixing while the program's statics
+        // are torn down. Registered after this module's state exists, so it runs before that goes.
+        static const bool atExit = (std::atexit(CloseDevice), true);
+        (void)atExit;
     }
     ++s.holds;
     return true;
@@ -166,6 +171,19 @@ void ReleaseDevice() {
 }
 
 bool DeviceOpen() { return S().open; }
+
+void CloseDevice() {
+    State& s = S();
+    {
+        backend::AudioGuard g;
+        s.music = nullptr;
+        s.musicUser = nullptr;
+        for (Buffer* b : s.buffers) b->playing = false;
+    }
+    if (s.open) backend::CloseAudio();
+    s.open = false;
+    s.holds = 0;
+}
 
 void ForgetDevice() {
     State& s = S();

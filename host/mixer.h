@@ -36,6 +36,10 @@ struct Buffer;
 bool AcquireDevice();                  // true when the device is open (opening it on the first hold)
 void ReleaseDevice();
 bool DeviceOpen();
+// Closes the device whatever holds are still taken: the audio thread has ended when this returns, so
+// nothing it reads can be freed under it. Buffers stay valid; they are stopped. The first opening of the
+// device also arranges for this to run at exit.
+void CloseDevice();
 // Forgets the device without touching the backend (the headless backend was reset under the mixer).
 // Buffers stay valid; they are stopped.
 void ForgetDevice();

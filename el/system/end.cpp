@@ -5,6 +5,7 @@
 #include "el/draw/text.h"
 #include "el/elSound.h"
 #include "el/elSystem.h"
+#include "host/audio.h"
 #include "host/instance.h"
 
 u32 LibraryDone = 0;
@@ -20,6 +21,8 @@ u32 End() {
     // Fonts, sounds and the screen are released here by their modules.
     elDraw::FreeFontList();
     elSound::ReleaseAll();
+    // The audio thread stops here, whatever still holds the device, before anything it reads goes.
+    host::ShutdownAudio();
     elDraw::End();
     if (MutexHandle) {
         host::ReleaseInstanceLock(MutexHandle);
