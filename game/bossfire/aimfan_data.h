@@ -1,6 +1,6 @@
 // The pools of the AimFan bullet families (aimed fans and rings).
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct AimFanBullet {

@@ -1,6 +1,6 @@
 // The pools of the Arc (groups of five on an arc) bullet families.
 #pragma once
-#include "game/bossfire/bullet_slot.h"
+#include "game/common/bullet_slot.h"
 
 extern BulletSlot Boss11Arc1[35], Boss11Arc2[50], Boss11Arc3[50], Boss2BArc1[50], Boss2BArc2[50], Boss2BArc3[50],
     Boss2BArc4[50], Boss2BArc5[50], Boss31Arc1[50], Boss31Arc2[50], Boss31Arc3[50], Boss31Arc4[50], Boss31Arc5[50],

@@ -1,6 +1,6 @@
 // The pools of the Drops (small clusters) bullet families.
 #pragma once
-#include "game/bossfire/bullet_slot.h"
+#include "game/common/bullet_slot.h"
 
 extern BulletSlot Boss11Drops1[2], Boss11Drops2[3], Boss11Drops3[4], Boss2BDrops1[2], Boss2BDrops2[3],
     Boss2BDrops3[3], Boss2BDrops4[3], Boss2BDrops5[4], Boss31Drops1[2], Boss31Drops2[3], Boss31Drops3[3],

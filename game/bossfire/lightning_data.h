@@ -1,6 +1,6 @@
 // The pools of the Lightning families: six nodes each.
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct LightningNode {

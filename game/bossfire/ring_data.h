@@ -1,6 +1,6 @@
 // The pools of the Ring bullet families (36-way and 108-way forms).
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct RingBullet {

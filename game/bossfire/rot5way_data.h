@@ -1,6 +1,6 @@
 // The pools of the Rot5Way bullet families (aimed lines of five, and two lines of eight).
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct Rot5WayBullet {

@@ -1,6 +1,6 @@
 // The pools of the RotChain families: six links and a head each.
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct RotChainLink {

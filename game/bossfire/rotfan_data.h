@@ -1,6 +1,6 @@
 // The pools of the RotFan bullet families (rotated aimed fans).
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct RotFanBullet {

@@ -1,7 +1,7 @@
 // The pools of the Stream families: fifty balls each, at whole-pixel positions.
 // Their emitter counters are words of the boss blocks (game/stage/boss_data.h).
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct StreamBall {

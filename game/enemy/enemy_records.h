@@ -1,6 +1,6 @@
 // The records of the small enemies and their shots, shared by all families.
 #pragma once
-#include "game/bossfire/bullet_slot.h"  // the straight enemy shots use BulletSlot
+#include "game/common/bullet_slot.h"  // the straight enemy shots use BulletSlot
 #include "host/types.h"
 
 // The ship record of Szak1A, Szak1B, Szak10, Szak12, Szak13A/B, Szak52A/B, Szak21A/B and Szak22A/B.

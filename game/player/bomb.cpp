@@ -6,10 +6,11 @@
 #include <cmath>
 
 #include "el/elDraw.h"
+#include "game/common/geometry.h"
+#include "game/common/images.h"
+#include "game/common/state.h"
 #include "game/player/collide.h"
 #include "game/player/player.h"
-#include "game/shell/images.h"
-#include "game/shell/shell.h"
 
 namespace {
 

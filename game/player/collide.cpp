@@ -6,6 +6,10 @@
 #include <iterator>
 
 #include "el/elSystem.h"
+#include "game/common/boss_state.h"
+#include "game/common/geometry.h"
+#include "game/common/score.h"
+#include "game/common/state.h"
 #include "game/enemy/szak10_data.h"
 #include "game/enemy/szak12_data.h"
 #include "game/enemy/szak13_data.h"
@@ -19,8 +23,6 @@
 #include "game/player/item.h"
 #include "game/player/player.h"
 #include "game/player/shots.h"
-#include "game/shell/shell.h"
-#include "game/stage/boss_data.h"
 
 namespace {
 

@@ -7,11 +7,13 @@
 #include "el/draw/soft.h"
 #include "el/elDraw.h"
 #include "el/elSystem.h"
+#include "game/common/geometry.h"
+#include "game/common/images.h"
+#include "game/common/score.h"
+#include "game/common/state.h"
 #include "game/enemy/szak13_data.h"
 #include "game/enemy/szak6_data.h"
 #include "game/player/player.h"
-#include "game/shell/images.h"
-#include "game/shell/shell.h"
 
 namespace {
 

@@ -2,8 +2,6 @@
 // family (HomingRay1 Szak6A, HomingRay2 Szak6B, HomingRay3 Szak13A, HomingRay4 Szak13B). The ray pools
 // and the launchers' cycle counts are declared in homing_data.h.
 #pragma once
-#include <cmath>
-
 #include "game/player/homing_data.h"
 #include "host/types.h"
 
@@ -28,12 +26,3 @@ void HomingRay1_Draw();
 void HomingRay2_Draw();
 void HomingRay3_Draw();
 void HomingRay4_Draw();
-
-// The heading from a weapon towards a point dx, dy away: the arc tangent, turned by a half circle when
-// the point lies to the left (or straight above), and straight down when dx is 0 and dy positive.
-inline f32 Weapon_HeadingTo(f32 dx, f32 dy) {
-    constexpr f32 kPi = 3.14159265358979323846f;
-    f32 a = dx == 0.0f ? kPi / 2.0f : std::atan(dy / dx);
-    if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) a += kPi;
-    return a;
-}

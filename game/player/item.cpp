@@ -5,9 +5,10 @@
 #include "el/draw/soft.h"
 #include "el/elSound.h"
 #include "el/elSystem.h"
+#include "game/common/geometry.h"
+#include "game/common/images.h"
+#include "game/common/state.h"
 #include "game/player/player.h"
-#include "game/shell/images.h"
-#include "game/shell/state.h"
 #include "host/crt.h"
 
 PowerItemRecord PowerItem{};

@@ -6,12 +6,13 @@
 
 #include "el/elDraw.h"
 #include "el/elSystem.h"
+#include "game/common/boss_state.h"
+#include "game/common/geometry.h"
+#include "game/common/images.h"
+#include "game/common/score.h"
+#include "game/common/state.h"
 #include "game/enemy/szak21_data.h"
-#include "game/player/homing.h"  // Weapon_HeadingTo
 #include "game/player/player.h"
-#include "game/shell/images.h"
-#include "game/shell/shell.h"
-#include "game/stage/boss_data.h"
 #include "host/crt.h"
 
 namespace {

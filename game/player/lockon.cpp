@@ -3,8 +3,9 @@
 // lock together at the boss's position of that frame.
 #include "game/player/lockon.h"
 
+#include "game/common/boss_state.h"
+#include "game/common/geometry.h"
 #include "game/player/player.h"
-#include "game/stage/boss_data.h"
 
 namespace {
 

@@ -7,9 +7,10 @@
 #include "el/elDraw.h"
 #include "el/elSound.h"
 #include "el/elSystem.h"
+#include "game/common/geometry.h"
+#include "game/common/images.h"
+#include "game/common/state.h"
 #include "game/player/player.h"
-#include "game/shell/images.h"
-#include "game/shell/state.h"
 
 PlayerShot MainShots[kMainShots], MainShots2[kMainShots];
 SideShot SideShots[kSideShots];

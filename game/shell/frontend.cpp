@@ -2,10 +2,10 @@
 #include <cstring>
 
 #include "el/elDraw.h"
+#include "game/common/images.h"
+#include "game/common/stage_state.h"
 #include "game/player/player.h"
-#include "game/shell/images.h"
 #include "game/shell/shell.h"
-#include "game/stage/stage_state.h"
 #include "host/time.h"
 
 namespace {

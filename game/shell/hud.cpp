@@ -1,10 +1,10 @@
-// Score award, the HUD's score line, the ranking board of the ending, and the unused time limit.
+// The HUD's score line, the ranking board of the ending, and the unused time limit.
 #include <cstdio>
 
 #include "el/elDraw.h"
 #include "el/elMidi.h"
 #include "el/elSystem.h"
-#include "game/shell/images.h"
+#include "game/common/images.h"
 #include "game/shell/shell.h"
 
 i32 RankingTable[7];
@@ -29,15 +29,6 @@ void PutNumber(const char* format, i32 value, i32 count, i32 x, i32 y, i32 step,
 }
 
 }  // namespace
-
-void Score_Add(i32 points) {
-    if ((PlayMode == 1 || PlayMode == 2) && (PlaySubMode == 0 || PlaySubMode == 1)) {
-        const i64 sum = static_cast<i64>(Score) + points;
-        Score = sum > ScoreMax ? ScoreMax : sum < INT32_MIN ? INT32_MIN : static_cast<i32>(sum);
-    }
-    if (Score > ScoreMax) Score = ScoreMax;
-    if (Score > HiScore) HiScore = Score;
-}
 
 void Hud_Draw() {
     PutNumber("%09d", Score, 9, 200, 0, 20, PutBigDigit);

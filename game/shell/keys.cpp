@@ -2,8 +2,8 @@
 #include "el/elDraw.h"
 #include "el/elMidi.h"
 #include "el/elSystem.h"
+#include "game/common/stage_state.h"
 #include "game/shell/shell.h"
-#include "game/stage/stage_state.h"
 
 void Game_OnKeyDown(u32 key) {
     if (!LibraryPause.on) {

@@ -1,7 +1,7 @@
 // Start-up loading: the library's screen, the play field's clip rectangle, every picture and sound.
 #include "el/elDraw.h"
 #include "el/elSound.h"
-#include "game/shell/images.h"
+#include "game/common/images.h"
 #include "game/shell/shell.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The entry point, the main loop and the scenes it dispatches to.
 #pragma once
-#include "game/shell/state.h"
+#include "game/common/state.h"
 
 i32 WinMain(void* instance, void* prevInstance, const char* commandLine, i32 showCommand);
 
@@ -14,8 +14,7 @@ void Scene_WipeTo(i32 kind, i32 strip, i32 mode);
 void Game_LoadResources();
 void Game_OnKeyDown(u32 key);
 
-// Score, HUD and ranking.
-void Score_Add(i32 points);
+// HUD and ranking.
 void Hud_Draw();
 void Ranking_Draw();
 void Game_EndCountdown();

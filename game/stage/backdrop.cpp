@@ -7,10 +7,10 @@
 
 #include "el/elDraw.h"
 #include "el/elSystem.h"
-#include "game/shell/images.h"
-#include "game/shell/state.h"
+#include "game/common/images.h"
+#include "game/common/stage_state.h"
+#include "game/common/state.h"
 #include "game/stage/backdrop_data.h"
-#include "game/stage/stage_state.h"
 #include "host/crt.h"
 
 // Sheets that start-up loading names no file for: the layers, panels and overlays that draw them read

@@ -26,6 +26,3 @@ void Boss4B_Defeat();
 void Boss5B_Script();
 void Boss5B_Draw();
 void Boss5B_Defeat();
-
-// Bodies of the bosses that start-up loading names no file for; nothing fills these handles.
-extern i32 imgBOSS2B, imgBOSS4B, imgBOSS5B;

@@ -3,13 +3,11 @@
 #include "el/elMidi.h"
 #include "el/elSound.h"
 #include "el/elSystem.h"
+#include "game/common/images.h"
 #include "game/player/lockon_data.h"
-#include "game/shell/images.h"
 #include "game/shell/shell.h"
 #include "game/stage/boss.h"
 #include "host/crt.h"
-
-i32 imgBOSS2B = 0, imgBOSS4B = 0, imgBOSS5B = 0;
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "el/elDraw.h"
 #include "el/elSystem.h"
-#include "game/shell/images.h"
-#include "game/shell/state.h"
+#include "game/common/images.h"
+#include "game/common/state.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include "el/elDraw.h"
 #include "el/elMidi.h"
 #include "el/elSystem.h"
+#include "game/common/stage_state.h"
 #include "game/player/collide.h"
 #include "game/player/item.h"
 #include "game/player/player.h"
 #include "game/player/shots.h"
 #include "game/shell/shell.h"
 #include "game/stage/backdrop.h"
-#include "game/stage/stage_state.h"
 #include "game/stage/stage_weapons.h"
 
 namespace {

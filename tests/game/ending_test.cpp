@@ -1,7 +1,7 @@
 // The ending: its windows over the star field, its music, and the way back to the title.
 #include "el/elDraw.h"
+#include "game/common/images.h"
 #include "game/player/player.h"
-#include "game/shell/images.h"
 #include "game/stage/backdrop_data.h"
 #include "game/stage_fixture.h"
 

@@ -4,14 +4,14 @@
 #include <algorithm>
 
 #include "el/elDraw.h"
+#include "game/common/images.h"
+#include "game/common/stage_state.h"
 #include "game/enemy/szak12_data.h"
 #include "game/player/collide.h"
 #include "game/player/item.h"
 #include "game/player/player.h"
 #include "game/player/shots.h"
-#include "game/shell/images.h"
 #include "game/shell/shell.h"
-#include "game/stage/stage_state.h"
 #include "host/headless/headless.h"
 #include "host/window.h"
 #include "support/game_data.h"

@@ -1,11 +1,11 @@
 // The ship: key map and speeds, the field's clamps, the tilt, the life cycle and the game-over prompt.
 #include <gtest/gtest.h>
 
+#include "game/common/stage_state.h"
 #include "game/player/death.h"
 #include "game/player/player.h"
 #include "game/player/shots.h"
 #include "game/stage/backdrop_data.h"
-#include "game/stage/stage_state.h"
 #include "support/player_fixture.h"
 
 namespace {

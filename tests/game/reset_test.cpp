@@ -16,6 +16,7 @@
 #include "game/bossfire/rotfan_data.h"
 #include "game/bossfire/stream_data.h"
 #include "game/bossfire/volley_data.h"
+#include "game/common/stage_state.h"
 #include "game/enemy/spare_data.h"
 #include "game/enemy/szak10_data.h"
 #include "game/enemy/szak12_data.h"
@@ -37,7 +38,6 @@
 #include "game/shell/shell.h"
 #include "game/stage/backdrop_data.h"
 #include "game/stage/boss_data.h"
-#include "game/stage/stage_state.h"
 #include "host/headless/headless.h"
 
 namespace hl = host::headless;

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "el/elDraw.h"
-#include "game/shell/images.h"
+#include "game/common/images.h"
+#include "game/common/score.h"
 #include "game/shell/shell.h"
 #include "host/headless/headless.h"
 #include "support/game_data.h"

@@ -6,8 +6,8 @@
 
 #include "el/elDraw.h"
 #include "el/elSystem.h"
+#include "game/common/stage_state.h"
 #include "game/shell/shell.h"
-#include "game/stage/stage_state.h"
 #include "host/headless/headless.h"
 #include "host/instance.h"
 #include "host/window.h"

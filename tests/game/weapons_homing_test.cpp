@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "game/common/geometry.h"
 #include "game/enemy/szak13_data.h"
 #include "game/enemy/szak6_data.h"
 #include "game/player/homing.h"

@@ -1,5 +1,5 @@
 // The stage clocks and flags shared by every stage script, the ending and the shell.
-// The difficulty chosen in the level select is the shell's `Level` (game/shell/state.h).
+// The difficulty chosen in the level select is `Level` (game/common/state.h).
 #pragma once
 #include "host/types.h"
 

@@ -23,4 +23,7 @@ extern i32 imgZBAK1B, imgZBAK2B, imgZBAK3B, imgZBAK4B, imgZBAK5B, imgZBAK6B, img
 // The ship picture, loaded by the level select (and the ship select).
 extern i32 imgMYME;
 
+// Bodies of the bosses that start-up loading names no file for; nothing fills these handles.
+extern i32 imgBOSS2B, imgBOSS4B, imgBOSS5B;
+
 extern i32 sndSHOT, sndBOM;

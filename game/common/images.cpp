@@ -1,4 +1,4 @@
-#include "game/shell/images.h"
+#include "game/common/images.h"
 
 i32 imgZBAK1B = 0, imgZBAK2B = 0, imgZBAK3B = 0, imgZBAK4B = 0, imgZBAK5B = 0, imgZBAK6B = 0, imgBBAK1B = 0, imgGFBAK1
     = 0, imgOPMY1 = 0, imgFBOM1 = 0, imgMYMY = 0, imgMYEND = 0, imgMYENDF = 0, imgMYGOODN = 0, imgSUJI09 = 0,
@@ -23,4 +23,5 @@ i32 imgZBAK1B = 0, imgZBAK2B = 0, imgZBAK3B = 0, imgZBAK4B = 0, imgZBAK5B = 0, i
     imgTITLEC = 0, imgKTVCG1 = 0, imgKTVCG2 = 0, imgLEVEL0 = 0, imgLEVEL1 = 0, imgCONTINU1 = 0;
 
 i32 imgMYME = 0;
+i32 imgBOSS2B = 0, imgBOSS4B = 0, imgBOSS5B = 0;
 i32 sndSHOT = -1, sndBOM = -1;

@@ -1,6 +1,6 @@
 // The straight boss bullet record (Volley, Arc, Drops and Arm kinds, and the straight enemy shots).
 #pragma once
-#include "game/shell/pool.h"
+#include "game/common/pool.h"
 #include "host/types.h"
 
 struct BulletSlot {

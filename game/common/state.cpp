@@ -1,4 +1,4 @@
-#include "game/shell/state.h"
+#include "game/common/state.h"
 
 u32 GameMode = 0, NextMode = 0, PrevMode = 0, ModeChanged = 0;
 i32 Score = 0, HiScore = 0, Lives = 0, Bombs = 0, Level = 0, PlayMode = 0, PlaySubMode = 0, FxAdditive = 0;

@@ -1,0 +1,4 @@
+#include "game/common/player_state.h"
+
+PlayerStateRecord PlayerState{};
+InputKeysRecord InputKeys{};

@@ -1,0 +1,3 @@
+#include "game/common/stage_state.h"
+
+StageStateRecord StageState{};

@@ -1,3 +1,0 @@
-#include "game/stage/stage_state.h"
-
-StageStateRecord StageState{};
