@@ -109,27 +109,30 @@ void Aimed_Update(const AimedFamily<R>& f) {
     }
 }
 
-// Draws every slot, free ones too (they stand at the park position, which the blits clip away).
+// Draws every slot. A free slot stands at the park position, wholly outside the clip rectangle, so its
+// blit would leave nothing and is not made; its degrees word and animation cell move on all the same.
 template <class R>
 void Aimed_Draw(const AimedFamily<R>& f) {
     const i32 sheet = *f.sheet;
     for (i32 s = 0; s < f.count; ++s) {
         R& r = f.slots[s];
+        const bool shows = r.active != 0;
         const i32 ix = static_cast<i32>(r.x), iy = static_cast<i32>(r.y);
         switch (f.look) {
         case AimedLook::Rotated:
             if constexpr (requires { r.headingDeg; }) {
                 r.headingDeg = Heading_Degrees(r.heading);
-                elDraw::PutRotate(ix, iy, ix + f.cell, iy + f.cell, Rotate_Angle(270 - r.headingDeg), sheet, 0, 0,
-                                  f.cell, f.cell);
+                if (shows)
+                    elDraw::PutRotate(ix, iy, ix + f.cell, iy + f.cell, Rotate_Angle(270 - r.headingDeg), sheet, 0, 0,
+                                      f.cell, f.cell);
             }
             break;
         case AimedLook::Plain:
-            elDraw::PutAdd(ix, iy, sheet, 0, 0, 20, 20);
+            if (shows) elDraw::PutAdd(ix, iy, sheet, 0, 0, 20, 20);
             break;
         case AimedLook::Animated:
             if constexpr (requires { r.animFrame; }) {
-                elDraw::PutAdd(ix, iy, sheet, 20 * r.animFrame, 0, 20 * r.animFrame + 20, 20);
+                if (shows) elDraw::PutAdd(ix, iy, sheet, 20 * r.animFrame, 0, 20 * r.animFrame + 20, 20);
                 if (++r.animFrame >= 24) r.animFrame = 0;
             }
             break;

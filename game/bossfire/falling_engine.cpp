@@ -46,8 +46,12 @@ void Fall(const FallFamily& f, BulletSlot& b, f32 ft, bool cleared) {
     Shot_StrikePlayer(b.x, b.y, f.box.left, f.box.top, f.box.right, f.box.bottom);
 }
 
+// A picture wholly outside the clip rectangle (every parked slot) would draw nothing: the blit is left out.
 void Blit(const FallFamily& f, const BulletSlot& b, i32 left, i32 top, i32 right, i32 bottom) {
     const i32 x = TruncPos(b.x), y = TruncPos(b.y);
+    if (x >= ClipRect.right || y >= ClipRect.bottom || i64{x} + (right - left) <= ClipRect.left ||
+        i64{y} + (bottom - top) <= ClipRect.top)
+        return;
     if (f.look.blit == FallBlit::Add)
         elDraw::PutAdd(x, y, *f.look.sheet, left, top, right, bottom);
     else

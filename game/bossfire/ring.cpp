@@ -134,17 +134,21 @@ i32 Ring_DrawAngle(const RingFamily& f, const RingBullet& b) {
     return Rotate_Angle(f.sense < 0 ? -b.headingDeg : 360 - b.headingDeg);
 }
 
+// Draws every slot. A free slot stands at the park position, wholly outside the clip rectangle, so its
+// blit would leave nothing and is not made; its degrees word and animation cell move on all the same.
 void Ring_Draw(const RingFamily& f) {
     const i32 sheet = *f.sheet;
     for (i32 i = 0; i < f.count; ++i) {
         RingBullet& b = f.slots[i];
+        const bool shows = b.active != 0;
         const i32 ix = static_cast<i32>(b.x), iy = static_cast<i32>(b.y);
         if (f.look == RingLook::Animated) {
-            elDraw::PutAdd(ix, iy, sheet, 20 * b.animFrame, 0, 20 * b.animFrame + 20, 20);
+            if (shows) elDraw::PutAdd(ix, iy, sheet, 20 * b.animFrame, 0, 20 * b.animFrame + 20, 20);
             if (++b.animFrame >= 24) b.animFrame = 0;
         } else {
             b.headingDeg = Heading_Degrees(b.heading);
-            elDraw::PutRotate(ix, iy, ix + f.size, iy + f.size, Ring_DrawAngle(f, b), sheet, 0, 0, f.size, f.size);
+            if (shows)
+                elDraw::PutRotate(ix, iy, ix + f.size, iy + f.size, Ring_DrawAngle(f, b), sheet, 0, 0, f.size, f.size);
         }
     }
 }

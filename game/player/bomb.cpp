@@ -8,9 +8,9 @@
 #include "el/elDraw.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
 #include "game/common/state.h"
 #include "game/player/collide.h"
-#include "game/player/player.h"
 
 namespace {
 

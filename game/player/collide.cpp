@@ -8,6 +8,7 @@
 #include "el/elSystem.h"
 #include "game/common/boss_state.h"
 #include "game/common/geometry.h"
+#include "game/common/player_state.h"
 #include "game/common/score.h"
 #include "game/common/state.h"
 #include "game/enemy/szak10_data.h"
@@ -21,7 +22,6 @@
 #include "game/enemy/szak6_data.h"
 #include "game/enemy/szakmix_data.h"
 #include "game/player/item.h"
-#include "game/player/player.h"
 #include "game/player/shots.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "el/elSystem.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
 #include "game/common/state.h"
-#include "game/player/player.h"
 
 DeathFragment DeathFragments[kDeathFragments];
 

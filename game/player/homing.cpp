@@ -9,11 +9,11 @@
 #include "el/elSystem.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
 #include "game/common/score.h"
 #include "game/common/state.h"
 #include "game/enemy/szak13_data.h"
 #include "game/enemy/szak6_data.h"
-#include "game/player/player.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "el/elSystem.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
 #include "game/common/state.h"
-#include "game/player/player.h"
 #include "host/crt.h"
 
 PowerItemRecord PowerItem{};

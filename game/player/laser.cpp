@@ -9,10 +9,10 @@
 #include "game/common/boss_state.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
 #include "game/common/score.h"
 #include "game/common/state.h"
 #include "game/enemy/szak21_data.h"
-#include "game/player/player.h"
 #include "host/crt.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "game/common/boss_state.h"
 #include "game/common/geometry.h"
-#include "game/player/player.h"
+#include "game/common/player_state.h"
 
 namespace {
 

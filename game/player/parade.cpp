@@ -6,12 +6,12 @@
 #include "el/elSystem.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"  // the handles of the alternate bosses' bodies
+#include "game/common/player_state.h"
 #include "game/common/state.h"
 #include "game/enemy/spare_data.h"
 #include "game/enemy/szak13_data.h"
 #include "game/enemy/szak21_data.h"
 #include "game/enemy/szak6_data.h"
-#include "game/player/player.h"
 
 i32 imgOverlayShip1 = 0, imgOverlayShip2 = 0;
 

@@ -4,13 +4,13 @@
 #include "el/elDraw.h"
 #include "el/elSound.h"
 #include "el/elSystem.h"
+#include "game/common/backdrop_tiles.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
 #include "game/common/stage_state.h"
 #include "game/common/state.h"
 #include "game/player/death.h"
 #include "game/player/shots.h"
-#include "game/stage/backdrop_data.h"
 
 namespace {
 

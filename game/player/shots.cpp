@@ -9,8 +9,8 @@
 #include "el/elSystem.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
 #include "game/common/state.h"
-#include "game/player/player.h"
 
 PlayerShot MainShots[kMainShots], MainShots2[kMainShots];
 SideShot SideShots[kSideShots];

@@ -3,8 +3,8 @@
 
 #include "el/elDraw.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
 #include "game/common/stage_state.h"
-#include "game/player/player.h"
 #include "game/shell/shell.h"
 #include "host/time.h"
 

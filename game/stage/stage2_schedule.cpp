@@ -1,12 +1,63 @@
 // The schedule of stage 2: Boss71's attacks, the escort waves and the families run every frame.
-// The families come with their own routines; until then the schedule is empty.
+#include "game/bossfire/aimfan.h"
+#include "game/bossfire/arc.h"
+#include "game/bossfire/arm.h"
+#include "game/bossfire/drops.h"
+#include "game/bossfire/rot5way.h"
+#include "game/bossfire/rotfan.h"
+#include "game/bossfire/volley.h"
+#include "game/stage/schedule_rows.h"
 #include "game/stage/schedules.h"
 
-// Boss71's attack calls, each in its window of the attack clock.
-void Stage2_Attacks(const StageScript&) {}
+namespace {
+using namespace sched;
 
-// The escort families (update and draw every frame) and their spawn calls in their distance windows.
-void Stage2_Escorts(const StageScript&) {}
+// clang-format off
 
-// Boss71's bullet families and the escort shot families (update and draw every frame).
-void Stage2_Bullets(const StageScript&) {}
+// Boss71's attacks by attack clock, in the order of their first calls. The loop ends at 2300 at level 1,
+// so the level-3 rows beyond it come only at level 3.
+constexpr ScheduleStep kAttacks[] = {
+    Clock(30, 150), DO(Boss71Volley1_Emit), DO(Boss71Volley2_Emit),
+    Clock(110, 200), DO(Boss71Volley3_Emit), DO(Boss71Volley4_Emit),
+    Clock(200, 250), Clock(250, 400), DO(Boss71Arc4_Emit), DO(Boss71Arc5_Emit), DO(Boss71Arc2_Emit), DO(Boss71Arc3_Emit),
+    Clock(350, 380), Clock(800, 900), DO(Boss71Rot5Way1_Spawn), DO(Boss71Rot5Way2_Spawn), DO(Boss71Rot5Way3_Spawn), DO(Boss71Rot5Way4_Spawn), DO(Boss71Rot5Way5_Spawn), DO(Boss71Rot5Way6_Spawn), DO(Boss71Rot5Way7_Spawn), DO(Boss71Rot5Way8_Spawn), DO(Boss71Rot5Way9_Spawn), DO(Boss71Rot5Way10_Spawn), DO(Boss71Rot5Way11_Spawn), DO(Boss71Rot5Way12_Spawn),
+    Clock(400, 500), DO(Boss71AimFan1_Emit), DO(Boss71AimFan2_Emit),
+    Clock(450, 500), DO(Boss71Arc1_Emit),
+    Clock(500, 700), Clock(700, 1000), DO(Boss71Arc2_Emit), DO(Boss71Arc3_Emit),
+    Clock(480, 580), DO(Boss71Volley5_Emit), DO(Boss71Volley6_Emit),
+    Clock(580, 700), Clock(1050, 1300), DO(Boss71Arc6_Emit), DO(Boss71Arc7_Emit),
+    Clock(750, 1100), DO(Boss71Arc4_Emit), DO(Boss71Arc5_Emit),
+    Clock(1320, 1500), DO(Boss71RotFan1_Emit), DO(Boss71RotFan2_Emit),
+    Clock(1520, 1800), DO(Boss71RotFan3_Emit), DO(Boss71RotFan4_Emit),
+    Clock(1820, 2000), DO(Boss71RotFan5_Emit),
+    Clock(2020, 2300), DO(Boss71RotFan6_Emit), DO(Boss71RotFan7_Emit),
+    Clock(1320, 1600), Clock(2300, 2700), Only(Gate::Level3), DO(Boss71Arm1_Emit),
+    Clock(1380, 1650), Clock(1960, 2700), Only(Gate::Level3), DO(Boss71Arm2_Emit), DO(Boss71Arm3_Emit),
+    Clock(1660, 1900), Clock(2300, 2700), Only(Gate::Level3), DO(Boss71Arm4_Emit), DO(Boss71Arm7_Emit),
+    Clock(1690, 1950), Clock(1990, 2700), Only(Gate::Level3), DO(Boss71Arm5_Emit), DO(Boss71Arm6_Emit), DO(Boss71Arm8_Emit), DO(Boss71Arm9_Emit),
+    Clock(2720, 2900), Only(Gate::Level3), DO(Boss71RotFan1_Emit), DO(Boss71RotFan2_Emit),
+    Clock(2920, 3200), Only(Gate::Level3), DO(Boss71RotFan3_Emit), DO(Boss71RotFan4_Emit),
+    Clock(3220, 3400), Only(Gate::Level3), DO(Boss71RotFan5_Emit),
+    Clock(3420, 3700), Only(Gate::Level3), DO(Boss71RotFan6_Emit), DO(Boss71RotFan7_Emit),
+    Clock(0, 30), DO(Boss71Drops1_Spawn), DO(Boss71Drops2_Spawn), DO(Boss71Drops3_Spawn), DO(Boss71Drops4_Spawn), DO(Boss71Drops5_Spawn), DO(Boss71Drops6_Spawn), DO(Boss71Drops7_Spawn), DO(Boss71Drops8_Spawn), DO(Boss71Drops9_Spawn),
+};
+
+// The escorts, family by family, each with its spawn windows. The saucers are never spawned here: their
+// shot spawns arm at the parked records.
+constexpr Schedule kEscorts{};
+
+// Boss71's bullets (and those of the stage-5 boss, which nothing fires here), then the escorts' shots.
+constexpr ScheduleStep kBullets[] = {
+    Every(), UD(Boss71Arm2), UD(Boss71Arm3), UD(Boss71Arm1), UD(Boss71Arm5), UD(Boss71Arm6), UD(Boss71Arm4), UD(Boss71Arm8), UD(Boss71Arm9), UD(Boss71Arm7), UD(Boss71Rot5Way1), UD(Boss71Rot5Way2), UD(Boss71Rot5Way3), UD(Boss71Rot5Way4), UD(Boss71Rot5Way5), UD(Boss71Rot5Way6), UD(Boss71Rot5Way7), UD(Boss71Rot5Way8), UD(Boss71Rot5Way9), UD(Boss71Rot5Way10), UD(Boss71Rot5Way11), UD(Boss71Rot5Way12), UD(Boss71AimFan1), UD(Boss71AimFan2), UD(Boss71Arc4), UD(Boss71Arc5), UD(Boss71Arc6), UD(Boss71Arc7), UD(Boss71Arc2), UD(Boss71Arc3), UD(Boss71Arc1), UD(Boss71Volley5), UD(Boss71Volley6), UD(Boss71Drops1), UD(Boss71Drops2), UD(Boss71Drops3), UD(Boss71Drops4), UD(Boss71Drops5), UD(Boss71Drops6), UD(Boss71Drops7), UD(Boss71Drops8), UD(Boss71Drops9), UD(Boss71Volley1), UD(Boss71Volley2), UD(Boss71Volley3), UD(Boss71Volley4), UD(Boss31Arc4), UD(Boss31Arc5), UD(Boss31Arc2), UD(Boss31Arc3), UD(Boss31Arc1), UD(Boss31AimFan1), UD(Boss31Volley1), UD(Boss31Volley2), UD(Boss31Drops1), UD(Boss31Drops2), UD(Boss31Drops3), UD(Boss31Drops4), UD(Boss31Drops5), UD(Boss31Drops6), UD(Boss31Drops7), UD(Boss71RotFan1), UD(Boss71RotFan2), UD(Boss71RotFan3), UD(Boss71RotFan4), UD(Boss71RotFan5), UD(Boss71RotFan6), UD(Boss71RotFan7),
+    Only(Gate::SubMode1), DO(Boss31Arc4_Update), DO(Boss31Arc5_Update), DO(Boss31Arc2_Update), DO(Boss31Arc3_Update), DO(Boss31Arc1_Update),
+};
+
+// clang-format on
+
+}  // namespace
+
+const StageRows Stage2Rows = {kAttacks, kEscorts, kBullets};
+
+void Stage2_Attacks(const StageScript& s) { Schedule_Run(kAttacks, s); }
+void Stage2_Escorts(const StageScript& s) { Schedule_Run(kEscorts, s); }
+void Stage2_Bullets(const StageScript& s) { Schedule_Run(kBullets, s); }

@@ -1,12 +1,49 @@
-// The schedule of the alternate stage 2: Boss2B's attacks, the escort waves and the families run every frame.
-// The families come with their own routines; until then the schedule is empty.
+// The schedule of the alternate stage 2: Boss2B's attacks, the escort waves and the families run every
+// frame. Boss2B borrows the stage-2 boss's volleys, which start from that boss's position.
+#include "game/bossfire/aimfan.h"
+#include "game/bossfire/arc.h"
+#include "game/bossfire/drops.h"
+#include "game/bossfire/volley.h"
+#include "game/stage/schedule_rows.h"
 #include "game/stage/schedules.h"
 
-// Boss2B's attack calls, each in its window of the attack clock.
-void Stage2B_Attacks(const StageScript&) {}
+namespace {
+using namespace sched;
 
-// The escort families (update and draw every frame) and their spawn calls in their distance windows.
-void Stage2B_Escorts(const StageScript&) {}
+// clang-format off
 
-// Boss2B's bullet families and the escort shot families (update and draw every frame).
-void Stage2B_Bullets(const StageScript&) {}
+// Boss2B's attacks by attack clock; the drops form one block that play mode 1 skips.
+constexpr ScheduleStep kAttacks[] = {
+    Clock(0, 100), DO(Boss71Volley1_Emit), DO(Boss71Volley2_Emit),
+    Clock(100, 200), DO(Boss71Volley3_Emit), DO(Boss71Volley4_Emit),
+    Clock(200, 300), DO(Boss2BArc2_Emit), DO(Boss2BArc3_Emit),
+    Clock(300, 370), DO(Boss2BArc1_Emit),
+    Clock(380, 600), DO(Boss71Volley1_Emit), DO(Boss71Volley2_Emit),
+    Clock(600, 800), DO(Boss2BArc4_Emit), DO(Boss2BArc5_Emit),
+    Clock(700, 900), DO(Boss71Volley3_Emit), DO(Boss71Volley4_Emit),
+    Clock(900, 1100), DO(Boss71Volley1_Emit), DO(Boss71Volley2_Emit),
+    Clock(980, 1180), DO(Boss2BArc1_Emit),
+    Clock(50, 100), Only(Gate::PlayModeNot1), DO(Boss2BDrops1_Spawn), DO(Boss2BDrops5_Spawn),
+    Clock(250, 300), Only(Gate::PlayModeNot1), DO(Boss2BDrops1_Spawn), DO(Boss2BDrops2_Spawn), DO(Boss2BDrops3_Spawn), DO(Boss2BDrops4_Spawn), DO(Boss2BDrops5_Spawn),
+    Clock(500, 600), Only(Gate::PlayModeNot1), DO(Boss2BDrops1_Spawn), DO(Boss2BDrops2_Spawn), DO(Boss2BDrops5_Spawn),
+};
+
+// The escorts, family by family, each with its spawn windows.
+constexpr Schedule kEscorts{};
+
+// Boss2B's bullets, then the escorts' shots. The shots of Szak1A, Szak1B, Szak21A and Szak22A are armed in
+// this stage but not moved.
+constexpr ScheduleStep kBullets[] = {
+    Every(), UD(Boss2BArc4), UD(Boss2BArc5), UD(Boss2BArc2), UD(Boss2BArc3), UD(Boss2BArc1), UD(Boss2BAimFan1), UD(Boss2BAimFan2), UD(Boss2BDrops1), UD(Boss2BDrops2), UD(Boss2BDrops3), UD(Boss2BDrops4), UD(Boss2BDrops5), UD(Boss71Volley1), UD(Boss71Volley2), UD(Boss71Volley3), UD(Boss71Volley4),
+    Only(Gate::SubMode1), DO(Boss2BArc4_Update), DO(Boss2BArc5_Update), DO(Boss2BArc2_Update), DO(Boss2BArc3_Update), DO(Boss2BArc1_Update),
+};
+
+// clang-format on
+
+}  // namespace
+
+const StageRows Stage2BRows = {kAttacks, kEscorts, kBullets};
+
+void Stage2B_Attacks(const StageScript& s) { Schedule_Run(kAttacks, s); }
+void Stage2B_Escorts(const StageScript& s) { Schedule_Run(kEscorts, s); }
+void Stage2B_Bullets(const StageScript& s) { Schedule_Run(kBullets, s); }

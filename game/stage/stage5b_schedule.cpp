@@ -1,13 +1,44 @@
-// The schedule of the alternate stage 5: Boss5B's attacks, the escort waves and the families run every frame.
-// The families come with their own routines; until then the schedule is empty.
+// The schedule of the alternate stage 5: Boss5B's attacks, the escort waves and the families run every
+// frame. Boss5B borrows the stage-5 boss's aimed fan, which starts from that boss's position.
+#include "game/bossfire/aimfan.h"
+#include "game/bossfire/arc.h"
+#include "game/bossfire/drops.h"
+#include "game/stage/schedule_rows.h"
 #include "game/stage/schedules.h"
 
-// Boss5B's attack calls, each in its window of the attack clock.
-void Stage5B_Attacks(const StageScript&) {}
+namespace {
+using namespace sched;
 
-// Boss5B's bullet families first (update and draw every frame), then the escort families (update and draw
-// every frame) and their spawn calls in their distance windows.
-void Stage5B_Escorts(const StageScript&) {}
+// clang-format off
 
-// The escort shot families (update and draw every frame).
-void Stage5B_Bullets(const StageScript&) {}
+// Boss5B's attacks by attack clock.
+constexpr ScheduleStep kAttacks[] = {
+    Clock(20, 80), DO(Boss5BArc4_Emit), DO(Boss5BArc5_Emit),
+    Clock(80, 160), DO(Boss5BArc2_Emit), DO(Boss5BArc3_Emit),
+    Clock(160, 260), DO(Boss5BArc1_Emit),
+    Clock(260, 360), DO(Boss31AimFan5_Emit),
+    Clock(360, 460), DO(Boss5BArc1_Emit),
+    Clock(390, 460), DO(Boss5BDrops1_Spawn), DO(Boss5BDrops2_Spawn), DO(Boss5BDrops3_Spawn), DO(Boss5BDrops4_Spawn), DO(Boss5BDrops5_Spawn), DO(Boss5BDrops6_Spawn), DO(Boss5BDrops7_Spawn), DO(Boss5BDrops8_Spawn), DO(Boss5BDrops9_Spawn),
+    Clock(460, 800), DO(Boss31AimFan5_Emit), DO(Boss5BArc4_Emit), DO(Boss5BArc5_Emit),
+    Clock(800, 1220), DO(Boss5BArc4_Emit), DO(Boss5BArc5_Emit), DO(Boss5BArc2_Emit), DO(Boss5BArc3_Emit),
+    Clock(1000, 1050), DO(Boss31AimFan5_Emit),
+    Clock(1140, 1200), DO(Boss5BDrops1_Spawn), DO(Boss5BDrops2_Spawn), DO(Boss5BDrops3_Spawn), DO(Boss5BDrops4_Spawn), DO(Boss5BDrops5_Spawn), DO(Boss5BDrops6_Spawn), DO(Boss5BDrops7_Spawn), DO(Boss5BDrops8_Spawn), DO(Boss5BDrops9_Spawn),
+};
+
+// The boss's bullets first, then the escorts, family by family, each with its spawn windows.
+constexpr ScheduleStep kEscorts[] = {
+    Every(), UD(Boss5BArc4), UD(Boss5BArc5), UD(Boss5BArc2), UD(Boss5BArc3), UD(Boss5BArc1), UD(Boss31AimFan5), UD(Boss5BDrops1), UD(Boss5BDrops2), UD(Boss5BDrops3), UD(Boss5BDrops4), UD(Boss5BDrops5), UD(Boss5BDrops6), UD(Boss5BDrops7), UD(Boss5BDrops8), UD(Boss5BDrops9),
+};
+
+// The escorts' shots.
+constexpr Schedule kBullets{};
+
+// clang-format on
+
+}  // namespace
+
+const StageRows Stage5BRows = {kAttacks, kEscorts, kBullets};
+
+void Stage5B_Attacks(const StageScript& s) { Schedule_Run(kAttacks, s); }
+void Stage5B_Escorts(const StageScript& s) { Schedule_Run(kEscorts, s); }
+void Stage5B_Bullets(const StageScript& s) { Schedule_Run(kBullets, s); }

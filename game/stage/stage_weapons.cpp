@@ -1,12 +1,12 @@
 // The bomb, the homing rays, the lock-on lasers and the automatic-fire block in the stage frame.
 #include "game/stage/stage_weapons.h"
 
+#include "game/common/player_state.h"
 #include "game/common/state.h"
 #include "game/player/bomb.h"
 #include "game/player/homing.h"
 #include "game/player/laser.h"
 #include "game/player/lockon.h"
-#include "game/player/player.h"
 #include "game/player/shots.h"
 
 namespace {

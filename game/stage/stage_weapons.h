@@ -1,7 +1,7 @@
 // The bomb, the homing rays, the lock-on lasers and the automatic-fire block at their places in the stage
 // frame.
 #pragma once
-#include "game/stage/stage_frame.h"
+#include "game/stage/stage_script.h"
 
 // Before the boss section: the bomb's pieces are drawn.
 void StageWeapons_BombDraw(const StageScript& s);
