@@ -2,6 +2,7 @@
 // retirement of the whole chain with its slowest link, mirror twins, and contact.
 #include <gtest/gtest.h>
 
+#include "el/elSystem.h"
 #include "game/bossfire/rotchain.h"
 #include "game/bossfire/rotchain_data.h"
 #include "game/common/boss_state.h"

@@ -2,6 +2,7 @@
 // the floor at y 600, and which balls touch the ship.
 #include <gtest/gtest.h>
 
+#include "el/elSystem.h"
 #include "game/bossfire/stream.h"
 #include "game/bossfire/stream_data.h"
 #include "game/common/boss_state.h"
