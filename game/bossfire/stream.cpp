@@ -22,7 +22,7 @@
 namespace {
 
 constexpr i32 kBalls = 50;
-constexpr i32 kFloor = 600;  // a ball retires once its y is below this
+constexpr i32 kFloor = 600;  // a ball retires once its y has passed this, not on it
 
 // One window of a path: while lo <= path clock <= hi the ball steps (dx, dy) pixels each frame.
 struct PathStep {
