@@ -118,3 +118,11 @@ void Aimed_Draw(const AimedSet& set, i32 first, i32 last, const ShotLook& look) 
     for (i32 i = first * set.group; i < last * set.group; ++i)
         if (set.pool[i].active != 0) Shot_Draw(set.pool[i], look);
 }
+
+// ---------------------------------------------------------------------------------------------------
+// Sets that draw every record
+
+void Aimed_DrawEvery(const AimedSet& set) {
+    const i32 n = set.groups * set.group;
+    for (i32 i = 0; i < n; ++i) Shot_Draw(set.pool[i], set.look);
+}

@@ -255,3 +255,10 @@ void Aimed_Draw(const AimedSet& set, i32 first, i32 last, const ShotLook& look);
 inline void Aimed_Spawn(const AimedSet& set) { Aimed_Spawn(set, 0, set.groups); }
 inline void Aimed_Update(const AimedSet& set) { Aimed_Update(set, 0, set.groups); }
 inline void Aimed_Draw(const AimedSet& set) { Aimed_Draw(set, 0, set.groups, set.look); }
+
+// ---------------------------------------------------------------------------------------------------
+// Sets that draw every record
+
+// Draws every record of the set, live or free, each stepping its own cell: a free record stands off
+// screen, where the clip discards it, but its animation runs on all the same.
+void Aimed_DrawEvery(const AimedSet& set);
