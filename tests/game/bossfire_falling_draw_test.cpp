@@ -16,6 +16,7 @@
 #include "game/bossfire/drops_data.h"
 #include "game/bossfire/volley.h"
 #include "game/bossfire/volley_data.h"
+#include "game/common/geometry.h"
 #include "game/common/images.h"
 #include "stage_fixture.h"
 
@@ -75,6 +76,20 @@ TEST_F(FallingDrawTest, ParkedPoolsShowNothing) {
               0);
     EXPECT_EQ(Boss71Drops9[3].animFrame, 4);  // parked slots still step their cells
     EXPECT_EQ(Boss31Arc1[9].animFrame, 10);
+}
+
+// Bullets that reach over an edge of the play field show their part inside it.
+TEST_F(FallingDrawTest, BulletsAcrossTheFieldsEdgesShowTheirInsidePart) {
+    struct Spot {
+        f32 x, y;
+    };
+    for (const Spot at : {Spot{210.0f, 100.0f}, Spot{570.9f, 300.0f}, Spot{300.0f, 590.5f}, Spot{300.0f, -10.0f}}) {
+        kt::ParkAll(Boss41Arc1);
+        Live(Boss41Arc1[0], at.x, at.y);
+        const auto drawn = After([] { Boss41Arc1_Draw(0); });
+        EXPECT_GT(Lit(drawn), 0) << at.x << ", " << at.y;
+        EXPECT_EQ(drawn, After([&] { elDraw::PutAdd(TruncPos(at.x), TruncPos(at.y), imgVALL20, 0, 0, 20, 20); }));
+    }
 }
 
 TEST_F(FallingDrawTest, ColumnMembersOverlapInTheirFamilysOrder) {
