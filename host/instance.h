@@ -1,18 +1,25 @@
-// One running copy per user: a lock file in the user's runtime folder stands in for a named mutex.
+// One running copy per user: a listening socket named after the lock and the user stands in for a named
+// mutex. Only the same user can hold the name for us, and only the same user can ask us to come forward.
 #pragma once
+#include <string>
+
 #include "host/types.h"
 
 namespace host {
 
 using InstanceLock = i32;  // 0: none
 
-// Takes the lock named `name`. *alreadyHeld is set when another process holds it (the returned handle is
-// then still valid but owns nothing). Returns 0 only when no lock file could be made at all.
+// Takes the lock named `name`. *alreadyHeld is set when another process of this user holds it. Returns 0
+// when the lock is held elsewhere or could not be made (a name taken by another user is not held for us:
+// *alreadyHeld stays false and the caller goes on without the lock).
 InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld);
 void ReleaseInstanceLock(InstanceLock lock);
-// Asks the process that holds lock `name` to raise its window. False when nobody holds it.
+// Asks the process of this user that holds lock `name` to raise its window. False when nobody of this user
+// holds it.
 bool RequestRaise(const char* name);
-// True once after another copy asked this one to come to the front.
+// True once after another copy of this user asked this one to come to the front.
 bool TakeRaiseRequest();
+// The socket address of lock `name` (starting with its zero byte), for diagnostics and tests.
+std::string InstanceLockAddress(const char* name);
 
 }  // namespace host

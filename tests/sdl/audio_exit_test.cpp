@@ -2,6 +2,7 @@
 // is a child process that ends by exit(), so the program's statics are torn down behind the audio thread
 // exactly as at the end of the game; under the sanitizers a read of anything freed ends the child badly.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,8 +34,17 @@ int RunChild(End end) {
         end();
         std::exit(0);
     }
+    // A child that cannot end (an exit that deadlocks behind the audio thread) is a failure too.
     int status = 0;
-    waitpid(pid, &status, 0);
+    pid_t done = 0;
+    for (int i = 0; i < 600 && done == 0; ++i) {
+        done = waitpid(pid, &status, WNOHANG);
+        if (done == 0) usleep(50'000);
+    }
+    if (done == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
     return status;
 }
 

@@ -1,0 +1,225 @@
+// The single-instance lock against another local user: a lock file planted where the lock used to live
+// (naming a process of ours, or linking to a file of ours) is never read, followed or written, and
+// nobody but this user can hold the lock for us or ask us to come forward. The ordinary cases: a second
+// copy finds the first and asks it forward; a copy that was killed leaves nothing behind.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "host/instance.h"
+
+namespace {
+
+constexpr uid_t kOther = 65534;  // nobody
+
+int Wait(pid_t pid) {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// A child that becomes the other user and runs `fn` (which reports readiness through `ready` and then
+// waits to be killed); -1 when this process cannot switch users.
+template <class Fn>
+pid_t AsOtherUser(int ready, Fn fn) {
+    if (geteuid() != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setresgid(kOther, kOther, kOther) != 0 || setresuid(kOther, kOther, kOther) != 0) _exit(90);
+        fn();
+        const char ok = 1;
+        if (write(ready, &ok, 1) != 1) _exit(91);
+        for (;;) pause();
+    }
+    return pid;
+}
+
+bool AwaitReady(int ready) {
+    char c = 0;
+    return read(ready, &c, 1) == 1 && c == 1;
+}
+
+// The whole check as the program makes it: take the lock, or ask its holder forward.
+bool StartsAsFirstCopy(const std::string& name, host::InstanceLock* lock) {
+    bool held = false;
+    *lock = host::CreateInstanceLock(name.c_str(), &held);
+    if (held) host::RequestRaise(name.c_str());
+    return !held;
+}
+
+class InstanceAttack : public ::testing::Test {
+protected:
+    std::string name = "KestralisAttack" + std::to_string(getpid());
+    std::string oldPath;  // where a lock file used to live without a runtime folder
+    std::string savedRuntime;
+    int pipeFd[2] = {-1, -1};
+    pid_t attacker = -1, victim = -1;
+
+    void SetUp() override {
+        if (const char* d = std::getenv("XDG_RUNTIME_DIR")) savedRuntime = d;
+        unsetenv("XDG_RUNTIME_DIR");
+        oldPath = "/tmp/" + name + "." + std::to_string(getuid()) + ".lock";
+        ASSERT_EQ(pipe(pipeFd), 0);
+    }
+    void TearDown() override {
+        for (pid_t p : {attacker, victim})
+            if (p > 0) {
+                kill(p, SIGKILL);
+                Wait(p);
+            }
+        std::remove(oldPath.c_str());
+        close(pipeFd[0]);
+        close(pipeFd[1]);
+        if (!savedRuntime.empty()) setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+    }
+    // A process of ours that an attacker would like to see killed: any program, with the signals' own
+    // default actions.
+    void StartVictim() {
+        victim = fork();
+        if (victim == 0) {
+            execl("/bin/sleep", "sleep", "600", static_cast<char*>(nullptr));
+            _exit(95);
+        }
+    }
+    bool VictimAlive() { return waitpid(victim, nullptr, WNOHANG) == 0; }
+};
+
+TEST_F(InstanceAttack, APlantedLockFileNamingOurProcessIsIgnored) {
+    StartVictim();
+    const std::string path = oldPath, pid = std::to_string(victim) + "\n";
+    attacker = AsOtherUser(pipeFd[1], [&] {
+        // The attacker's file, locked by the attacker and naming our victim.
+        const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0 || write(fd, pid.data(), pid.size()) != static_cast<ssize_t>(pid.size()) ||
+            flock(fd, LOCK_EX) != 0)
+            _exit(92);
+    });
+    if (attacker < 0) GTEST_SKIP() << "cannot switch to another user here";
+    ASSERT_TRUE(AwaitReady(pipeFd[0]));
+    host::InstanceLock lock = 0;
+    EXPECT_TRUE(StartsAsFirstCopy(name, &lock));
+    EXPECT_NE(lock, 0);
+    usleep(100'000);  // a signal, had one been sent, has landed
+    EXPECT_TRUE(VictimAlive()) << "the planted file made us signal our own process";
+    host::ReleaseInstanceLock(lock);
+}
+
+TEST_F(InstanceAttack, APlantedLinkToOurFileIsNeitherFollowedNorEmptied) {
+    const std::string ours = "/tmp/" + name + ".precious";
+    {
+        std::ofstream(ours) << "keep me\n";
+    }
+    const std::string path = oldPath;
+    attacker = AsOtherUser(pipeFd[1], [&] {
+        if (symlink(ours.c_str(), path.c_str()) != 0) _exit(93);
+    });
+    if (attacker < 0) {
+        std::remove(ours.c_str());
+        GTEST_SKIP() << "cannot switch to another user here";
+    }
+    ASSERT_TRUE(AwaitReady(pipeFd[0]));
+    host::InstanceLock lock = 0;
+    EXPECT_TRUE(StartsAsFirstCopy(name, &lock));
+    std::stringstream kept;
+    kept << std::ifstream(ours).rdbuf();
+    EXPECT_EQ(kept.str(), "keep me\n") << "our file was written through the planted link";
+    host::ReleaseInstanceLock(lock);
+    std::remove(ours.c_str());
+}
+
+TEST_F(InstanceAttack, AnotherUserCanNeitherHoldOurLockNorAskUsForward) {
+    const std::string address = host::InstanceLockAddress(name.c_str());
+    attacker = AsOtherUser(pipeFd[1], [&] {
+        // Squats on our lock's own name.
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::memcpy(a.sun_path, address.data(), address.size());
+        const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
+        if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&a), len) != 0 || listen(fd, 4) != 0) _exit(94);
+    });
+    if (attacker < 0) GTEST_SKIP() << "cannot switch to another user here";
+    ASSERT_TRUE(AwaitReady(pipeFd[0]));
+    // The squatter is no copy of ours: we go on (without the lock) and never ask it anything.
+    bool held = true;
+    EXPECT_EQ(host::CreateInstanceLock(name.c_str(), &held), 0);
+    EXPECT_FALSE(held);
+    EXPECT_FALSE(host::RequestRaise(name.c_str()));
+    kill(attacker, SIGKILL);
+    Wait(attacker);
+    attacker = -1;
+
+    // Now we hold it, and the other user knocks.
+    host::InstanceLock lock = 0;
+    ASSERT_TRUE(StartsAsFirstCopy(name, &lock));
+    host::TakeRaiseRequest();
+    const pid_t knocker = fork();
+    if (knocker == 0) {
+        if (setresgid(kOther, kOther, kOther) != 0 || setresuid(kOther, kOther, kOther) != 0) _exit(90);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::memcpy(a.sun_path, address.data(), address.size());
+        const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
+        _exit(fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&a), len) == 0 ? 0 : 1);
+    }
+    EXPECT_EQ(Wait(knocker), 0) << "the other user could not even reach the socket";
+    EXPECT_FALSE(host::TakeRaiseRequest()) << "another user asked us forward";
+    host::ReleaseInstanceLock(lock);
+}
+
+TEST(Instance, SecondCopyAsksTheFirstForwardAndAKilledCopyLeavesNothing) {
+    const std::string name = "KestralisCopies" + std::to_string(getpid());
+    host::InstanceLock lock = 0;
+    ASSERT_TRUE(StartsAsFirstCopy(name, &lock));
+    host::TakeRaiseRequest();
+    const pid_t second = fork();
+    if (second == 0) {
+        host::InstanceLock l = 0;
+        _exit(StartsAsFirstCopy(name, &l) ? 1 : 0);  // the second copy ends with 0
+    }
+    EXPECT_EQ(Wait(second), 0);
+    bool raised = false;
+    for (int i = 0; i < 100 && !raised; ++i) {
+        raised = host::TakeRaiseRequest();
+        if (!raised) usleep(10'000);
+    }
+    EXPECT_TRUE(raised);
+    host::ReleaseInstanceLock(lock);
+    EXPECT_FALSE(host::RequestRaise(name.c_str())) << "a released lock still answers";
+
+    // A first copy killed outright: the next start is a first copy again.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t first = fork();
+    if (first == 0) {
+        host::InstanceLock l = 0;
+        const char ok = StartsAsFirstCopy(name, &l) ? 1 : 0;
+        if (write(ready[1], &ok, 1) != 1) _exit(1);
+        for (;;) pause();
+    }
+    ASSERT_TRUE(AwaitReady(ready[0]));
+    EXPECT_FALSE(StartsAsFirstCopy(name, &lock));
+    kill(first, SIGKILL);
+    Wait(first);
+    EXPECT_TRUE(StartsAsFirstCopy(name, &lock));
+    EXPECT_NE(lock, 0);
+    host::ReleaseInstanceLock(lock);
+    close(ready[0]);
+    close(ready[1]);
+}
+
+}  // namespace
