@@ -249,28 +249,6 @@ TEST_F(CrossersTest, Szak12ShotBoxes) {
     EXPECT_FLOAT_EQ(Szak12Shot5Slots[2].x, 804.6f);
 }
 
-TEST_F(CrossersTest, Szak13CrossesSideways) {
-    Szak13A_Spawn(0);
-    Szak13B_Spawn(0);
-    const f32 y = Szak13ASlots[0].y;
-    FrameTime = 0.0f;
-    Szak13A_Update(0);
-    EXPECT_EQ(Live(Szak13ASlots), 3) << "x 90 lies inside the bounds";
-    FrameTime = 0.5f;
-    const f32 xb = Szak13BSlots[2].x - Szak13BSlots[2].vx * 0.5f;
-    Szak13A_Update(0);
-    Szak13B_Update(0);
-    EXPECT_EQ(Szak13ASlots[0].y, y) << "y never changes";
-    EXPECT_FLOAT_EQ(Szak13BSlots[2].x, xb);
-    Szak13ASlots[0].x = 620.0f;
-    Szak13ASlots[0].vx = 1.0f;
-    FrameTime = 0.01f;
-    Szak13A_Update(0);
-    EXPECT_EQ(Szak13ASlots[0].active, 0) << "freed in the frame its x exceeds 620";
-    EXPECT_EQ(Szak13ASlots[0].x, 360.0f);
-    EXPECT_EQ(Szak13AMarks[0].x, 370) << "the reset's mark lies outside [110, 620]";
-}
-
 // Set 3 fires from ship slot 1 alone, whether or not it is live; sets 2 and 3 aim at the ship + 22.
 TEST_F(CrossersTest, Szak13Set3KeepsFiringFromAFreeShip1) {
     Szak13A_Spawn(0);
