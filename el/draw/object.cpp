@@ -9,6 +9,7 @@
 #include "el/draw/pack.h"
 #include "el/draw/screen.h"
 #include "host/files.h"
+#include "host/report.h"
 
 elDraw::Object ObjectTable[elDraw::kObjectCount] = {};
 IntRect ClipRect = {};
@@ -17,6 +18,13 @@ u32 LoadKeyOff = 0;
 
 namespace elDraw {
 namespace {
+
+// What the last picture read met, for the plain-language report of a failed load.
+const char* g_bitmapProblem = nullptr;
+
+void ReportLoadFailure(const char* file) {
+    host::ReportFileProblem(file, g_bitmapProblem ? g_bitmapProblem : "cannot be loaded");
+}
 
 constexpr u32 kCornerKey = 0xFFFFFFFFu;  // the key is the picture's top-left pixel
 constexpr size_t kMaxNameLength = 30;
@@ -112,7 +120,10 @@ i32 LoadObject(const char* file, i32 mem) {
     CopyName(o.name, file);
     o.fromPack = 0;
     o.reloadMem = 2;
-    if (!LoadIntoSlot(no, file, mem)) return elSystem::Error("elDraw::LoadObject", msg::kCannotReadBmp, 0);
+    if (!LoadIntoSlot(no, file, mem)) {
+        ReportLoadFailure(file);
+        return elSystem::Error("elDraw::LoadObject", msg::kCannotReadBmp, 0);
+    }
     return no;
 }
 
@@ -160,7 +171,10 @@ i32 SwapObject(const char* file, i32 objectNo, i32 mem) {
     o.reloadMem = 2;
     // Once the surface exists the load counts as done, whatever the copy from a resource gave.
     LoadIntoSlot(objectNo, name, mem);
-    if (!o.surface) return elSystem::Error("elDraw::SwapObject", msg::kCannotReadBmp, 0);
+    if (!o.surface) {
+        ReportLoadFailure(name);
+        return elSystem::Error("elDraw::SwapObject", msg::kCannotReadBmp, 0);
+    }
     return 1;
 }
 
@@ -197,13 +211,21 @@ host::Surface* LoadBitmapSurface(host::Display* dd, const char* path, u16* width
     if (!dd || !path) return nullptr;
     host::DecodedBitmap bmp;
     // The program's own resource under the full path first (there are none here), then the file.
-    if (host::LoadBitmapResource(path, &bmp) != host::kBitmapOk &&
-        host::LoadBitmapFile(host::ResolvePath(path).c_str(), &bmp) != host::kBitmapOk)
-        return nullptr;
+    if (host::LoadBitmapResource(path, &bmp) != host::kBitmapOk) {
+        const i32 rc = host::LoadBitmapFile(host::ResolvePath(path).c_str(), &bmp);
+        if (rc != host::kBitmapOk) {
+            g_bitmapProblem = rc == host::kBitmapNotFound ? "not found" : "not a BMP file this program can read";
+            return nullptr;
+        }
+    }
     host::Surface* s = host::CreateDisplaySurface(dd, MemCaps(mem), bmp.width, bmp.height);
     if (width) *width = static_cast<u16>(bmp.width);
     if (height) *height = static_cast<u16>(bmp.height);
-    if (!s) return nullptr;
+    if (!s) {
+        g_bitmapProblem = "no room for the picture";
+        return nullptr;
+    }
+    g_bitmapProblem = nullptr;
     CopyBitmapToSurface(s, &bmp, 0, 0, 0, 0);
     return s;
 }

@@ -3,13 +3,26 @@
 
 #include "el/elMidi.h"
 #include "el/elSystem.h"
+#include "host/files.h"
 #include "host/mci.h"
+#include "host/report.h"
 
 i32 midiOpen = 0;
 i32 midiLoop = 1;
 
 namespace {
-void Send(const char* command) { host::MciSendString(command, nullptr, 0, MainWindow); }
+u32 Send(const char* command) { return host::MciSendString(command, nullptr, 0, MainWindow); }
+
+// The sequencer's answer to an open that failed, said plainly; the game goes on without music.
+void ReportOpenFailure(const char* fileName, u32 code, const char* path) {
+    if (code == 275) {  // the file is missing or is not a MIDI file
+        std::FILE* f = host::OpenFile(path, "rb");
+        if (f) std::fclose(f);
+        host::ReportFileProblem(fileName, f ? "not a MIDI file this program can play" : "not found");
+    } else if (code == 291) {
+        host::ReportFileProblem(fileName, "no audio device; the music stays silent");
+    }
+}
 }  // namespace
 
 namespace elMidi {
@@ -27,7 +40,9 @@ void Play(const char* fileName, i32 loop) {
     if (midiOpen) Stop();
     // A command that does not fit is not sent: nothing plays, as when the file is missing.
     if (n > 0 && static_cast<size_t>(n) < sizeof command) {
-        Send(command);
+        char path[256];
+        std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), fileName ? fileName : "");
+        if (const u32 rc = Send(command)) ReportOpenFailure(fileName, rc, path);
         Send("seek midi to start");
         Send("play midi notify");
     }

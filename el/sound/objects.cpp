@@ -1,4 +1,5 @@
 // Sound objects: the table, the device, loading from WAVE files and resources, release and restore.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -7,7 +8,9 @@
 #include "el/sound/sound_internal.h"
 #include "host/backend.h"
 #include "host/beep.h"
+#include "host/files.h"
 #include "host/mixer.h"
+#include "host/report.h"
 
 namespace elSound {
 
@@ -209,15 +212,20 @@ i32 LoadObject(const char* name, i32 mix) {
     const u8* data = nullptr;
     char path[600];
     const int n = std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), name);
-    if (n > 0 && static_cast<size_t>(n) < sizeof path &&
-        ReadWaveFile(path, &fileFormat, &formatSize, &fileData, &dataSize) == 0) {
+    const bool fits = n > 0 && static_cast<size_t>(n) < sizeof path;
+    if (fits && ReadWaveFile(path, &fileFormat, &formatSize, &fileData, &dataSize) == 0) {
         format = *fileFormat;
         data = fileData;
     } else {
         const detail::Resource* r = detail::FindResource(name, "WAVE");
         if (!r) r = detail::FindResource(name, "RCDATA");
         if (!r || !detail::WaveFromImage(r->data, r->size, &format, &data, &dataSize)) {
-            Report(detail::kMsgNoResource);
+            // A file that is there but cannot be read is a damaged file, not a missing resource.
+            std::FILE* f = fits ? host::OpenFile(path, "rb") : nullptr;
+            const bool there = f != nullptr;
+            if (f) std::fclose(f);
+            host::ReportFileProblem(name, there ? "not a PCM WAVE file" : "not found");
+            Report(there ? detail::kMsgCannotRead : detail::kMsgNoResource);
             return -1;
         }
     }
@@ -233,6 +241,8 @@ i32 LoadObject(const char* name, i32 mix) {
             o.mixCount = 1;
             o.variation = -1;
         }
+        if (format.formatTag != 1 || (format.bitsPerSample != 8 && format.bitsPerSample != 16))
+            host::ReportFileProblem(name, "not a PCM WAVE file");
         Report(detail::kMsgNoBuffer);
         return -1;
     }
