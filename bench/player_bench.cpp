@@ -1,6 +1,7 @@
 // The per-frame cost of the player's weapons at their fullest, and the cost of the resets.
 #include <benchmark/benchmark.h>
 
+#include "el/elSystem.h"
 #include "game/enemy/szak21_data.h"
 #include "game/enemy/szakmix_data.h"
 #include "game/player/collide.h"

@@ -65,13 +65,17 @@ extern char ModulePath[256];
 extern char DataFolder[257];
 extern char CommandLine[1024];
 
-// The scene records: the game shell owns them, the library's reset clears them.
-extern u32 GameMode, NextMode, PrevMode, ModeChanged;
-
-// The game's key handler: the window procedure hands it every key press.
-void Game_OnKeyDown(u32 key);
+// What the program hands the library once at start-up: its key handler, which the window procedure gives
+// every key press outside text entry, and its scene words, which the library's reset clears.
+struct GameHooks {
+    void (*onKeyDown)(u32 key);  // null: key presses reach only the text entry
+    u32* sceneWords[4];          // null entries are skipped
+};
 
 namespace elSystem {
+
+// Installs the program's hooks (they stay through ResetGlobals).
+void SetGameHooks(const GameHooks& hooks);
 
 // Frame pacing (the frame gate, the pass clock and the one-shot waits).
 u32 SetFrameRate(u32 fps);

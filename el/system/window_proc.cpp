@@ -25,6 +25,12 @@ u32 DialogMode = 0, PopupWindowMode = 0, WindowStyleFlags = 0, DispatchSuspended
 
 namespace {
 
+GameHooks g_hooks = {};
+
+void GameKey(u32 key) {
+    if (g_hooks.onKeyDown) g_hooks.onKeyDown(key);
+}
+
 // WaitAnyInput's phase (0 idle, 1 armed, 2 matched) and its matched code persist between calls.
 u32 g_waitPhase = 0;
 u32 g_waitMatched = 0;
@@ -33,12 +39,14 @@ i32 SignedWord(u32 w) { return w > 32768 ? static_cast<i32>(w) - 65536 : static_
 
 void KeyPressed(u32 key) {
     if (TextInputMode) TextKey = key;
-    else Game_OnKeyDown(key);
+    else GameKey(key);
 }
 
 }  // namespace
 
 namespace elSystem {
+
+void SetGameHooks(const GameHooks& hooks) { g_hooks = hooks; }
 
 std::intptr_t WindowProc(host::Window window, u32 message, std::uintptr_t wParam, std::intptr_t lParam) {
     switch (message) {
@@ -106,8 +114,8 @@ std::intptr_t WindowProc(host::Window window, u32 message, std::uintptr_t wParam
             break;
         case host::kMsgHotKey:
             if (!TextInputMode) {
-                if (wParam == 0xBF01) Game_OnKeyDown(44);
-                else if (wParam == 0xBF02) Game_OnKeyDown(257);
+                if (wParam == 0xBF01) GameKey(44);
+                else if (wParam == 0xBF02) GameKey(257);
             }
             return 0;
         case host::kMsgMove:
@@ -222,7 +230,8 @@ void ResetGlobals() {
     MutexHandle = 0;
     AppActive = 0;
     DialogMode = PopupWindowMode = WindowStyleFlags = DispatchSuspended = 0;
-    GameMode = NextMode = PrevMode = ModeChanged = 0;
+    for (u32* word : g_hooks.sceneWords)
+        if (word) *word = 0;
     WatchKey = WatchKeyCount = 0;
     LibraryEndState = 0;
     CursorClipMode = 0;

@@ -1,7 +1,10 @@
 // The game's scene records and the score and play settings of the game in progress.
 #pragma once
-#include "el/elSystem.h"  // GameMode, NextMode, PrevMode, ModeChanged
 #include "host/types.h"
+
+// The scene records: the scene that runs, the one a wipe leads to, the one of the last pass, and 1 on the
+// first frame of a scene. The library's reset clears them (the shell hands them over at start-up).
+extern u32 GameMode, NextMode, PrevMode, ModeChanged;
 
 extern i32 Score, HiScore, Lives, Bombs, Level, PlayMode, PlaySubMode, FxAdditive, GameOver, TimeLimitOn, TimeLeft;
 extern f32 GameOverClock;

@@ -1,4 +1,5 @@
-// The key handler: every key press lands here from the window procedure, between passes.
+// The key handler: every key press lands here from the window procedure, between passes. The shell hands
+// it to the library at start-up, with the scene records that the library's reset clears.
 #include "el/elDraw.h"
 #include "el/elMidi.h"
 #include "el/elSystem.h"
@@ -24,4 +25,8 @@ void Game_OnKeyDown(u32 key) {
         GameMode = ModeTitle;
         PrevMode = 0;
     }
+}
+
+void Game_RegisterHooks() {
+    elSystem::SetGameHooks({Game_OnKeyDown, {&GameMode, &NextMode, &PrevMode, &ModeChanged}});
 }

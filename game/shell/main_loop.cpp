@@ -15,6 +15,7 @@ SceneFn SceneTable[13] = {nullptr,    Title_Run,  Stage1_Run,  Stage2_Run, Stage
                           Stage4B_Run, Stage5_Run, Stage5B_Run, Ending_Run, LevelSelect_Run, ShipSelect_Run};
 
 bool WinMain_StartUp(void* instance, const char* commandLine, i32) {
+    Game_RegisterHooks();
     elSystem::ResetGlobals();
     if (!elSystem::CheckSingleInstance("KESTRALIS")) return false;
     // The saved command line is bounded; a longer one is cut at a character boundary of the buffer.

@@ -13,6 +13,8 @@ void Scene_WipeTo(i32 kind, i32 strip, i32 mode);
 
 void Game_LoadResources();
 void Game_OnKeyDown(u32 key);
+// Hands the key handler and the scene records to the library; start-up does it first.
+void Game_RegisterHooks();
 
 // HUD and ranking.
 void Hud_Draw();

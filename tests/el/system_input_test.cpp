@@ -28,6 +28,8 @@ class InputTest : public kt::Headless {
 protected:
     void SetUp() override {
         kt::Headless::SetUp();
+        // The program's key handler in its simplest form: the key becomes the last key.
+        elSystem::SetGameHooks({[](u32 key) { LastKey = key; }, {}});
         elSystem::ResetGlobals();
         WipeState = {};
         LibraryPause = {};

@@ -1,5 +1,7 @@
-// A seeded game played from the title by a fixed script of keys: every presented frame, folded into one
-// number, must stay what it is. A change that only moves code around must leave these numbers alone.
+// A seeded game played from the title by a fixed script of keys: every presented frame, folded into a few
+// numbers, must stay what it is. A change that only moves code around must leave these numbers alone; a
+// change that alters what the game shows on purpose (a family that now flies in stage 1) takes the new
+// numbers from this test's failure once it has been seen to be right.
 #include <vector>
 
 #include "game/stage_fixture.h"
@@ -61,5 +63,5 @@ TEST_F(ReplayTest, ASeededScriptedGameShowsTheSameFrames) {
     // Folded in stretches, so that a difference says roughly where it begins.
     EXPECT_EQ(Fold(sums, 0, 100), 1874931184u) << "title, level select and the wipe";
     EXPECT_EQ(Fold(sums, 100, 300), 2759049659u) << "stage 1, moving and firing";
-    EXPECT_EQ(Fold(sums, 300, sums.size()), 2480315072u) << "stage 1, bursts";
+    EXPECT_EQ(Fold(sums, 300, sums.size()), 2078443481u) << "stage 1, bursts";
 }
