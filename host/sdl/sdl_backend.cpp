@@ -1,5 +1,7 @@
 // The real backend: an SDL2 window scaled to the desktop, keyboard, mouse, sticks and the audio device.
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <dlfcn.h>
 #include <signal.h>
 #include <time.h>
 
@@ -8,6 +10,7 @@
 #include <cstdlib>
 
 #include "host/backend.h"
+#include "host/msgbox.h"
 
 namespace host::backend {
 namespace {
@@ -20,6 +23,8 @@ struct State {
     i32 texW = 0, texH = 0;
     i32 pictureW = 0, pictureH = 0;  // the picture's own size, in which the mouse is reported
     bool texRgb565 = true;
+    u32 presents = 0;           // pictures shown since the window opened
+    bool sizeMended = false;    // the window was once given the size it claimed
     bool vsyncOn = false;
     SDL_AudioDeviceID audio = 0;
     AudioCallback audioCb = nullptr;
@@ -97,6 +102,54 @@ void AudioThunk(void* user, Uint8* stream, int len) {
     if (s->audioCb) s->audioCb(s->audioUser, reinterpret_cast<i16*>(stream), len / 4);
 }
 
+// The size the display server really gave the window. Without a window manager nobody carries out a
+// full-screen request, and the window keeps its first size while SDL believes it covers the desktop; only
+// the server knows. False when it cannot be asked (not X11).
+bool RealWindowSize(SDL_Window* w, int* width, int* height) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(w, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    // The X library is already in the process (SDL drew the window through it); look its call up there
+    // rather than linking it a second time.
+    using GetAttributes = int (*)(Display*, ::Window, XWindowAttributes*);
+    static GetAttributes get = [] {
+        void* lib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+        return lib ? reinterpret_cast<GetAttributes>(dlsym(lib, "XGetWindowAttributes")) : nullptr;
+    }();
+    XWindowAttributes a;
+    if (!get || !get(info.info.x11.display, info.info.x11.window, &a)) return false;
+    *width = a.width;
+    *height = a.height;
+    return true;
+}
+
+// Draws for the window's real size, whatever the window manager did or did not do: a window that is not
+// the size SDL believes leaves full screen (which nobody carried out) and asks for the desktop's size
+// itself, which a display without a window manager grants at once; from then on SDL follows every change.
+void FollowRealWindowSize() {
+    State& s = S();
+    int realW, realH, sdlW, sdlH;
+    if (!s.window || !RealWindowSize(s.window, &realW, &realH)) return;
+    SDL_GetWindowSize(s.window, &sdlW, &sdlH);
+    if (realW == sdlW && realH == sdlH) return;
+    if (s.sizeMended) {
+        SDL_SetWindowSize(s.window, realW, realH);  // take what the server keeps giving
+        return;
+    }
+    s.sizeMended = true;
+    const bool fullScreen = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_DisplayMode dm;
+    if (fullScreen && SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(s.window), &dm) == 0) {
+        SDL_SetWindowFullscreen(s.window, 0);
+        SDL_SetWindowBordered(s.window, SDL_FALSE);
+        SDL_SetWindowPosition(s.window, 0, 0);
+        SDL_SetWindowSize(s.window, dm.w, dm.h);
+    } else {
+        SDL_SetWindowFullscreen(s.window, 0);
+        SDL_SetWindowSize(s.window, realW, realH);
+    }
+}
+
 }  // namespace
 
 const char* Name() { return "sdl"; }
@@ -172,19 +225,25 @@ void WaitEvent(u32 timeoutMs) {
     else SleepMicros(static_cast<u64>(timeoutMs) * 1000);
 }
 
+// Starts the display once (for the window or for a box that comes before it).
+static bool VideoUp() {
+    State& s = S();
+    if (s.videoUp) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    s.videoUp = true;
+    struct sigaction sa = {};
+    sa.sa_handler = OnCloseSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
+    return true;
+}
+
 bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
     State& s = S();
-    if (!s.videoUp) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-            std::fprintf(stderr, "kestralis: no display: %s\n", SDL_GetError());
-            return false;
-        }
-        s.videoUp = true;
-        struct sigaction sa = {};
-        sa.sa_handler = OnCloseSignal;
-        sigemptyset(&sa.sa_mask);
-        sigaction(SIGINT, &sa, nullptr);
-        sigaction(SIGTERM, &sa, nullptr);
+    if (!VideoUp()) {
+        std::fprintf(stderr, "kestralis: no display: %s\n", SDL_GetError());
+        return false;
     }
     const char* windowed = std::getenv("KESTRALIS_WINDOWED");
     if (windowed && *windowed && *windowed != '0') fullScreen = false;
@@ -217,6 +276,8 @@ void CloseWindow() {
     s.texture = nullptr;
     s.renderer = nullptr;
     s.window = nullptr;
+    s.presents = 0;
+    s.sizeMended = false;
 }
 
 void RaiseWindow() {
@@ -241,6 +302,9 @@ void Present(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb5
         SDL_RenderSetVSync(s.renderer, vsync ? 1 : 0);
         s.vsyncOn = vsync;
     }
+    // The first pictures, and then one a second: the server may have had its say about the size since.
+    if (s.presents < 10 || s.presents % 60 == 0) FollowRealWindowSize();
+    ++s.presents;
     SDL_UpdateTexture(s.texture, nullptr, pixels, pitchBytes);
     SDL_RenderClear(s.renderer);
     SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
@@ -257,19 +321,99 @@ void SetMouseGrab(bool grab) {
     if (S().window) SDL_SetWindowGrab(S().window, grab ? SDL_TRUE : SDL_FALSE);
 }
 
+namespace {
+
+// A display that shows nothing to anyone (the dummy and off-screen drivers): a box there would wait for an
+// answer that can never come.
+bool DisplayIsReal() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && SDL_strcmp(driver, "dummy") != 0 && SDL_strcmp(driver, "offscreen") != 0;
+}
+
+// Our own box in a small window of its own, drawn with the program's font; waits for the answer.
+i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
+    State& s = S();
+    i32 focus = 0;
+    box::Picture pic = box::Draw(caption, text, buttons, focus);
+    SDL_Window* w = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, pic.width, pic.height,
+                                     SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR);
+    if (!w) return -1;
+    SDL_Renderer* r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
+    SDL_Texture* t = r ? SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, pic.width, pic.height)
+                       : nullptr;
+    if (!t) {
+        if (r) SDL_DestroyRenderer(r);
+        SDL_DestroyWindow(w);
+        return -1;
+    }
+    if (s.window) SDL_SetWindowModalFor(w, s.window);
+    SDL_RaiseWindow(w);
+    SDL_SetWindowInputFocus(w);
+    const Uint32 id = SDL_GetWindowID(w);
+    i32 answer = 0;
+    bool dirty = true;
+    while (!answer) {
+        if (dirty) {
+            SDL_UpdateTexture(t, nullptr, pic.argb.data(), pic.width * 4);
+            SDL_RenderClear(r);
+            SDL_RenderCopy(r, t, nullptr, nullptr);
+            SDL_RenderPresent(r);
+            dirty = false;
+        }
+        SDL_Event e;
+        if (!SDL_WaitEventTimeout(&e, 200)) {
+            dirty = true;  // some servers drop the first picture of a window not yet mapped
+            continue;
+        }
+        switch (e.type) {
+            case SDL_KEYDOWN: {
+                // The box is modal: every key belongs to it, whichever window the display says has focus
+                // (without a window manager nobody hands the focus over).
+                const SDL_Keycode k = e.key.keysym.sym;
+                if (buttons == kBoxYesNo && (k == SDLK_LEFT || k == SDLK_RIGHT || k == SDLK_TAB)) {
+                    focus = 1 - focus;
+                    pic = box::Draw(caption, text, buttons, focus);
+                    dirty = true;
+                    break;
+                }
+                i32 side = 0;
+                answer = box::AnswerForKey(pic, buttons, focus, MapKey(k, &side));
+                break;
+            }
+            case SDL_MOUSEBUTTONUP:
+                if (e.button.windowID == id && e.button.button == SDL_BUTTON_LEFT)
+                    answer = box::AnswerAt(pic, e.button.x, e.button.y);
+                break;
+            case SDL_WINDOWEVENT:
+                if (e.window.windowID != id) break;
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE) answer = buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
+                else dirty = true;
+                break;
+            case SDL_QUIT:
+                break;  // the box is answered first; a close of the program waits for it
+            default:
+                break;
+        }
+    }
+    SDL_DestroyTexture(t);
+    SDL_DestroyRenderer(r);
+    SDL_DestroyWindow(w);
+    // Closing the only window asks the program to quit: that was the box's close, not the user's.
+    if (!s.window) SDL_FlushEvent(SDL_QUIT);
+    // The focus goes back to the program's window (nobody else hands it back without a window manager).
+    if (s.window) {
+        SDL_RaiseWindow(s.window);
+        SDL_SetWindowInputFocus(s.window);
+    }
+    return answer;
+}
+
+}  // namespace
+
 i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
-    SDL_MessageBoxButtonData ok[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerOk, "OK"}};
-    SDL_MessageBoxButtonData yn[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"},
-                                     {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, "No"}};
-    SDL_MessageBoxData data{};
-    data.flags = buttons == kBoxYesNo ? SDL_MESSAGEBOX_INFORMATION : SDL_MESSAGEBOX_WARNING;
-    data.window = S().window;
-    data.title = caption;
-    data.message = text;
-    data.numbuttons = buttons == kBoxYesNo ? 2 : 1;
-    data.buttons = buttons == kBoxYesNo ? yn : ok;
-    int hit = -1;
-    if (SDL_ShowMessageBox(&data, &hit) != 0 || hit < 0) {
+    i32 hit = -1;
+    if (VideoUp() && DisplayIsReal()) hit = RunOwnBox(caption, text, buttons);
+    if (hit <= 0) {
         // No way to show it: say it on the terminal and take the safe answer.
         std::fprintf(stderr, "%s: %s\n", caption, text);
         return buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
