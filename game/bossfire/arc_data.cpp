@@ -1,60 +1,17 @@
-#include <iterator>
-
 #include "game/bossfire/arc_data.h"
 
-BulletSlot Boss11Arc1[35], Boss11Arc2[50], Boss11Arc3[50], Boss2BArc1[50], Boss2BArc2[50], Boss2BArc3[50],
-    Boss2BArc4[50], Boss2BArc5[50], Boss31Arc1[50], Boss31Arc2[50], Boss31Arc3[50], Boss31Arc4[50], Boss31Arc5[50],
-    Boss41Arc1[50], Boss41Arc2[50], Boss41Arc3[50], Boss41Arc4[50], Boss41Arc5[50], Boss41Arc6[50], Boss41Arc7[50],
-    Boss51Arc1[50], Boss51Arc2[50], Boss51Arc3[50], Boss51Arc4[50], Boss51Arc5[50], Boss51Arc6[50], Boss51Arc7[50],
-    Boss4BArc1[50], Boss4BArc2[50], Boss4BArc3[50], Boss4BArc4[50], Boss4BArc5[50], Boss4BArc6[50], Boss4BArc7[50],
-    Boss71Arc1[50], Boss71Arc2[50], Boss71Arc3[50], Boss71Arc4[50], Boss71Arc5[50], Boss71Arc6[50], Boss71Arc7[50],
-    Boss5BArc1[50], Boss5BArc2[50], Boss5BArc3[50], Boss5BArc4[50], Boss5BArc5[50];
+#include "game/common/park.h"
+#include "host/crt.h"
 
-const BulletPool ArcPools[46] = {
-    {Boss11Arc1, std::size(Boss11Arc1)},
-    {Boss11Arc2, std::size(Boss11Arc2)},
-    {Boss11Arc3, std::size(Boss11Arc3)},
-    {Boss2BArc1, std::size(Boss2BArc1)},
-    {Boss2BArc2, std::size(Boss2BArc2)},
-    {Boss2BArc3, std::size(Boss2BArc3)},
-    {Boss2BArc4, std::size(Boss2BArc4)},
-    {Boss2BArc5, std::size(Boss2BArc5)},
-    {Boss31Arc1, std::size(Boss31Arc1)},
-    {Boss31Arc2, std::size(Boss31Arc2)},
-    {Boss31Arc3, std::size(Boss31Arc3)},
-    {Boss31Arc4, std::size(Boss31Arc4)},
-    {Boss31Arc5, std::size(Boss31Arc5)},
-    {Boss41Arc1, std::size(Boss41Arc1)},
-    {Boss41Arc2, std::size(Boss41Arc2)},
-    {Boss41Arc3, std::size(Boss41Arc3)},
-    {Boss41Arc4, std::size(Boss41Arc4)},
-    {Boss41Arc5, std::size(Boss41Arc5)},
-    {Boss41Arc6, std::size(Boss41Arc6)},
-    {Boss41Arc7, std::size(Boss41Arc7)},
-    {Boss51Arc1, std::size(Boss51Arc1)},
-    {Boss51Arc2, std::size(Boss51Arc2)},
-    {Boss51Arc3, std::size(Boss51Arc3)},
-    {Boss51Arc4, std::size(Boss51Arc4)},
-    {Boss51Arc5, std::size(Boss51Arc5)},
-    {Boss51Arc6, std::size(Boss51Arc6)},
-    {Boss51Arc7, std::size(Boss51Arc7)},
-    {Boss4BArc1, std::size(Boss4BArc1)},
-    {Boss4BArc2, std::size(Boss4BArc2)},
-    {Boss4BArc3, std::size(Boss4BArc3)},
-    {Boss4BArc4, std::size(Boss4BArc4)},
-    {Boss4BArc5, std::size(Boss4BArc5)},
-    {Boss4BArc6, std::size(Boss4BArc6)},
-    {Boss4BArc7, std::size(Boss4BArc7)},
-    {Boss71Arc1, std::size(Boss71Arc1)},
-    {Boss71Arc2, std::size(Boss71Arc2)},
-    {Boss71Arc3, std::size(Boss71Arc3)},
-    {Boss71Arc4, std::size(Boss71Arc4)},
-    {Boss71Arc5, std::size(Boss71Arc5)},
-    {Boss71Arc6, std::size(Boss71Arc6)},
-    {Boss71Arc7, std::size(Boss71Arc7)},
-    {Boss5BArc1, std::size(Boss5BArc1)},
-    {Boss5BArc2, std::size(Boss5BArc2)},
-    {Boss5BArc3, std::size(Boss5BArc3)},
-    {Boss5BArc4, std::size(Boss5BArc4)},
-    {Boss5BArc5, std::size(Boss5BArc5)},
-};
+ARC_POOLS(POOL_STORAGE)
+
+const BulletPool ArcPools[] = {ARC_POOLS(POOL_ROW)};
+
+void Arc_ResetPools() {
+    for (const BulletPool& p : ArcPools)
+        for (i32 k = 0; k < p.count; ++k) {
+            p.slots[k].animFrame = host::Rand() % 10;
+            p.slots[k].emitClock = 0;
+            BulletSlot_Park(p.slots[k]);
+        }
+}

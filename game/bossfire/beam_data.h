@@ -8,3 +8,6 @@ struct BeamState {
     i32 active;
 };
 extern BeamState Boss51Beam1, Boss51Beam2;
+
+// Back to rest: each beam parked and off, at a random step 0..9 of its flash.
+void Beam_ResetPools();

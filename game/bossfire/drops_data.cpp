@@ -1,77 +1,17 @@
-#include <iterator>
-
 #include "game/bossfire/drops_data.h"
 
-BulletSlot Boss11Drops1[2], Boss11Drops2[3], Boss11Drops3[4], Boss2BDrops1[2], Boss2BDrops2[3], Boss2BDrops3[3],
-    Boss2BDrops4[3], Boss2BDrops5[4], Boss31Drops1[2], Boss31Drops2[3], Boss31Drops3[3], Boss31Drops4[3],
-    Boss31Drops5[3], Boss31Drops6[3], Boss31Drops7[4], Boss41Drops1[2], Boss41Drops2[2], Boss41Drops3[2],
-    Boss41Drops4[3], Boss41Drops5[3], Boss41Drops6[3], Boss41Drops7[3], Boss41Drops8[3], Boss41Drops9[4],
-    Boss51Drops1[2], Boss51Drops2[2], Boss51Drops3[2], Boss51Drops4[3], Boss51Drops5[3], Boss51Drops6[3],
-    Boss51Drops7[3], Boss51Drops8[3], Boss51Drops9[4], Boss4BDrops1[2], Boss4BDrops2[2], Boss4BDrops3[2],
-    Boss4BDrops4[3], Boss4BDrops5[3], Boss4BDrops6[3], Boss4BDrops7[3], Boss4BDrops8[3], Boss4BDrops9[4],
-    Boss71Drops1[2], Boss71Drops2[2], Boss71Drops3[2], Boss71Drops4[3], Boss71Drops5[3], Boss71Drops6[3],
-    Boss71Drops7[3], Boss71Drops8[3], Boss71Drops9[4], Boss5BDrops1[2], Boss5BDrops2[2], Boss5BDrops3[2],
-    Boss5BDrops4[3], Boss5BDrops5[3], Boss5BDrops6[3], Boss5BDrops7[3], Boss5BDrops8[3], Boss5BDrops9[4];
+#include "game/common/park.h"
+#include "host/crt.h"
 
-const BulletPool DropsPools[60] = {
-    {Boss11Drops1, std::size(Boss11Drops1)},
-    {Boss11Drops2, std::size(Boss11Drops2)},
-    {Boss11Drops3, std::size(Boss11Drops3)},
-    {Boss2BDrops1, std::size(Boss2BDrops1)},
-    {Boss2BDrops2, std::size(Boss2BDrops2)},
-    {Boss2BDrops3, std::size(Boss2BDrops3)},
-    {Boss2BDrops4, std::size(Boss2BDrops4)},
-    {Boss2BDrops5, std::size(Boss2BDrops5)},
-    {Boss31Drops1, std::size(Boss31Drops1)},
-    {Boss31Drops2, std::size(Boss31Drops2)},
-    {Boss31Drops3, std::size(Boss31Drops3)},
-    {Boss31Drops4, std::size(Boss31Drops4)},
-    {Boss31Drops5, std::size(Boss31Drops5)},
-    {Boss31Drops6, std::size(Boss31Drops6)},
-    {Boss31Drops7, std::size(Boss31Drops7)},
-    {Boss41Drops1, std::size(Boss41Drops1)},
-    {Boss41Drops2, std::size(Boss41Drops2)},
-    {Boss41Drops3, std::size(Boss41Drops3)},
-    {Boss41Drops4, std::size(Boss41Drops4)},
-    {Boss41Drops5, std::size(Boss41Drops5)},
-    {Boss41Drops6, std::size(Boss41Drops6)},
-    {Boss41Drops7, std::size(Boss41Drops7)},
-    {Boss41Drops8, std::size(Boss41Drops8)},
-    {Boss41Drops9, std::size(Boss41Drops9)},
-    {Boss51Drops1, std::size(Boss51Drops1)},
-    {Boss51Drops2, std::size(Boss51Drops2)},
-    {Boss51Drops3, std::size(Boss51Drops3)},
-    {Boss51Drops4, std::size(Boss51Drops4)},
-    {Boss51Drops5, std::size(Boss51Drops5)},
-    {Boss51Drops6, std::size(Boss51Drops6)},
-    {Boss51Drops7, std::size(Boss51Drops7)},
-    {Boss51Drops8, std::size(Boss51Drops8)},
-    {Boss51Drops9, std::size(Boss51Drops9)},
-    {Boss4BDrops1, std::size(Boss4BDrops1)},
-    {Boss4BDrops2, std::size(Boss4BDrops2)},
-    {Boss4BDrops3, std::size(Boss4BDrops3)},
-    {Boss4BDrops4, std::size(Boss4BDrops4)},
-    {Boss4BDrops5, std::size(Boss4BDrops5)},
-    {Boss4BDrops6, std::size(Boss4BDrops6)},
-    {Boss4BDrops7, std::size(Boss4BDrops7)},
-    {Boss4BDrops8, std::size(Boss4BDrops8)},
-    {Boss4BDrops9, std::size(Boss4BDrops9)},
-    {Boss71Drops1, std::size(Boss71Drops1)},
-    {Boss71Drops2, std::size(Boss71Drops2)},
-    {Boss71Drops3, std::size(Boss71Drops3)},
-    {Boss71Drops4, std::size(Boss71Drops4)},
-    {Boss71Drops5, std::size(Boss71Drops5)},
-    {Boss71Drops6, std::size(Boss71Drops6)},
-    {Boss71Drops7, std::size(Boss71Drops7)},
-    {Boss71Drops8, std::size(Boss71Drops8)},
-    {Boss71Drops9, std::size(Boss71Drops9)},
-    {Boss5BDrops1, std::size(Boss5BDrops1)},
-    {Boss5BDrops2, std::size(Boss5BDrops2)},
-    {Boss5BDrops3, std::size(Boss5BDrops3)},
-    {Boss5BDrops4, std::size(Boss5BDrops4)},
-    {Boss5BDrops5, std::size(Boss5BDrops5)},
-    {Boss5BDrops6, std::size(Boss5BDrops6)},
-    {Boss5BDrops7, std::size(Boss5BDrops7)},
-    {Boss5BDrops8, std::size(Boss5BDrops8)},
-    {Boss5BDrops9, std::size(Boss5BDrops9)},
-};
+DROPS_POOLS(POOL_STORAGE)
+
+const BulletPool DropsPools[] = {DROPS_POOLS(POOL_ROW)};
+
+void Drops_ResetPools() {
+    for (const BulletPool& p : DropsPools)
+        for (i32 k = 0; k < p.count; ++k) {
+            p.slots[k].animFrame = host::Rand() % 10;
+            p.slots[k].emitClock = 0;
+            BulletSlot_Park(p.slots[k]);
+        }
+}

@@ -1,15 +1,21 @@
-#include <iterator>
-
 #include "game/bossfire/lightning_data.h"
 
-LightningNode Boss4BLightning1[6], Boss4BLightning2[6], Boss4BLightning3[6], Boss4BLightning4[6], Boss4BLightning5[6],
-    Boss4BLightning6[6];
+#include "game/common/state.h"
 
-const LightningPool LightningPools[6] = {
-    {Boss4BLightning1, std::size(Boss4BLightning1)},
-    {Boss4BLightning2, std::size(Boss4BLightning2)},
-    {Boss4BLightning3, std::size(Boss4BLightning3)},
-    {Boss4BLightning4, std::size(Boss4BLightning4)},
-    {Boss4BLightning5, std::size(Boss4BLightning5)},
-    {Boss4BLightning6, std::size(Boss4BLightning6)},
-};
+LIGHTNING_POOLS(POOL_STORAGE)
+
+const LightningPool LightningPools[] = {LIGHTNING_POOLS(POOL_ROW)};
+
+void Lightning_ResetPools() {
+    for (const LightningPool& p : LightningPools) {
+        for (i32 k = 0; k < p.count; ++k) {
+            LightningNode& n = p.slots[k];
+            n.x = ParkPosition.x;
+            n.y = ParkPosition.y;
+            n.dx = n.dy = 0;
+            n.heading = ResetHeading;
+            n.speed = 0;
+            n.active = 0;
+        }
+    }
+}

@@ -11,8 +11,18 @@ struct LightningNode {
     i32 active;
 };
 
-extern LightningNode Boss4BLightning1[6], Boss4BLightning2[6], Boss4BLightning3[6], Boss4BLightning4[6],
-    Boss4BLightning5[6], Boss4BLightning6[6];
+// Every Lightning pool in table order, named once: record, name, slot count.
+#define LIGHTNING_POOLS(X)                \
+    X(LightningNode, Boss4BLightning1, 6) \
+    X(LightningNode, Boss4BLightning2, 6) \
+    X(LightningNode, Boss4BLightning3, 6) \
+    X(LightningNode, Boss4BLightning4, 6) \
+    X(LightningNode, Boss4BLightning5, 6) \
+    X(LightningNode, Boss4BLightning6, 6)
+LIGHTNING_POOLS(POOL_EXTERN)
 
 using LightningPool = PoolRef<LightningNode>;
-extern const LightningPool LightningPools[6];
+extern const LightningPool LightningPools[LIGHTNING_POOLS(POOL_COUNT)];
+
+// Back to rest: each node parked, aim and speed cleared, heading -3 degrees.
+void Lightning_ResetPools();

@@ -1,69 +1,18 @@
-#include <iterator>
-
 #include "game/bossfire/rot5way_data.h"
 
-Rot5WayBullet Boss11Rot5Way1[5], Boss11Rot5Way2[5], Boss11Rot5Way3[5], Boss11Rot5Way4[5], Boss11Rot5Way5[5],
-    Boss11Rot5Way6[5], Boss11Rot5Way7[5], Boss11Rot5Way8[5], Boss11Rot5Way9[5], Boss11Rot5Way10[5], Boss41Rot5Way1[5],
-    Boss41Rot5Way2[5], Boss41Rot5Way3[5], Boss41Rot5Way4[5], Boss41Rot5Way5[5], Boss41Rot5Way6[5], Boss41Rot5Way7[5],
-    Boss41Rot5Way8[5], Boss41Rot5Way9[5], Boss41Rot5Way10[5], Boss41Rot5Way11[5], Boss41Rot5Way12[5],
-    Boss41Rot5Way13[5], Boss41Rot5Way14[5], Boss41Rot5Way15[5], Boss41Rot5Way16[5], Boss41Rot5Way17[5],
-    Boss41Rot5Way18[5], Boss41Rot5Way19[5], Boss41Rot5Way20[5], Boss41Rot5Way21[5], Boss41Rot5Way22[5],
-    Boss41Rot5Way23[5], Boss41Rot5Way24[5], Boss41Rot5Way25[5], Boss41Rot5Way26[5], Boss41Rot5Way27[5],
-    Boss41Rot5Way28[5], Boss71Rot5Way1[5], Boss71Rot5Way2[5], Boss71Rot5Way3[5], Boss71Rot5Way4[5], Boss71Rot5Way5[5],
-    Boss71Rot5Way6[5], Boss71Rot5Way7[5], Boss71Rot5Way8[5], Boss71Rot5Way9[5], Boss71Rot5Way10[5],
-    Boss71Rot5Way11[5], Boss71Rot5Way12[5], Boss41Rot5Way29[8], Boss41Rot5Way30[8];
+#include "game/common/park.h"
+#include "host/crt.h"
 
-const Rot5WayPool Rot5WayPools[52] = {
-    {Boss11Rot5Way1, std::size(Boss11Rot5Way1)},
-    {Boss11Rot5Way2, std::size(Boss11Rot5Way2)},
-    {Boss11Rot5Way3, std::size(Boss11Rot5Way3)},
-    {Boss11Rot5Way4, std::size(Boss11Rot5Way4)},
-    {Boss11Rot5Way5, std::size(Boss11Rot5Way5)},
-    {Boss11Rot5Way6, std::size(Boss11Rot5Way6)},
-    {Boss11Rot5Way7, std::size(Boss11Rot5Way7)},
-    {Boss11Rot5Way8, std::size(Boss11Rot5Way8)},
-    {Boss11Rot5Way9, std::size(Boss11Rot5Way9)},
-    {Boss11Rot5Way10, std::size(Boss11Rot5Way10)},
-    {Boss41Rot5Way1, std::size(Boss41Rot5Way1)},
-    {Boss41Rot5Way2, std::size(Boss41Rot5Way2)},
-    {Boss41Rot5Way3, std::size(Boss41Rot5Way3)},
-    {Boss41Rot5Way4, std::size(Boss41Rot5Way4)},
-    {Boss41Rot5Way5, std::size(Boss41Rot5Way5)},
-    {Boss41Rot5Way6, std::size(Boss41Rot5Way6)},
-    {Boss41Rot5Way7, std::size(Boss41Rot5Way7)},
-    {Boss41Rot5Way8, std::size(Boss41Rot5Way8)},
-    {Boss41Rot5Way9, std::size(Boss41Rot5Way9)},
-    {Boss41Rot5Way10, std::size(Boss41Rot5Way10)},
-    {Boss41Rot5Way11, std::size(Boss41Rot5Way11)},
-    {Boss41Rot5Way12, std::size(Boss41Rot5Way12)},
-    {Boss41Rot5Way13, std::size(Boss41Rot5Way13)},
-    {Boss41Rot5Way14, std::size(Boss41Rot5Way14)},
-    {Boss41Rot5Way15, std::size(Boss41Rot5Way15)},
-    {Boss41Rot5Way16, std::size(Boss41Rot5Way16)},
-    {Boss41Rot5Way17, std::size(Boss41Rot5Way17)},
-    {Boss41Rot5Way18, std::size(Boss41Rot5Way18)},
-    {Boss41Rot5Way19, std::size(Boss41Rot5Way19)},
-    {Boss41Rot5Way20, std::size(Boss41Rot5Way20)},
-    {Boss41Rot5Way21, std::size(Boss41Rot5Way21)},
-    {Boss41Rot5Way22, std::size(Boss41Rot5Way22)},
-    {Boss41Rot5Way23, std::size(Boss41Rot5Way23)},
-    {Boss41Rot5Way24, std::size(Boss41Rot5Way24)},
-    {Boss41Rot5Way25, std::size(Boss41Rot5Way25)},
-    {Boss41Rot5Way26, std::size(Boss41Rot5Way26)},
-    {Boss41Rot5Way27, std::size(Boss41Rot5Way27)},
-    {Boss41Rot5Way28, std::size(Boss41Rot5Way28)},
-    {Boss71Rot5Way1, std::size(Boss71Rot5Way1)},
-    {Boss71Rot5Way2, std::size(Boss71Rot5Way2)},
-    {Boss71Rot5Way3, std::size(Boss71Rot5Way3)},
-    {Boss71Rot5Way4, std::size(Boss71Rot5Way4)},
-    {Boss71Rot5Way5, std::size(Boss71Rot5Way5)},
-    {Boss71Rot5Way6, std::size(Boss71Rot5Way6)},
-    {Boss71Rot5Way7, std::size(Boss71Rot5Way7)},
-    {Boss71Rot5Way8, std::size(Boss71Rot5Way8)},
-    {Boss71Rot5Way9, std::size(Boss71Rot5Way9)},
-    {Boss71Rot5Way10, std::size(Boss71Rot5Way10)},
-    {Boss71Rot5Way11, std::size(Boss71Rot5Way11)},
-    {Boss71Rot5Way12, std::size(Boss71Rot5Way12)},
-    {Boss41Rot5Way29, std::size(Boss41Rot5Way29)},
-    {Boss41Rot5Way30, std::size(Boss41Rot5Way30)},
-};
+ROT5WAY_POOLS(POOL_STORAGE)
+
+const Rot5WayPool Rot5WayPools[] = {ROT5WAY_POOLS(POOL_ROW)};
+
+void Rot5Way_ResetPools() {
+    for (const Rot5WayPool& p : Rot5WayPools) {
+        for (i32 k = 0; k < p.count; ++k) {
+            Rot5WayBullet& r = p.slots[k];
+            r.animFrame = host::Rand() % 10;
+            AimedRecord_Park(r);
+        }
+    }
+}

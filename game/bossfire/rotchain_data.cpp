@@ -1,15 +1,22 @@
-#include <iterator>
-
 #include "game/bossfire/rotchain_data.h"
 
-RotChainLink Boss41RotChain1[7], Boss41RotChain2[7], Boss41RotChain3[7], Boss41RotChain4[7], Boss51RotChain1[7],
-    Boss51RotChain2[7];
+#include "game/common/state.h"
 
-const RotChainPool RotChainPools[6] = {
-    {Boss41RotChain1, std::size(Boss41RotChain1)},
-    {Boss41RotChain2, std::size(Boss41RotChain2)},
-    {Boss41RotChain3, std::size(Boss41RotChain3)},
-    {Boss41RotChain4, std::size(Boss41RotChain4)},
-    {Boss51RotChain1, std::size(Boss51RotChain1)},
-    {Boss51RotChain2, std::size(Boss51RotChain2)},
-};
+ROTCHAIN_POOLS(POOL_STORAGE)
+
+const RotChainPool RotChainPools[] = {ROTCHAIN_POOLS(POOL_ROW)};
+
+void RotChain_ResetPools() {
+    for (const RotChainPool& p : RotChainPools) {
+        for (i32 k = 0; k < p.count; ++k) {
+            RotChainLink& l = p.slots[k];
+            l.x = ParkPosition.x;
+            l.y = ParkPosition.y;
+            l.driftX = l.driftY = 0;
+            l.heading = ResetHeading;
+            l.speed = 0;
+            l.linkClock = 0;
+            l.active = 0;
+        }
+    }
+}

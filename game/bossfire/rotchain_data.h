@@ -12,8 +12,18 @@ struct RotChainLink {
     i32 active;
 };
 
-extern RotChainLink Boss41RotChain1[7], Boss41RotChain2[7], Boss41RotChain3[7], Boss41RotChain4[7],
-    Boss51RotChain1[7], Boss51RotChain2[7];
+// Every RotChain pool in table order, named once: record, name, slot count.
+#define ROTCHAIN_POOLS(X)               \
+    X(RotChainLink, Boss41RotChain1, 7) \
+    X(RotChainLink, Boss41RotChain2, 7) \
+    X(RotChainLink, Boss41RotChain3, 7) \
+    X(RotChainLink, Boss41RotChain4, 7) \
+    X(RotChainLink, Boss51RotChain1, 7) \
+    X(RotChainLink, Boss51RotChain2, 7)
+ROTCHAIN_POOLS(POOL_EXTERN)
 
 using RotChainPool = PoolRef<RotChainLink>;
-extern const RotChainPool RotChainPools[6];
+extern const RotChainPool RotChainPools[ROTCHAIN_POOLS(POOL_COUNT)];
+
+// Back to rest: each link parked, drift, speed and clock cleared, heading -3 degrees.
+void RotChain_ResetPools();

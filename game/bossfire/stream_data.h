@@ -10,10 +10,32 @@ struct StreamBall {
     i32 active;
 };
 
-extern StreamBall Boss31Stream1[50], Boss31Stream2[50], Boss31Stream3[50], Boss31Stream4[50], Boss31Stream5[50],
-    Boss31Stream6[50], Boss31Stream7[50], Boss31Stream8[50], Boss41Stream1[50], Boss41Stream2[50], Boss41Stream3[50],
-    Boss41Stream4[50], Boss41Stream5[50], Boss41Stream6[50], Boss51Stream1[50], Boss51Stream2[50], Boss51Stream3[50],
-    Boss51Stream4[50], Boss51Stream5[50], Boss51Stream6[50];
+// Every Stream pool in table order, named once: record, name, slot count.
+#define STREAM_POOLS(X)              \
+    X(StreamBall, Boss31Stream1, 50) \
+    X(StreamBall, Boss31Stream2, 50) \
+    X(StreamBall, Boss31Stream3, 50) \
+    X(StreamBall, Boss31Stream4, 50) \
+    X(StreamBall, Boss31Stream5, 50) \
+    X(StreamBall, Boss31Stream6, 50) \
+    X(StreamBall, Boss31Stream7, 50) \
+    X(StreamBall, Boss31Stream8, 50) \
+    X(StreamBall, Boss41Stream1, 50) \
+    X(StreamBall, Boss41Stream2, 50) \
+    X(StreamBall, Boss41Stream3, 50) \
+    X(StreamBall, Boss41Stream4, 50) \
+    X(StreamBall, Boss41Stream5, 50) \
+    X(StreamBall, Boss41Stream6, 50) \
+    X(StreamBall, Boss51Stream1, 50) \
+    X(StreamBall, Boss51Stream2, 50) \
+    X(StreamBall, Boss51Stream3, 50) \
+    X(StreamBall, Boss51Stream4, 50) \
+    X(StreamBall, Boss51Stream5, 50) \
+    X(StreamBall, Boss51Stream6, 50)
+STREAM_POOLS(POOL_EXTERN)
 
 using StreamPool = PoolRef<StreamBall>;
-extern const StreamPool StreamPools[20];
+extern const StreamPool StreamPools[STREAM_POOLS(POOL_COUNT)];
+
+// Back to rest: each ball at the integer park, its path clock at 0.
+void Stream_ResetPools();

@@ -14,3 +14,7 @@ extern BackdropTile Backdrop1Tiles[kBackdropTiles], Backdrop2Tiles[kBackdropTile
     Backdrop7Tiles[kBackdropTiles], Backdrop8Tiles[kBackdropTiles];
 // The still side strip that Backdrop9_Draw and Backdrop10_Draw show (nothing calls them): tile i at y -480 i.
 extern BackdropTile Backdrop9Tiles[kBackdropTiles];
+
+// A new game's strips: tile i of each strip 480 i pixels above y 120 at its layer's x, no drift; the still
+// side strip from the top of the screen, off to the left.
+void BackdropTiles_LayOut();

@@ -11,3 +11,6 @@ struct StageStateRecord {
     i32 continuePrompt;  // 1 while the game-over prompt waits for Y
 };
 extern StageStateRecord StageState;
+
+// A stage's start: distance and music frame at 0, neither paused nor waiting at the continue prompt.
+void StageState_Reset();

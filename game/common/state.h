@@ -27,3 +27,8 @@ inline constexpr f32 ResetHeading = static_cast<f32>(-3.0 * 3.141592653589793238
 
 // The score cap.
 inline constexpr i32 ScoreMax = 999'999'999;
+
+// A new game: level 0, score 0, five bombs, 999 lives.
+void PlayState_NewGame();
+// A stage's start: the time limit off at 800, not over.
+void PlayState_ResetStage();

@@ -1,4 +1,9 @@
 #include "game/enemy/spare_data.h"
 
-EnemySlot SpareEnemySlots[3];
-EnemySlot LockScanEnemySlotsA[3], LockScanEnemySlotsB[3];
+SPARE_POOLS(POOL_STORAGE)
+
+namespace {
+const EnemyPoolRow kPools[] = {SPARE_POOLS(ENEMY_POOL_ROW)};
+}  // namespace
+
+void Spare_ResetPools(EnemyPoolForm form) { EnemyPools_Reset(kPools, form); }

@@ -1,7 +1,12 @@
 #include "game/enemy/szak1_data.h"
 
-EnemySlot Szak1ASlots[4], Szak1BSlots[4];
-AimedShotSlot Szak1AShot1Slots[4], Szak1BShot1Slots[4];
+SZAK1_POOLS(POOL_STORAGE)
+
+namespace {
+const EnemyPoolRow kPools[] = {SZAK1_POOLS(ENEMY_POOL_ROW)};
+}  // namespace
 
 void Szak1A_HitProbe(i32 k) { Szak1ASlots[k].hit = 1; }
 void Szak1B_HitProbe(i32 k) { Szak1BSlots[k].hit = 1; }
+
+void Szak1_ResetPools(EnemyPoolForm form) { EnemyPools_Reset(kPools, form); }

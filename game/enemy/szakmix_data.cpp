@@ -1,6 +1,11 @@
 #include "game/enemy/szakmix_data.h"
 
-MixEnemySlot SzakMixSlots[15];
-AimedShotSlot SzakMixShot1Slots[15], SzakMixShot2Slots[75];
+SZAKMIX_POOLS(POOL_STORAGE)
+
+namespace {
+const EnemyPoolRow kPools[] = {SZAKMIX_POOLS(ENEMY_POOL_ROW)};
+}  // namespace
 
 void SzakMix_HitProbe(i32 k) { SzakMixSlots[k].hit = 1; }
+
+void SzakMix_ResetPools(EnemyPoolForm form) { EnemyPools_Reset(kPools, form); }

@@ -10,3 +10,6 @@ struct BombPiece {
 };
 constexpr i32 kBombPieces = 80;
 extern BombPiece BombPieces[kBombPieces];
+
+// Back to rest: every fragment at the integer park, still, angle -3 degrees.
+void Bomb_ResetPools();

@@ -15,3 +15,6 @@ extern HomingRay HomingRay1[kRayTargets][kRaysPerTarget], HomingRay2[kRayTargets
     HomingRay3[kRayTargets][kRaysPerTarget], HomingRay4[kRayTargets][kRaysPerTarget];
 // The launchers' cycle counts, one per target per copy.
 extern i32 RayCycle[4][kRayTargets];
+
+// Back to rest: every ray of every copy cleared and parked, angle -3 degrees; the launchers' cycles at 0.
+void HomingRay_ResetPools();

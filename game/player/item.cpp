@@ -72,3 +72,11 @@ void Item_Draw() {
     PowerItem.taken = 0;
     Park();
 }
+
+void Item_Park() {
+    PowerItem.x = ParkPosition.x;
+    PowerItem.y = ParkPosition.y;
+    PowerItem.speed = 0;
+    PowerItem.falling = 0;
+    PowerItem.taken = 0;
+}

@@ -10,6 +10,8 @@ struct PowerItemRecord {
 };
 extern PowerItemRecord PowerItem;
 
+// Back to rest: parked, still, neither falling nor taken.
+void Item_Park();
 void Item_Spawn();
 void Item_Move();
 void Item_Draw();

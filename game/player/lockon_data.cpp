@@ -1,18 +1,52 @@
 #include "game/player/lockon_data.h"
 
-LockPoint Boss11LockPointsA[3], Boss11LockPointsB[3], Boss2BLockPointsA[3], Boss2BLockPointsB[3],
-    Boss41LockPointsA[3], Boss41LockPointsB[3], Boss31LockPointsA[5], Boss31LockPointsB[5], Boss51LockPointsA[5],
-    Boss51LockPointsB[5], Boss71LockPointsA[5], Boss71LockPointsB[5], Boss5BLockPointsA[5], Boss5BLockPointsB[5],
-    Boss4BLockPointsA[9], Boss4BLockPointsB[9];
+#include <initializer_list>
 
-LockLaser LockLaserSzak21[3], LockLaserSzak22[3];
-LockLaser LockLaserBoss11A[3], LockLaserBoss11B[3], LockLaserBoss2BA[3], LockLaserBoss2BB[3], LockLaserBoss41A[3],
-    LockLaserBoss41B[3], LockLaserBoss31A[5], LockLaserBoss31B[5], LockLaserBoss51A[5], LockLaserBoss51B[5],
-    LockLaserBoss71A[5], LockLaserBoss71B[5], LockLaserBoss5BA[5], LockLaserBoss5BB[5], LockLaserBoss4BA[9],
-    LockLaserBoss4BB[9];
+#include "game/common/state.h"
+
+LOCK_POINTS(POOL_STORAGE)
+
+LOCK_LASERS(POOL_STORAGE)
 
 LockMark LockScanMarksA[3], LockScanMarksB[3], LockScanMarksC[3], LockScanMarksD[3];
 
 ParadeSlot ParadeSlots[8];
 ShipOverlayRecord ShipOverlay[2];
 f32 BannerHeight = 0;
+
+namespace {
+const PoolRef<LockPoint> kLockPoints[] = {LOCK_POINTS(POOL_ROW)};
+const PoolRef<LockLaser> kLockLasers[] = {LOCK_LASERS(POOL_ROW)};
+}  // namespace
+
+void LockOn_ResetPools() {
+    for (LockMark* marks : {LockScanMarksA, LockScanMarksB})
+        for (i32 k = 0; k < 3; ++k) marks[k] = LockMark{IntegerPark.x, IntegerPark.y, 0};
+    for (const PoolRef<LockPoint>& p : kLockPoints)
+        for (i32 k = 0; k < p.count; ++k) p.slots[k] = LockPoint{IntegerPark.x, IntegerPark.y, 0};
+    for (const PoolRef<LockLaser>& p : kLockLasers) {
+        for (i32 k = 0; k < p.count; ++k) {
+            LockLaser& l = p.slots[k];
+            l.x = ParkPosition.x;
+            l.y = ParkPosition.y;
+            l.angle = ResetHeading;
+            l.alive = 0;
+            l.aimDx = l.aimDy = l.launchDx = l.launchDy = 0;
+            l.speed = 0;
+        }
+    }
+}
+
+void Parade_ResetPools() {
+    for (ParadeSlot& p : ParadeSlots) {
+        p.x = ParkPosition.x;
+        p.y = ParkPosition.y;
+        p.clock = 0;
+        p.speed = 0;
+        p.active = 0;
+    }
+}
+
+void ShipOverlay_Reset() {
+    for (ShipOverlayRecord& o : ShipOverlay) o = ShipOverlayRecord{ParkPosition.x, ParkPosition.y, 0, 0};
+}

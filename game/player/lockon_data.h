@@ -2,6 +2,7 @@
 // boss parade and the ship overlay.
 #pragma once
 #include "game/enemy/enemy_records.h"  // LockMark
+#include "game/common/pool.h"
 #include "host/types.h"
 
 // A lock-on target point on a boss.
@@ -9,11 +10,25 @@ struct LockPoint {
     i32 x, y;
     i32 locked;
 };
-// Two tables per boss, A and B, of 3, 5 or 9 points.
-extern LockPoint Boss11LockPointsA[3], Boss11LockPointsB[3], Boss2BLockPointsA[3], Boss2BLockPointsB[3],
-    Boss41LockPointsA[3], Boss41LockPointsB[3], Boss31LockPointsA[5], Boss31LockPointsB[5], Boss51LockPointsA[5],
-    Boss51LockPointsB[5], Boss71LockPointsA[5], Boss71LockPointsB[5], Boss5BLockPointsA[5], Boss5BLockPointsB[5],
-    Boss4BLockPointsA[9], Boss4BLockPointsB[9];
+// Two tables per boss, A and B, of 3, 5 or 9 points; every table named once.
+#define LOCK_POINTS(X)                 \
+    X(LockPoint, Boss11LockPointsA, 3) \
+    X(LockPoint, Boss11LockPointsB, 3) \
+    X(LockPoint, Boss2BLockPointsA, 3) \
+    X(LockPoint, Boss2BLockPointsB, 3) \
+    X(LockPoint, Boss41LockPointsA, 3) \
+    X(LockPoint, Boss41LockPointsB, 3) \
+    X(LockPoint, Boss31LockPointsA, 5) \
+    X(LockPoint, Boss31LockPointsB, 5) \
+    X(LockPoint, Boss51LockPointsA, 5) \
+    X(LockPoint, Boss51LockPointsB, 5) \
+    X(LockPoint, Boss71LockPointsA, 5) \
+    X(LockPoint, Boss71LockPointsB, 5) \
+    X(LockPoint, Boss5BLockPointsA, 5) \
+    X(LockPoint, Boss5BLockPointsB, 5) \
+    X(LockPoint, Boss4BLockPointsA, 9) \
+    X(LockPoint, Boss4BLockPointsB, 9)
+LOCK_POINTS(POOL_EXTERN)
 
 // A lock-on laser; one record per target point.
 struct LockLaser {
@@ -25,11 +40,26 @@ struct LockLaser {
     f32 speed;               // px/s
     f32 step;                // curve clock
 };
-extern LockLaser LockLaserSzak21[3], LockLaserSzak22[3];
-extern LockLaser LockLaserBoss11A[3], LockLaserBoss11B[3], LockLaserBoss2BA[3], LockLaserBoss2BB[3],
-    LockLaserBoss41A[3], LockLaserBoss41B[3], LockLaserBoss31A[5], LockLaserBoss31B[5], LockLaserBoss51A[5],
-    LockLaserBoss51B[5], LockLaserBoss71A[5], LockLaserBoss71B[5], LockLaserBoss5BA[5], LockLaserBoss5BB[5],
-    LockLaserBoss4BA[9], LockLaserBoss4BB[9];
+#define LOCK_LASERS(X)                \
+    X(LockLaser, LockLaserSzak21, 3)  \
+    X(LockLaser, LockLaserSzak22, 3)  \
+    X(LockLaser, LockLaserBoss11A, 3) \
+    X(LockLaser, LockLaserBoss11B, 3) \
+    X(LockLaser, LockLaserBoss2BA, 3) \
+    X(LockLaser, LockLaserBoss2BB, 3) \
+    X(LockLaser, LockLaserBoss41A, 3) \
+    X(LockLaser, LockLaserBoss41B, 3) \
+    X(LockLaser, LockLaserBoss31A, 5) \
+    X(LockLaser, LockLaserBoss31B, 5) \
+    X(LockLaser, LockLaserBoss51A, 5) \
+    X(LockLaser, LockLaserBoss51B, 5) \
+    X(LockLaser, LockLaserBoss71A, 5) \
+    X(LockLaser, LockLaserBoss71B, 5) \
+    X(LockLaser, LockLaserBoss5BA, 5) \
+    X(LockLaser, LockLaserBoss5BB, 5) \
+    X(LockLaser, LockLaserBoss4BA, 9) \
+    X(LockLaser, LockLaserBoss4BB, 9)
+LOCK_LASERS(POOL_EXTERN)
 
 // The lock pass's own mark tables: A and B are set for its two spare enemy tables, C and D by setters
 // that nothing calls.
@@ -52,3 +82,11 @@ struct ShipOverlayRecord {
 };
 extern ShipOverlayRecord ShipOverlay[2];
 extern f32 BannerHeight;
+
+// Back to rest: the lock pass's marks A and B, every lock point and every lock-on laser parked (C and D keep
+// what they hold).
+void LockOn_ResetPools();
+// Back to rest: every parade record parked and still.
+void Parade_ResetPools();
+// Back to rest: both overlays parked, frame 0, not done.
+void ShipOverlay_Reset();

@@ -155,3 +155,32 @@ void Player_CheckGameOver() {
         PlayerState.vy = 0;
     }
 }
+
+void Player_NewGame() {
+    PlayerState.autoFire = 0;
+    PlayerState.x = 370.0f;
+    PlayerState.y = 520.0f;
+    PlayerState.powerFlag = 0;
+    PlayerState.itemCount = 0;
+}
+
+void Player_ResetState() {
+    PlayerState.vx = 0;
+    PlayerState.vy = 0;
+    PlayerState.fireClock = 0;
+    PlayerState.fire2Clock = 0;
+    PlayerState.burstClock = 0;
+    PlayerState.respawning = 0;
+    PlayerState.respawnTimer = 0;
+    PlayerState.tilt = 3;
+    PlayerState.tiltDir = 0;
+    PlayerState.mainShotEnabled = 1;
+    PlayerState.mainShot2Enabled = 1;
+    PlayerState.bombActive = 0;
+    PlayerState.bombClock = 0;
+    PlayerState.burstActive = 0;
+    PlayerState.alive = 1;
+    PlayerState.muzzleFlash = 0;
+    PlayerState.lockSightX = IntegerPark.x;
+    PlayerState.lockSightY = IntegerPark.y;
+}

@@ -187,3 +187,19 @@ void Player_DrawShots() {
         }
     }
 }
+
+void PlayerShots_ResetPools() {
+    for (PlayerShot* pool : {MainShots2, MainShots}) {
+        for (i32 k = 0; k < kMainShots; ++k) {
+            pool[k].x = IntegerPark.x;
+            pool[k].y = IntegerPark.y;
+            pool[k].alive = 0;
+        }
+    }
+    for (SideShot& s : SideShots) {
+        s.x = IntegerPark.x;
+        s.y = IntegerPark.y;
+        s.pathClock = 0;
+        s.alive = 0;
+    }
+}

@@ -23,6 +23,9 @@ struct SideShot {
 constexpr i32 kSideShotGroup = 50, kSideShots = 4 * kSideShotGroup;
 extern SideShot SideShots[kSideShots];
 
+// Back to rest: every main and side shot at the integer park, dead; the side shots' path clocks at 0.
+void PlayerShots_ResetPools();
+
 void Player_FireMain(i32 a, i32 b, i32 c);
 void Player_FireMain2(i32 a, i32 b, i32 c);
 void Player_FireSide(i32 a, i32 b, i32 c, i32 d);

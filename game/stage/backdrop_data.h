@@ -12,3 +12,7 @@ struct StarSpeck {
 };
 constexpr i32 kStarSpecks = 100;
 extern StarSpeck StarSpecks[kStarSpecks];
+
+// Scatters the star field: each speck a random cell 0..6, x -400..839, y 0..479, a fall speed of 100..199
+// px/s, still sideways (four draws a speck, in that order).
+void Stars_Scatter();

@@ -24,3 +24,7 @@ extern BossBlast Boss51BigBlasts[kBigBlasts], Boss51SmallBlasts[kSmallBlasts];
 extern BossBlast Boss4BBigBlasts[kBigBlasts], Boss4BSmallBlasts[kSmallBlasts];
 extern BossBlast Boss31BigBlasts[kBigBlasts], Boss31SmallBlasts[kSmallBlasts];
 extern BossBlast Boss5BBigBlasts[kBigBlasts], Boss5BSmallBlasts[kSmallBlasts];
+
+// Back to rest: every boss parked with full hit points, its clocks and emitter counters at 0 and its blasts
+// parked; only Boss11's hit flag is cleared; the intro records parked and still.
+void Bosses_Reset();
