@@ -45,25 +45,25 @@ namespace {
 
 // The small-enemy families, in the order in which each reset form walks them.
 void (*const kEnemyFamilies[])(EnemyPoolForm) = {
-    SzakMix_ResetPools, Szak1_ResetPools,  Szak10_ResetPools,  Szak6_ResetPools,   Szak12_ResetPools, Szak13_ResetPools,
-    Szak21_ResetPools,  Szak30A_ResetPools, Szak30B_ResetPools, Szak52_ResetPools, Spare_ResetPools,
+    SzakMix_ResetPools, Szak1_ResetPools,  Szak10_ResetPools, Szak6_ResetPools,
+    Szak12_ResetPools,  Szak13_ResetPools, Szak21_ResetPools, Szak30A_ResetPools,
+    Szak30B_ResetPools, Szak52_ResetPools, Spare_ResetPools,
 };
 
 // The reset forms in their order: the lock marks, the ships (SzakMix draws a type for each), then the
 // shots (straight and aimed draw a cell for each record, the fighters' second set after all the others).
 constexpr EnemyPoolForm kEnemyForms[] = {
-    EnemyPoolForm::Marks,          EnemyPoolForm::MixShips,   EnemyPoolForm::Ships,
-    EnemyPoolForm::ShipsKeepAnim,  EnemyPoolForm::FormationShips, EnemyPoolForm::SpinShips,
-    EnemyPoolForm::StreamWave,     EnemyPoolForm::FormationWave,  EnemyPoolForm::StraightShots,
-    EnemyPoolForm::AimedShots,     EnemyPoolForm::AimedShotsKeepAim, EnemyPoolForm::TimedShots,
-    EnemyPoolForm::CurlFanShots,   EnemyPoolForm::ClockedShots,
+    EnemyPoolForm::Marks,         EnemyPoolForm::MixShips,      EnemyPoolForm::Ships,
+    EnemyPoolForm::ShipsKeepAnim, EnemyPoolForm::FormationShips, EnemyPoolForm::SpinShips,
+    EnemyPoolForm::StreamWave,    EnemyPoolForm::FormationWave,  EnemyPoolForm::StraightShots,
+    EnemyPoolForm::AimedShots,    EnemyPoolForm::AimedShotsKeepAim,
+    EnemyPoolForm::TimedShots,    EnemyPoolForm::CurlFanShots,   EnemyPoolForm::ClockedShots,
 };
 
 // The boss-bullet kinds, in order.
 void (*const kBossBulletKinds[])() = {
-    Volley_ResetPools, Arc_ResetPools,      Drops_ResetPools,    Arm_ResetPools,  Beam_ResetPools, Ring_ResetPools,
-    AimFan_ResetPools, RotFan_ResetPools,   Rot5Way_ResetPools,  Lightning_ResetPools, RotChain_ResetPools,
-    Stream_ResetPools,
+    Volley_ResetPools, Arc_ResetPools,    Drops_ResetPools,   Arm_ResetPools,       Beam_ResetPools,     Ring_ResetPools,
+    AimFan_ResetPools, RotFan_ResetPools, Rot5Way_ResetPools, Lightning_ResetPools, RotChain_ResetPools, Stream_ResetPools,
 };
 
 }  // namespace
