@@ -1,4 +1,4 @@
-// The pools of the Lightning families: six nodes each.
+// The pools of the Lightning families: six nodes each. What the families do with them is in lightning.h.
 #pragma once
 #include "game/common/pool.h"
 #include "host/types.h"

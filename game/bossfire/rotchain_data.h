@@ -1,4 +1,5 @@
-// The pools of the RotChain families: six links and a head each.
+// The pools of the RotChain families: six links and a head each. What the families do with them is in
+// rotchain.h.
 #pragma once
 #include "game/common/pool.h"
 #include "host/types.h"

@@ -1,5 +1,6 @@
 // The pools of the Stream families: fifty balls each, at whole-pixel positions.
-// Their emitter counters are words of the boss blocks (game/stage/boss_data.h).
+// Their emitter counters are words of the boss blocks (game/common/boss_state.h); what the families do
+// with them is in stream.h.
 #pragma once
 #include "game/common/pool.h"
 #include "host/types.h"

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Runs one fuzz harness for a while: run.sh HARNESS CORPUS SECONDS [SEED_FOLDER...]
+# New inputs go to CORPUS; seed folders that do not exist are left out.
+set -eu
+harness=$1
+corpus=$2
+seconds=$3
+shift 3
+mkdir -p "$corpus"
+# Whole paths: a harness may change its working folder.
+corpus=$(cd "$corpus" && pwd)
+for d in "$@"; do
+  if [ -d "$d" ]; then set -- "$@" "$(cd "$d" && pwd)"; fi
+  shift
+done
+exec "$harness" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=262144 \
+     -print_final_stats=1 "$corpus" "$@"
