@@ -14,7 +14,7 @@ namespace {
 
 constexpr f32 kPi = 3.14159265358979323846f;
 
-class ChainTest : public kt::Headless {
+class BossRotChainTest : public kt::Headless {
 protected:
     void SetUp() override {
         kt::Headless::SetUp();
@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(ChainTest, TheDriftIsZeroInTheFirstFrameAndSixteenLessSevenPerPieceAfter) {
+TEST_F(BossRotChainTest, TheDriftIsZeroInTheFirstFrameAndSixteenLessSevenPerPieceAfter) {
     RotChainLink* odd = Held(Boss51RotChain1_Spawn, Boss51RotChain1);
     RotChainLink* even = Held(Boss51RotChain2_Spawn, Boss51RotChain2);
     FrameTime = 0.5f;
@@ -57,7 +57,7 @@ TEST_F(ChainTest, TheDriftIsZeroInTheFirstFrameAndSixteenLessSevenPerPieceAfter)
     }
 }
 
-TEST_F(ChainTest, TheHeadingTurnsOncePerFrameUntilTheLinkClockHasReachedSeventeen) {
+TEST_F(BossRotChainTest, TheHeadingTurnsOncePerFrameUntilTheLinkClockHasReachedSeventeen) {
     const f32 turn = 2.0f * kPi / 320.0f;
     RotChainLink* l = Held(Boss41RotChain3_Spawn, Boss41RotChain3);
     FrameTime = 0.0f;  // the turn does not scale with the frame time
@@ -83,7 +83,7 @@ TEST_F(ChainTest, TheHeadingTurnsOncePerFrameUntilTheLinkClockHasReachedSeventee
     EXPECT_EQ(l[1].linkClock, 18.0f);
 }
 
-TEST_F(ChainTest, AllSevenRetireInTheFrameLinkZeroLeavesTheScreen) {
+TEST_F(BossRotChainTest, AllSevenRetireInTheFrameLinkZeroLeavesTheScreen) {
     RotChainLink* c = Held(Boss51RotChain1_Spawn, Boss51RotChain1);
     FrameTime = 0.0f;
     c[0].x = 800.0f;
@@ -102,7 +102,7 @@ TEST_F(ChainTest, AllSevenRetireInTheFrameLinkZeroLeavesTheScreen) {
     EXPECT_EQ(c[6].linkClock, 0.0f);
 }
 
-TEST_F(ChainTest, MirrorTwinsFlyMirroredUntilTheyFallOutTogether) {
+TEST_F(BossRotChainTest, MirrorTwinsFlyMirroredUntilTheyFallOutTogether) {
     FrameTime = 1.0f / 60.0f;
     Boss41RotChain1_Spawn(0);
     Boss41RotChain2_Spawn(0);
@@ -120,7 +120,7 @@ TEST_F(ChainTest, MirrorTwinsFlyMirroredUntilTheyFallOutTogether) {
     EXPECT_GT(Boss41RotChain1[0].y, 600.0f) << "out of the bottom";
 }
 
-TEST_F(ChainTest, OnlyPiecesInFlightStrikeTheShip) {
+TEST_F(BossRotChainTest, OnlyPiecesInFlightStrikeTheShip) {
     RotChainLink* c = Held(Boss51RotChain2_Spawn, Boss51RotChain2);
     FrameTime = 0.0f;
     c[3].x = 300;

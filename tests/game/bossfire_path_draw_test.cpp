@@ -25,7 +25,7 @@
 
 namespace {
 
-class PathDrawTest : public kt::HeadlessWindow {
+class BossPathDrawTest : public kt::HeadlessWindow {
 protected:
     void SetUp() override {
         kt::HeadlessWindow::SetUp();
@@ -67,7 +67,7 @@ protected:
     static u16 Px(u32 rgb) { return host::RgbToPixel(BackBuffer->Layout(), rgb); }
 };
 
-TEST_F(PathDrawTest, StreamsDrawTheirLiveBallsAdditivelyInTheirOwnSize) {
+TEST_F(BossPathDrawTest, StreamsDrawTheirLiveBallsAdditivelyInTheirOwnSize) {
     Boss41Stream5[7] = StreamBall{300, 280, 4.0f, 1};
     Boss41Stream5[9] = StreamBall{400, 100, 0.0f, 0};  // free, in view
     Boss31Stream8[0] = StreamBall{250, 500, 0.0f, 1};
@@ -82,7 +82,7 @@ TEST_F(PathDrawTest, StreamsDrawTheirLiveBallsAdditivelyInTheirOwnSize) {
               }));
 }
 
-TEST_F(PathDrawTest, AChainJustThrownIsDrawnAt36DegreesAndItsTwinAt324) {
+TEST_F(BossPathDrawTest, AChainJustThrownIsDrawnAt36DegreesAndItsTwinAt324) {
     Boss41State.x = 100;
     Boss41State.y = 100;  // pieces at (305, 130)
     Boss41RotChain1_Spawn(0);
@@ -108,7 +108,7 @@ void LayBolt(LightningNode (&bolt)[6], i32 live) {
     for (i32 k = 0; k < 6; ++k) bolt[k] = LightningNode{250.0f + 50.0f * k, 300.0f, 0, 0, 0, 0, live};
 }
 
-TEST_F(PathDrawTest, LightningSegmentsTakeTheFramesRandomColoursAndWidenTowardsTheFront) {
+TEST_F(BossPathDrawTest, LightningSegmentsTakeTheFramesRandomColoursAndWidenTowardsTheFront) {
     LayBolt(Boss4BLightning3, 1);
     host::SRand(4242);
     const i32 r1 = host::Rand() % 100, r2 = host::Rand() % 100;

@@ -17,7 +17,7 @@ namespace {
 
 constexpr f32 kPi = 3.14159265358979323846f;
 
-class LightningTest : public kt::Headless {
+class BossLightningTest : public kt::Headless {
 protected:
     void SetUp() override {
         kt::Headless::SetUp();
@@ -38,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(LightningTest, ABoltFliesAtTheShipTurnedByItsFamilysAngleFromEverySide) {
+TEST_F(BossLightningTest, ABoltFliesAtTheShipTurnedByItsFamilysAngleFromEverySide) {
     using Op = void (*)(i32);
     const struct {
         Op spawn, update;
@@ -74,7 +74,7 @@ TEST_F(LightningTest, ABoltFliesAtTheShipTurnedByItsFamilysAngleFromEverySide) {
     }
 }
 
-TEST_F(LightningTest, OneBoltAtATimeAndTheWholeBoltGoesWithItsSlowestNode) {
+TEST_F(BossLightningTest, OneBoltAtATimeAndTheWholeBoltGoesWithItsSlowestNode) {
     PlayerState.x = 500;
     PlayerState.y = 175;
     Boss4BLightning2_Spawn(0);
@@ -101,7 +101,7 @@ TEST_F(LightningTest, OneBoltAtATimeAndTheWholeBoltGoesWithItsSlowestNode) {
     EXPECT_NE(b[1].heading, heading) << "the next bolt aims anew";
 }
 
-TEST_F(LightningTest, OnlyNodesInFlightStrikeTheShip) {
+TEST_F(BossLightningTest, OnlyNodesInFlightStrikeTheShip) {
     PlayerState.x = PlayerState.y = 300;
     Boss4BLightning4_Spawn(0);
     LightningNode* b = Boss4BLightning4;
@@ -123,7 +123,7 @@ TEST_F(LightningTest, OnlyNodesInFlightStrikeTheShip) {
     EXPECT_EQ(PlayerState.alive, 1);
 }
 
-TEST_F(LightningTest, TheDrawTakesTwoRandomNumbersEveryFrameBoltOrNot) {
+TEST_F(BossLightningTest, TheDrawTakesTwoRandomNumbersEveryFrameBoltOrNot) {
     host::SRand(77);
     host::Rand();
     host::Rand();

@@ -12,7 +12,7 @@
 
 namespace {
 
-class StreamTest : public kt::Headless {
+class BossStreamTest : public kt::Headless {
 protected:
     void SetUp() override {
         kt::Headless::SetUp();
@@ -33,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(StreamTest, BallOneComesOnTheThirdCallOrTheSecondAndACycleArmsFortyNine) {
+TEST_F(BossStreamTest, BallOneComesOnTheThirdCallOrTheSecondAndACycleArmsFortyNine) {
     Boss41Stream3_Emit();
     Boss41Stream3_Emit();
     Boss31Stream7_Emit(0);
@@ -67,7 +67,7 @@ TEST_F(StreamTest, BallOneComesOnTheThirdCallOrTheSecondAndACycleArmsFortyNine) 
     EXPECT_EQ(Boss41State.emitterClock[3], 0) << "each family has its own word";
 }
 
-TEST_F(StreamTest, BallsStepWholePixelsStandStillBetweenWindowsAndFallPastSixHundred) {
+TEST_F(BossStreamTest, BallsStepWholePixelsStandStillBetweenWindowsAndFallPastSixHundred) {
     FrameTime = 0.0f;  // the clock stands, the step is still taken
     Boss41Stream1[5] = StreamBall{300, 100, 0.0f, 1};
     Boss41Stream2[5] = StreamBall{300, 100, 0.0f, 1};
@@ -95,7 +95,7 @@ TEST_F(StreamTest, BallsStepWholePixelsStandStillBetweenWindowsAndFallPastSixHun
     EXPECT_EQ(b.y, 606) << "a retired ball stays where it fell";
 }
 
-TEST_F(StreamTest, AfterOneLongFrameABallKeepsItsLastStepAndFallsOff) {
+TEST_F(BossStreamTest, AfterOneLongFrameABallKeepsItsLastStepAndFallsOff) {
     for (i32 call = 0; call < 3; ++call) Boss41Stream5_Emit();
     StreamBall& b = Boss41Stream5[1];
     FrameTime = 20.0f;  // the clock runs to 400, past the end of the path
@@ -107,7 +107,7 @@ TEST_F(StreamTest, AfterOneLongFrameABallKeepsItsLastStepAndFallsOff) {
     EXPECT_EQ(b.active, 0);
 }
 
-TEST_F(StreamTest, OnlyStageFiveBallsInFlightTouchTheShip) {
+TEST_F(BossStreamTest, OnlyStageFiveBallsInFlightTouchTheShip) {
     FrameTime = 0.0f;
     // Boss31Stream5's first step is (-4, +6).
     Boss31Stream5[4] = StreamBall{334, 324, 0.0f, 1};  // lands 30 right of and 30 below the ship's corner
