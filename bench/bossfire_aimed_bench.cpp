@@ -8,6 +8,7 @@
 #include "el/elSystem.h"
 #include "game/bossfire/aimed_engine.h"
 #include "game/bossfire/aimfan.h"
+#include "game/bossfire/aimfan_data.h"
 #include "game/bossfire/ring_engine.h"
 #include "game/bossfire/rot5way_engine.h"
 #include "game/common/images.h"

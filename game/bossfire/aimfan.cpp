@@ -2,14 +2,20 @@
 // boss's four-muzzle family, which aims every bullet from its own muzzle.
 #include "game/bossfire/aimfan.h"
 
+#include "el/draw/blit.h"
+#include "el/elSystem.h"
+#include "game/bossfire/aim_rule.h"
 #include "game/bossfire/aimed_engine.h"
 #include "game/bossfire/aimfan_data.h"
+#include "game/common/contact.h"
 #include "game/common/images.h"
+#include "game/common/player_state.h"
+#include "game/common/state.h"
 #include "host/crt.h"
 
 namespace {
 
-using Row = AimedFamily<AimFanBullet>;
+using Row = AimedFamily;
 
 // Every AimFan family aims at the ship + (20, 20), lives inside [-20, 800] x [-20, 600], strikes in the
 // box (10, 20) .. (30, 30) and draws the animated strip of 24 cells.
@@ -69,7 +75,7 @@ constexpr i32 kBoss4BRings[] = {30, 60, 120, 150, 180, 210, 240, 300, 330, 360};
     X(Boss4BAimFan1, Ring(Boss4BAimFan1, Boss4BState, 390, kBoss4BRings, 220.0f, 190.0f, 100.0f))
 
 #define AIMFAN_ROW(name, row) row,
-const AimedFamily<AimFanBullet> AimFanFamilies[] = {AIMFAN_FAN_FAMILIES(AIMFAN_ROW) AIMFAN_RING_FAMILIES(AIMFAN_ROW)};
+const AimedFamily AimFanFamilies[] = {AIMFAN_FAN_FAMILIES(AIMFAN_ROW) AIMFAN_RING_FAMILIES(AIMFAN_ROW)};
 #undef AIMFAN_ROW
 const i32 AimFanFamilyCount = static_cast<i32>(sizeof AimFanFamilies / sizeof AimFanFamilies[0]);
 

@@ -1,18 +1,11 @@
 // The pools of the AimFan bullet families (aimed fans and rings).
 #pragma once
+#include "game/bossfire/aimed_bullet.h"
 #include "game/common/pool.h"
 #include "host/types.h"
 
-struct AimFanBullet {
-    i32 animFrame;  // cell 0..23
-    i32 emitClock;  // the family's emitter clock, kept in every record
-    f32 x, y;
-    f32 dx, dy;     // aim point minus spawn point
-    f32 x0, y0;     // spawn point
-    f32 heading;    // radians
-    f32 speed;      // px/s
-    i32 active;
-};
+// An AimFan bullet is the aimed group's record (the animated look keeps its cell).
+using AimFanBullet = AimedBullet;
 
 // The four-muzzle family of the stage-1 boss keeps no animation cell.
 struct MuzzleAimBullet {

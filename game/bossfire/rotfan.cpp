@@ -7,7 +7,7 @@
 
 namespace {
 
-using Row = AimedFamily<RotFanBullet>;
+using Row = AimedFamily;
 
 // The stage-2 and stage-3 bosses' fans: five groups of N/5 firing at 40, 80, 120, 160, 200 of a clock
 // that wraps at 260; aimed at the ship + (10, 10); 220 px/s; turned 39x39 pictures; live from -40.
@@ -60,7 +60,7 @@ constexpr Row Plain(RotFanBullet (&pool)[N], BossState& boss, const i32& sheet, 
     X(Boss71RotFan7, Turned, Boss71State, imgVAL40L2, 360.0f)
 
 #define ROTFAN_ROW(name, form, boss, sheet, muzzleX) form(name, boss, sheet, muzzleX),
-const AimedFamily<RotFanBullet> RotFanFamilies[] = {ROTFAN_FAMILIES(ROTFAN_ROW)};
+const AimedFamily RotFanFamilies[] = {ROTFAN_FAMILIES(ROTFAN_ROW)};
 #undef ROTFAN_ROW
 const i32 RotFanFamilyCount = static_cast<i32>(sizeof RotFanFamilies / sizeof RotFanFamilies[0]);
 

@@ -1,18 +1,11 @@
 // The pools of the RotFan bullet families (rotated aimed fans).
 #pragma once
+#include "game/bossfire/aimed_bullet.h"
 #include "game/common/pool.h"
 #include "host/types.h"
 
-struct RotFanBullet {
-    i32 emitClock;   // the family's emitter clock, kept in every record
-    i32 headingDeg;  // rotated look: heading in whole degrees, written by the draw
-    f32 x, y;
-    f32 dx, dy;      // aim point minus spawn point
-    f32 x0, y0;      // spawn point
-    f32 heading;     // radians
-    f32 speed;       // px/s
-    i32 active;
-};
+// A RotFan bullet is the aimed group's record (the rotated look keeps its degrees word).
+using RotFanBullet = AimedBullet;
 
 // Every RotFan pool in table order, named once: record, name, slot count, rotated.
 #define ROTFAN_POOLS(X)                    \
