@@ -3,6 +3,7 @@
 
 #include "bossfire_aimed_fixture.h"
 #include "game/bossfire/aim_rule.h"
+#include "game/bossfire/aimed_engine.h"
 #include "game/bossfire/aimfan.h"
 #include "game/bossfire/aimfan_data.h"
 #include "game/bossfire/rotfan.h"
@@ -14,6 +15,21 @@ using kt::ArmedPerCall;
 using kt::FiringCalls;
 using Fans = kt::AimedBullets;
 using V = std::vector<i32>;
+
+TEST_F(Fans, EveryRowCutsItsPoolIntoWholeGroups) {
+    using Table = std::pair<const AimedFamily*, i32>;
+    for (const auto& [rows, n] : {Table{RotFanFamilies, RotFanFamilyCount}, Table{AimFanFamilies, AimFanFamilyCount}}) {
+        for (i32 f = 0; f < n; ++f) {
+            const AimedFamily& row = rows[f];
+            EXPECT_EQ(row.groups * row.groupSize, row.count) << f;
+            EXPECT_LE(row.groups, kAimedMaxGroups);
+            for (i32 g = 1; g < row.groups; ++g) EXPECT_LT(row.fireAt[g - 1], row.fireAt[g]) << f;
+            if (row.form == AimedForm::Fan) EXPECT_EQ(row.groupSize % 2, 1) << f;  // a middle bullet on the aim line
+        }
+    }
+    EXPECT_EQ(RotFanFamilyCount, 30);
+    EXPECT_EQ(AimFanFamilyCount, 20);
+}
 
 TEST_F(Fans, ClocksKeepTheirPhaseAcrossWindows) {
     // A window of 181 calls from the reset fires groups 0..3 and leaves the clock at 181; the next

@@ -28,6 +28,15 @@ i32 Degrees(i32 k) {
     return 10 * k;
 }
 
+TEST_F(Rings, EachSpiralCountsInAClockWordOfItsOwn) {
+    for (i32 f = 0; f < RingFamilyCount; ++f)
+        for (i32 g = 0; g < f; ++g)
+            EXPECT_FALSE(RingFamilies[f].boss == RingFamilies[g].boss &&
+                         RingFamilies[f].clockWord == RingFamilies[g].clockWord)
+                << f << " " << g;
+    EXPECT_EQ(RingFamilyCount, 22);
+}
+
 TEST_F(Rings, SpiralsOfBothSensesDrawTheirAngleSequence) {
     // Over one cycle from the reset: the stage-5 boss's first bullet (slot 1) at call 20, then one every
     // ten calls up to slot 34; the drawn angle is degrees (minus) or 360 - degrees (plus).
