@@ -9,6 +9,7 @@
 #include "game/bossfire/drops_data.h"
 #include "game/bossfire/stream_data.h"
 #include "game/common/boss_state.h"
+#include "game/enemy/szakmix_data.h"
 #include "game/player/item.h"
 #include "game/player/player.h"
 #include "game/stage/schedules.h"
@@ -92,6 +93,18 @@ TEST_F(ScheduleStageTest, StageOnesArmsComeAtLevelThreeInAttackFrames20To280) {
             EXPECT_GT(static_cast<int>(armed.size()), firstLoop) << "again in the second loop";
         }
     }
+}
+
+// Escort windows are open at both ends: SzakMix slot 0 waits at d = 120 and comes on the first frame past it.
+TEST_F(ScheduleStageTest, StageOnesFirstEscortComesOnlyPastDistance120) {
+    Enter(Stage1Script, 1);
+    StageState.distance = 120;
+    Frame(Stage1Script, 0);
+    EXPECT_EQ(SzakMixSlots[0].active, 0);
+    Frame(Stage1Script, 0.001f);
+    EXPECT_GT(StageState.distance, 120.0f);
+    EXPECT_EQ(SzakMixSlots[0].active, 1);
+    EXPECT_EQ(SzakMixSlots[1].active, 0) << "slot 1 waits for d > 300";
 }
 
 TEST_F(ScheduleStageTest, StageOnesPowerItemsComeInClosedWindows) {
