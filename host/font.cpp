@@ -456,8 +456,8 @@ void CellCorners(const Font* font, i32 x, i32 y, i32 cx, i32 outX[4], i32 outY[4
     }
 }
 
-void DrawText(const Font* font, i32 x, i32 y, const char* text, i32 len, const ClipBox& clip, SpanFn fn,
-              void* user) {
+void TextSpans(const Font* font, i32 x, i32 y, const char* text, i32 len, const ClipBox& clip, SpanFn fn,
+               void* user) {
     if (!font || !text || len <= 0 || !fn || clip.left >= clip.right || clip.top >= clip.bottom) return;
     const bool turned = font->sinA != 0 || font->cosA != 1;
     const double c = font->cosA, s = font->sinA;

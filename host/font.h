@@ -77,10 +77,10 @@ struct ClipBox {
 // Receives horizontal runs of set glyph pixels: `count` pixels from (x, y) rightwards, already clipped.
 using SpanFn = void (*)(void* user, i32 x, i32 y, i32 count);
 
-// Draws `len` bytes of text with the cell's top-left corner at (x, y). Only the glyph pixels (and the
-// underline) are reported; filling the cell box is the caller's business (see CellCorners).
-void DrawText(const Font* font, i32 x, i32 y, const char* text, i32 len, const ClipBox& clip, SpanFn fn,
-              void* user);
+// Rasterises `len` bytes of text with the cell's top-left corner at (x, y) into spans. Only the glyph
+// pixels (and the underline) are reported; filling the cell box is the caller's business (see CellCorners).
+void TextSpans(const Font* font, i32 x, i32 y, const char* text, i32 len, const ClipBox& clip, SpanFn fn,
+               void* user);
 
 // Fills the even-odd interior of a polygon whose vertices are in pixel-corner coordinates: pixel (x, y)
 // is inside when its centre (x + 0.5, y + 0.5) is. Shared by the text cell box and the device context.

@@ -212,7 +212,7 @@ void DrawLine(const Dc* dc, i32 x, i32 y, const char* text, i32 len, const ClipB
         FillPolygonSpans(xs, ys, 4, clip, SolidSpanFn, &t);
     }
     SpanTarget t{dc, ToPixel(dc, dc->textColor)};
-    host::DrawText(font, x, y, text, len, clip, SolidSpanFn, &t);
+    host::TextSpans(font, x, y, text, len, clip, SolidSpanFn, &t);
 }
 
 ClipBox Intersect(const ClipBox& a, const ClipBox& b) {

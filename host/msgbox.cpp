@@ -43,7 +43,7 @@ void Frame(Picture& p, i32 x, i32 y, i32 w, i32 h, u32 c, i32 t) {
 
 void Text(Picture& p, const Font* f, i32 x, i32 y, const std::string& s, u32 c) {
     Ink ink{&p, c};
-    DrawText(f, x, y, s.data(), static_cast<i32>(s.size()), ClipBox{0, 0, p.width, p.height}, Span, &ink);
+    TextSpans(f, x, y, s.data(), static_cast<i32>(s.size()), ClipBox{0, 0, p.width, p.height}, Span, &ink);
 }
 
 // UTF-8 to the font's code page; a character without a code page 932 form shows as '?'.

@@ -219,83 +219,80 @@ i32 StartClipWipe(i32 closing, i32 kind, f32 speed, i32 spread) {
     return 1;
 }
 
-i32 StepClipWipe() {
-    if (ClipWipe.state <= 0) return 0;
-    // The step is the single-precision product, truncated (0.7 s at 10 px/s is 7.0f: 8 pixels).
-    const f32 move = FrameTime * ClipWipe.speed;
-    const i32 d = std::isfinite(move) && move > 0.0f ? static_cast<i32>(std::min(move, 1e6f)) + 1 : 1;
-    IntRect& c = ClipRect;
-    const IntRect& s = SavedClipRect;
-    bool done = false;
-    if (ClipWipe.state == 1) {
-        auto openV = [&] {
-            c.top -= d;
-            c.bottom += d;
-            if (c.top <= s.top || c.bottom >= s.bottom) {
-                c.top = s.top;
-                c.bottom = s.bottom;
-            }
-        };
-        auto openH = [&] {
-            c.left -= d;
-            c.right += d;
-            if (c.left <= s.left || c.right >= s.right) {
-                c.left = s.left;
-                c.right = s.right;
-            }
-        };
-        switch (ClipWipe.kind) {
-            case 1:
-                c.top -= d;
-                if (c.top <= s.top) c.top = s.top, done = true;
-                break;
-            case 2:
-                c.bottom += d;
-                if (c.bottom >= s.bottom) c.bottom = s.bottom, done = true;
-                break;
-            case 3:
-                c.left -= d;
-                if (c.left <= s.left) c.left = s.left, done = true;
-                break;
-            case 4:
-                c.right += d;
-                if (c.right >= s.right) c.right = s.right, done = true;
-                break;
-            case 5:
-                openV();
-                done = PairDone(c.top, c.bottom, s.top, s.bottom);
-                break;
-            case 6:
-                openH();
-                done = PairDone(c.left, c.right, s.left, s.right);
-                break;
-            case 7:
-                if (!PairDone(c.top, c.bottom, s.top, s.bottom)) openV();
-                if (!PairDone(c.left, c.right, s.left, s.right)) openH();
-                break;
-            case 8:
-                if (!PairDone(c.top, c.bottom, s.top, s.bottom))
-                    openV();
-                else
-                    openH();
-                break;
-            case 9:
-                if (!PairDone(c.left, c.right, s.left, s.right))
-                    openH();
-                else
-                    openV();
-                break;
-            default: done = true; break;
-        }
-        if (ClipWipe.kind >= 7 && ClipWipe.kind <= 9)
-            done = PairDone(c.top, c.bottom, s.top, s.bottom) && PairDone(c.left, c.right, s.left, s.right);
-        if (done) {
-            ClipWipe.state = 0;
-            ClipWipe.opened = 1;
-        }
-        return 1;
-    }
+namespace {
 
+// One step of an opening wipe: the clip rectangle `c` grows by `d` pixels toward the saved one `s` in the
+// wipe's pattern. True once it has reached it.
+bool OpenStep(IntRect& c, const IntRect& s, i32 d) {
+    bool done = false;
+    auto openV = [&] {
+        c.top -= d;
+        c.bottom += d;
+        if (c.top <= s.top || c.bottom >= s.bottom) {
+            c.top = s.top;
+            c.bottom = s.bottom;
+        }
+    };
+    auto openH = [&] {
+        c.left -= d;
+        c.right += d;
+        if (c.left <= s.left || c.right >= s.right) {
+            c.left = s.left;
+            c.right = s.right;
+        }
+    };
+    switch (ClipWipe.kind) {
+        case 1:
+            c.top -= d;
+            if (c.top <= s.top) c.top = s.top, done = true;
+            break;
+        case 2:
+            c.bottom += d;
+            if (c.bottom >= s.bottom) c.bottom = s.bottom, done = true;
+            break;
+        case 3:
+            c.left -= d;
+            if (c.left <= s.left) c.left = s.left, done = true;
+            break;
+        case 4:
+            c.right += d;
+            if (c.right >= s.right) c.right = s.right, done = true;
+            break;
+        case 5:
+            openV();
+            done = PairDone(c.top, c.bottom, s.top, s.bottom);
+            break;
+        case 6:
+            openH();
+            done = PairDone(c.left, c.right, s.left, s.right);
+            break;
+        case 7:
+            if (!PairDone(c.top, c.bottom, s.top, s.bottom)) openV();
+            if (!PairDone(c.left, c.right, s.left, s.right)) openH();
+            break;
+        case 8:
+            if (!PairDone(c.top, c.bottom, s.top, s.bottom))
+                openV();
+            else
+                openH();
+            break;
+        case 9:
+            if (!PairDone(c.left, c.right, s.left, s.right))
+                openH();
+            else
+                openV();
+            break;
+        default: done = true; break;
+    }
+    if (ClipWipe.kind >= 7 && ClipWipe.kind <= 9)
+        done = PairDone(c.top, c.bottom, s.top, s.bottom) && PairDone(c.left, c.right, s.left, s.right);
+    return done;
+}
+
+// One step of a closing wipe: the clip rectangle `c` shrinks by `d` pixels inside the saved one `s` in the
+// wipe's pattern. True once it has closed.
+bool CloseStep(IntRect& c, const IntRect& s, i32 d) {
+    bool done = false;
     const i32 cx = (s.right - s.left) / 2 + s.left, cy = (s.bottom - s.top) / 2 + s.top, half = ClipWipe.spread / 2;
     switch (ClipWipe.kind) {
         case 1:
@@ -363,7 +360,24 @@ i32 StepClipWipe() {
             break;
         default: done = true; break;
     }
-    if (done) {
+    return done;
+}
+
+}  // namespace
+
+i32 StepClipWipe() {
+    if (ClipWipe.state <= 0) return 0;
+    // The step is the single-precision product, truncated (0.7 s at 10 px/s is 7.0f: 8 pixels).
+    const f32 move = FrameTime * ClipWipe.speed;
+    const i32 d = std::isfinite(move) && move > 0.0f ? static_cast<i32>(std::min(move, 1e6f)) + 1 : 1;
+    if (ClipWipe.state == 1) {
+        if (OpenStep(ClipRect, SavedClipRect, d)) {
+            ClipWipe.state = 0;
+            ClipWipe.opened = 1;
+        }
+        return 1;
+    }
+    if (CloseStep(ClipRect, SavedClipRect, d)) {
         ClipWipe.state = -1;
         ClipWipe.closed = 1;
     }

@@ -41,9 +41,7 @@ bool WinMain_StartUp(void* instance, const char* commandLine, i32) {
 }
 
 void WinMain_Pass() {
-    const u32 now = host::ClockMs();
-    FrameTime = static_cast<f32>(static_cast<f64>(static_cast<i64>(now - LastPassTime)) / 1000.0);
-    LastPassTime = host::ClockMs();
+    elSystem::UpdateFrameClock();
 
     if (PrevMode == 0 && GameMode != 0) {
         ModeChanged = 1;
