@@ -33,10 +33,11 @@ void CopyName(char (&dst)[32], const char* src) {
     std::snprintf(dst, sizeof dst, "%s", src ? src : "");
 }
 
-// The lowest free slot from 4, or -1. A slot is free when it holds no picture, whatever its name says.
+// The lowest free slot from 4, or -1. A slot that holds a picture is never free, whatever its name says;
+// one without a picture is free unless a load has claimed it by name.
 i32 FreeSlot() {
     for (i32 i = kFirstLoadSlot; i < kObjectCount; ++i)
-        if (!ObjectTable[i].surface) return i;
+        if (!ObjectTable[i].surface && ObjectTable[i].name[0] == 0) return i;
     return -1;
 }
 

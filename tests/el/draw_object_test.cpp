@@ -71,12 +71,13 @@ TEST_F(ObjectTest, The497thLoadIsRefused) {
     RemoveFile(f);
 }
 
-TEST_F(ObjectTest, FailedLoadLeavesItsSlotWithoutAPicture) {
+TEST_F(ObjectTest, FailedLoadKeepsItsSlotClaimed) {
     EXPECT_EQ(elDraw::LoadObject("H3OBJ_MISSING.BMP", 1), 0);
     EXPECT_EQ(LastBox(), BoxText("elDraw::LoadObject", elDraw::msg::kCannotReadBmp));
     EXPECT_STREQ(ObjectTable[4].name, "H3OBJ_MISSING.BMP");
     EXPECT_EQ(ObjectTable[4].surface, nullptr);
-    // Drawing from the named slot, which has no surface, does nothing.
+    EXPECT_EQ(elDraw::CreateObject(2, 2, 1), 5);
+    // Drawing from the claimed slot, which has no surface, does nothing.
     elDraw::PutSprite(0, 0, 4, 0, 0, 4, 4);
     elDraw::PutSprite(0, 0, 500, 0, 0, 4, 4);
     elDraw::PutSprite(0, 0, -1, 0, 0, 4, 4);
@@ -85,8 +86,6 @@ TEST_F(ObjectTest, FailedLoadLeavesItsSlotWithoutAPicture) {
     elDraw::ReleaseObject(9999);
     elDraw::SetObjectColorKey(600, 0);
     EXPECT_EQ(elDraw::SwapObject("H3OBJ_MISSING.BMP", 700, 2), 0);
-    // A slot without a picture is free: the next object takes it.
-    EXPECT_EQ(elDraw::CreateObject(2, 2, 1), 4);
 }
 
 TEST_F(ObjectTest, MalformedBmpIsRefusedWithTheLoadersMessage) {
