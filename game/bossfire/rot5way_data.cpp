@@ -12,6 +12,7 @@ void Rot5Way_ResetPools() {
         for (i32 k = 0; k < p.count; ++k) {
             Rot5WayBullet& r = p.slots[k];
             r.animFrame = host::Rand() % 10;
+            r.clock = 0;
             AimedRecord_Park(r);
         }
     }

@@ -73,5 +73,5 @@ ROT5WAY_POOLS(POOL_EXTERN)
 using Rot5WayPool = PoolRef<Rot5WayBullet>;
 extern const Rot5WayPool Rot5WayPools[ROT5WAY_POOLS(POOL_COUNT)];
 
-// Back to rest: each record parked with its aim cleared and a random cell 0..9.
+// Back to rest: each record parked with its aim and drift clock cleared and a random cell 0..9.
 void Rot5Way_ResetPools();
