@@ -60,8 +60,7 @@ void Spawn(const LightningFamily& f) {
         n.speed = kNodeSpeeds[k];
         n.dx = PlayerState.x + kAimOffset - n.x;
         n.dy = PlayerState.y + kAimOffset - n.y;
-        // The turn goes on before the half-turn, in that order, as single-precision sums.
-        constexpr f32 kPi = 3.14159265358979323846f;
+        // The turn goes on before the half-turn, each sum in single precision.
         n.heading = (n.dx == 0.0f ? kPi / 2.0f : std::atan(n.dy / n.dx)) + f.turn;
         if (n.dx < 0.0f || (n.dx == 0.0f && n.dy <= 0.0f)) n.heading += kPi;
     }

@@ -74,6 +74,34 @@ TEST_F(BossLightningTest, ABoltFliesAtTheShipTurnedByItsFamilysAngleFromEverySid
     }
 }
 
+// The turn is added to the arc tangent before the half-turn, each sum in single precision: for these
+// ships to the left of the start the other order lands a bit or two away.
+TEST_F(BossLightningTest, TheTurnGoesOnBeforeTheHalfTurn) {
+    const f32 step = 2.0f * kPi / 60.0f;
+    const struct {
+        void (*spawn)(i32);
+        const LightningNode* nodes;
+        f32 startX, turn, shipY;
+    } cases[] = {
+        {Boss4BLightning1_Spawn, Boss4BLightning1, 305, -2 * step, 91},
+        {Boss4BLightning5_Spawn, Boss4BLightning5, 305, -6 * step, 91},
+        {Boss4BLightning2_Spawn, Boss4BLightning2, 345, 2 * step, 130},
+        {Boss4BLightning6_Spawn, Boss4BLightning6, 345, 6 * step, 130},
+    };
+    i32 orderMatters = 0;
+    for (const auto& c : cases) {
+        Fresh();
+        PlayerState.x = 0;
+        PlayerState.y = c.shipY;
+        c.spawn(0);
+        const f32 dx = 25.0f - c.startX, dy = c.shipY + 25.0f - 200.0f;
+        const f32 a = std::atan(dy / dx);
+        for (i32 k = 0; k < 6; ++k) EXPECT_EQ(c.nodes[k].heading, (a + c.turn) + kPi) << c.startX << " " << c.turn;
+        orderMatters += (a + c.turn) + kPi != (a + kPi) + c.turn;
+    }
+    EXPECT_GT(orderMatters, 0);
+}
+
 TEST_F(BossLightningTest, OneBoltAtATimeAndTheWholeBoltGoesWithItsSlowestNode) {
     PlayerState.x = 500;
     PlayerState.y = 175;
