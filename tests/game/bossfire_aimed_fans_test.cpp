@@ -24,7 +24,9 @@ TEST_F(Fans, EveryRowCutsItsPoolIntoWholeGroups) {
             EXPECT_EQ(row.groups * row.groupSize, row.count) << f;
             EXPECT_LE(row.groups, kAimedMaxGroups);
             for (i32 g = 1; g < row.groups; ++g) EXPECT_LT(row.fireAt[g - 1], row.fireAt[g]) << f;
-            if (row.form == AimedForm::Fan) EXPECT_EQ(row.groupSize % 2, 1) << f;  // a middle bullet on the aim line
+            if (row.form == AimedForm::Fan) {
+                EXPECT_EQ(row.groupSize % 2, 1) << f;  // a middle bullet on the aim line
+            }
         }
     }
     EXPECT_EQ(RotFanFamilyCount, 30);
@@ -126,7 +128,9 @@ TEST_F(Fans, BoundsAndContactBoxesIncludeTheirEdges) {
         place(Boss71RotFan1[0], c.x, c.y);
         Boss71RotFan1_Update(0);
         EXPECT_EQ(Boss71RotFan1[0].active, c.stays ? 1 : 0) << c.x << "," << c.y;
-        if (!c.stays) EXPECT_EQ(Boss71RotFan1[0].x, -500.0f);
+        if (!c.stays) {
+            EXPECT_EQ(Boss71RotFan1[0].x, -500.0f);
+        }
     }
     place(Boss31AimFan5[0], -20.0f, 300.0f);
     Boss31AimFan5_Update(0);

@@ -45,7 +45,9 @@ TEST_F(Lines, ANewLineLeavesOnlyAfterSlotZeroHasLeft) {
         slot0Out = OutsideField(Boss41Rot5Way25[0], 30.0f);
         for (const Rot5WayBullet& b : Boss41Rot5Way25) EXPECT_EQ(b.active, slot0Out ? 0 : 1) << frame;
         // the fastest bullet is out well before the line is freed
-        if (!slot0Out && Boss41Rot5Way25[4].y > 600) EXPECT_EQ(Boss41Rot5Way25[4].active, 1);
+        if (!slot0Out && Boss41Rot5Way25[4].y > 600) {
+            EXPECT_EQ(Boss41Rot5Way25[4].active, 1);
+        }
     }
     EXPECT_EQ(lines, 3);
 }
