@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <dlfcn.h>
+#include <errno.h>
 #include <signal.h>
 #include <time.h>
 
@@ -158,6 +159,10 @@ u64 NowMicros() { return MonoNanos() / 1000; }
 void SleepMicros(u64 us) {
     timespec ts{static_cast<time_t>(us / 1'000'000), static_cast<long>((us % 1'000'000) * 1000)};
     while (nanosleep(&ts, &ts) != 0) {}
+}
+void SleepUntilCounter(i64 when) {
+    const timespec ts{static_cast<time_t>(when / 1'000'000'000), static_cast<long>(when % 1'000'000'000)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {}
 }
 i64 CounterFrequency() { return 1'000'000'000; }
 i64 CounterNow() { return static_cast<i64>(MonoNanos()); }
@@ -351,6 +356,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     SDL_SetWindowInputFocus(w);
     const Uint32 id = SDL_GetWindowID(w);
     i32 answer = 0;
+    SDL_Keycode answerKey = SDLK_UNKNOWN;
     bool dirty = true;
     while (!answer) {
         if (dirty) {
@@ -378,6 +384,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
                 }
                 i32 side = 0;
                 answer = box::AnswerForKey(pic, buttons, focus, MapKey(k, &side));
+                if (answer) answerKey = k;
                 break;
             }
             case SDL_MOUSEBUTTONUP:
@@ -394,6 +401,12 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
             default:
                 break;
         }
+    }
+    // The key that answered is let go before the box goes: its release must not land nowhere, or the
+    // program would take that key as still held and every later press of it as a repeat.
+    for (Uint32 start = SDL_GetTicks(); answerKey != SDLK_UNKNOWN && SDL_GetTicks() - start < 1000;) {
+        SDL_Event e;
+        if (SDL_WaitEventTimeout(&e, 50) && e.type == SDL_KEYUP && e.key.keysym.sym == answerKey) break;
     }
     SDL_DestroyTexture(t);
     SDL_DestroyRenderer(r);
