@@ -95,6 +95,36 @@ TEST_F(BossStreamTest, BallsStepWholePixelsStandStillBetweenWindowsAndFallPastSi
     EXPECT_EQ(b.y, 606) << "a retired ball stays where it fell";
 }
 
+// Where 140 frames of 1/64 s take a ball from (400, -300): the sum of every window of its path, the
+// right-hand twin with every dx negated.
+TEST_F(BossStreamTest, EveryPathLandsWhereItsWindowsAddUp) {
+    using Op = void (*)(i32);
+    const struct {
+        Op update;
+        StreamBall* balls;
+        i32 dx, dy;  // of the left-hand family
+    } families[] = {
+        {Boss41Stream1_Update, Boss41Stream1, 77, 639},   {Boss41Stream2_Update, Boss41Stream2, -77, 639},
+        {Boss41Stream3_Update, Boss41Stream3, 168, 603},  {Boss41Stream4_Update, Boss41Stream4, -168, 603},
+        {Boss41Stream5_Update, Boss41Stream5, 211, 531},  {Boss41Stream6_Update, Boss41Stream6, -211, 531},
+        {Boss51Stream1_Update, Boss51Stream1, 77, 639},   {Boss51Stream2_Update, Boss51Stream2, -77, 639},
+        {Boss51Stream3_Update, Boss51Stream3, 168, 603},  {Boss51Stream4_Update, Boss51Stream4, -168, 603},
+        {Boss51Stream5_Update, Boss51Stream5, 211, 531},  {Boss51Stream6_Update, Boss51Stream6, -211, 531},
+        {Boss31Stream1_Update, Boss31Stream1, 355, 642},  {Boss31Stream2_Update, Boss31Stream2, -355, 642},
+        {Boss31Stream3_Update, Boss31Stream3, 13, 750},   {Boss31Stream4_Update, Boss31Stream4, -13, 750},
+        {Boss31Stream5_Update, Boss31Stream5, -293, 804}, {Boss31Stream6_Update, Boss31Stream6, 293, 804},
+        {Boss31Stream7_Update, Boss31Stream7, -430, 758}, {Boss31Stream8_Update, Boss31Stream8, 430, 758},
+    };
+    PlayerState.alive = 0;
+    FrameTime = 1.0f / 64.0f;  // a clock step of 0.3125 units at rate 20, 0.78125 at rate 50
+    for (const auto& f : families) {
+        f.balls[1] = StreamBall{400, -300, 0.0f, 1};
+        for (i32 frame = 0; frame < 140; ++frame) f.update(0);
+        EXPECT_EQ(f.balls[1].x, 400 + f.dx) << (&f - families);
+        EXPECT_EQ(f.balls[1].y, -300 + f.dy) << (&f - families);
+    }
+}
+
 TEST_F(BossStreamTest, AfterOneLongFrameABallKeepsItsLastStepAndFallsOff) {
     for (i32 call = 0; call < 3; ++call) Boss41Stream5_Emit();
     StreamBall& b = Boss41Stream5[1];
