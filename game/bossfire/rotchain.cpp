@@ -1,7 +1,7 @@
 // The RotChain families: one algorithm over a table of the six families. A descriptor row gives the
 // family's records and boss, where on the boss the chain starts, its side (odd families fly against
-// their heading and turn it clockwise in radians, even ones along it and anticlockwise), the divisor of
-// its per-frame turn, and the link and head pictures.
+// their heading and turn it towards smaller angles, even ones fly along it and turn it towards larger
+// ones), the divisor of its per-frame turn, and the link and head pictures.
 //
 // The turn is a fixed step per frame, not scaled by the frame time; it runs while the link clock (in
 // twentieths of a second) is at most 17, and a clock that reaches 17 is held at 18 from then on. Each
