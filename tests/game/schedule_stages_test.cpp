@@ -7,6 +7,7 @@
 #include "game/bossfire/arm_data.h"
 #include "game/bossfire/beam_data.h"
 #include "game/bossfire/drops_data.h"
+#include "game/bossfire/rot5way_data.h"
 #include "game/bossfire/stream_data.h"
 #include "game/common/boss_state.h"
 #include "game/enemy/szakmix_data.h"
@@ -168,6 +169,23 @@ std::vector<i32> Range(i32 from, i32 to) {
     return r;
 }
 
+// The stage-2 boss throws its twelve lines of five in 350-380 and 800-900 of its loop and at no other time.
+TEST_F(ScheduleStageTest, StageTwosLinesOfFiveComeOnlyIn350To380And800To900) {
+    for (i32 level : {1, 3}) {
+        AtBoss(Stage2Script, level);
+        std::vector<i32> thrown;
+        for (i32 clock = 1; clock <= Stage_LoopLength(Stage2Script); ++clock) {
+            AttacksAt(Stage2Script, clock);
+            if (Live(Boss71Rot5Way1) + Live(Boss71Rot5Way12) > 0) thrown.push_back(clock);
+            for (Rot5WayBullet& b : Boss71Rot5Way1) b.active = 0;  // as if the lines had flown off
+            for (Rot5WayBullet& b : Boss71Rot5Way12) b.active = 0;
+        }
+        std::vector<i32> expected = Range(350, 380);
+        for (i32 c : Range(800, 900)) expected.push_back(c);
+        EXPECT_EQ(thrown, expected) << level;
+    }
+}
+
 TEST_F(ScheduleStageTest, StageThreesStreamsComeOnlyFrom1510To1900) {
     AtBoss(Stage3Script, 3);
     const std::vector<i32> moved = ClocksThatMove(Stage3Script, Stage3Script.loopLength, [] {
@@ -222,6 +240,37 @@ TEST_F(ScheduleStageTest, StageFivesRingPhaseFollowsTheLevel) {
         const std::vector<i32> ring6 = ClocksThatMove(Stage5Script, 1800, [] { return Boss31State.emitterClock[5]; });
         EXPECT_EQ(ring6, Range(5, 500)) << level;
     }
+}
+
+// Rows behind play-mode gates stand in the schedules and run once a gate is forced open.
+TEST_F(ScheduleStageTest, RowsBehindPlayModeGatesRunWhenTheGateIsForced) {
+    AtBoss(Stage1Script, 1);
+    AttacksAt(Stage1Script, 150);
+    EXPECT_EQ(Live(Boss11Rot5Way1), 0);
+    PlaySubMode = 1;
+    AttacksAt(Stage1Script, 150);
+    EXPECT_GT(Live(Boss11Rot5Way1), 0);
+    EXPECT_GT(Live(Boss11Rot5Way2), 0);
+
+    AtBoss(Stage2BScript, 1);
+    AttacksAt(Stage2BScript, 60);
+    EXPECT_EQ(Live(Boss2BDrops1) + Live(Boss2BDrops5), 0);
+    PlayMode = 2;
+    AttacksAt(Stage2BScript, 60);
+    EXPECT_GT(Live(Boss2BDrops1), 0);
+    EXPECT_GT(Live(Boss2BDrops5), 0);
+    EXPECT_EQ(Live(Boss2BDrops2), 0) << "only 1 and 5 in 50-100";
+
+    // The stage-3 boss's drops by hit points.
+    AtBoss(Stage3Script, 1);
+    PlayMode = 0;
+    Boss41State.hp = 775;
+    AttacksAt(Stage3Script, 4000);
+    EXPECT_EQ(Live(Boss41Drops1), 0);
+    Boss41State.hp = 770;
+    AttacksAt(Stage3Script, 4000);
+    EXPECT_GT(Live(Boss41Drops1), 0);
+    EXPECT_GT(Live(Boss41Drops8), 0);
 }
 
 // A ship that stays where it starts under the stage-1 boss at level 3 is struck down; with its last lives
