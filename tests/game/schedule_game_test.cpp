@@ -172,18 +172,6 @@ protected:
 TEST_F(ScheduleGameTest, TheWholeGameAtLevelOneShowsEveryFamilyItsSchedulesFire) { PlayWholeGame(1); }
 TEST_F(ScheduleGameTest, TheWholeGameAtLevelThreeShowsEveryFamilyItsSchedulesFire) { PlayWholeGame(3); }
 
-// What play opens differs by level exactly where the schedules gate on it.
-TEST_F(ScheduleGameTest, TheLevelDecidesTheArmsBeamsAndDrops) {
-    const std::set<std::string> one = FiredInPlay(Stage1Script, Stage1Rows, 1), three = FiredInPlay(Stage1Script, Stage1Rows, 3);
-    EXPECT_FALSE(one.count("Boss11Arm1"));
-    EXPECT_TRUE(three.count("Boss11Arm1"));
-    EXPECT_FALSE(one.count("Boss11Rot5Way1")) << "gated on play modes that play never sets";
-    const std::set<std::string> four1 = FiredInPlay(Stage4Script, Stage4Rows, 1), four3 = FiredInPlay(Stage4Script, Stage4Rows, 3);
-    EXPECT_TRUE(four1.count("Boss51Drops1") && !four1.count("Boss51Beam1"));
-    EXPECT_TRUE(four3.count("Boss51Beam1") && !four3.count("Boss51Drops1"));
-    EXPECT_FALSE(FiredInPlay(Stage2Script, Stage2Rows, 1).count("Boss71Arm1"));
-}
-
 // Forced into the modes that play never sets, the alternate stages run their schedules and clear to their
 // next modes; the alternate fourth stage sends in the saucers.
 TEST_F(ScheduleGameTest, TheAlternateStagesReachTheirNextModes) {

@@ -73,30 +73,6 @@ TEST(ScheduleWalker, GatesAndFurtherWindowsMustAllHold) {
     EXPECT_EQ(Walk(rows, At(300, 0, 1, 1, 1)), (L{"A0", "T0,0"}));
 }
 
-TEST(ScheduleWalker, PlayModeGatesOpenOnlyOutsideTheGamesOwnValues) {
-    const ScheduleView play = At(0, 0, 3, 1, 0);
-    EXPECT_TRUE(Schedule_GateHolds(Gate::PlayMode1, play));
-    for (Gate g : {Gate::PlayMode2, Gate::PlayModeNot1, Gate::SubMode1, Gate::PlayMode2OrSubMode1})
-        EXPECT_FALSE(Schedule_GateHolds(g, play)) << static_cast<int>(g);
-    EXPECT_TRUE(Schedule_GateHolds(Gate::PlayMode2OrSubMode1, At(0, 0, 1, 1, 1)));
-    EXPECT_TRUE(Schedule_GateHolds(Gate::PlayModeNot1, At(0, 0, 1, 0, 0)));
-    EXPECT_FALSE(Schedule_GateHolds(Gate::Level3, At(0, 0, 2)));
-    EXPECT_FALSE(Schedule_GateHolds(Gate::Level1, At(0, 0, 0)));
-}
-
-TEST(ScheduleWalker, HitPointWindowsIncludeTheirEnds) {
-    constexpr ScheduleStep rows[] = {Hp(740, 770), Hp(60, 90), Call(A, "A")};
-    ScheduleView v = At(0);
-    for (f32 hp : {740.0f, 770.0f, 60.0f, 90.0f}) {
-        v.hp = hp;
-        EXPECT_EQ(Walk(rows, v), L{"A0"}) << hp;
-    }
-    for (f32 hp : {739.9f, 770.1f, 500.0f, 0.0f}) {
-        v.hp = hp;
-        EXPECT_EQ(Walk(rows, v), L{}) << hp;
-    }
-}
-
 TEST(ScheduleWalker, CallsGetTheFamilyWordOrTheirLiterals) {
     constexpr ScheduleStep rows[] = {
         Every(), Call(A, "A"), Call(Two, "T"), SlotCall(B, 7, "B"), SlotCall(Two, 3, 4, "T"), Call(None, "N"),
