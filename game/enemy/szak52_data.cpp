@@ -1,12 +1,15 @@
 #include "game/enemy/szak52_data.h"
 
+#include "game/enemy/enemy_rules.h"
+
 SZAK52_POOLS(POOL_STORAGE)
 
 namespace {
 const EnemyPoolRow kPools[] = {SZAK52_POOLS(ENEMY_POOL_ROW)};
 }  // namespace
 
-void Szak52A_HitProbe(i32 k) { Szak52ASlots[k].hit = 1; }
-void Szak52B_HitProbe(i32 k) { Szak52BSlots[k].hit = 1; }
+// A strike on a free slot (or outside the array) changes nothing.
+void Szak52A_HitProbe(i32 k) { Enemy_Strike(Szak52ASlots, k); }
+void Szak52B_HitProbe(i32 k) { Enemy_Strike(Szak52BSlots, k); }
 
 void Szak52_ResetPools(EnemyPoolForm form) { EnemyPools_Reset(kPools, form); }

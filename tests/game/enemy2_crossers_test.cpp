@@ -88,6 +88,21 @@ TEST_F(CrossersTest, AStruckSaucerExplodesInPlaceAndReleasesItsMark) {
     EXPECT_EQ(Szak6AMarks[0].locked, 0);
 }
 
+// A weapon (a homing ray reads the marks of free slots too) that strikes a free slot changes nothing.
+TEST_F(CrossersTest, OnlyALiveShipCanBeStruck) {
+    Szak6B_HitProbe(1);
+    Szak13A_HitProbe(2);
+    Szak12_HitProbe(0);
+    Szak6B_HitProbe(3);
+    Szak13A_HitProbe(-1);
+    EXPECT_EQ(Szak6BSlots[1].hit + Szak13ASlots[2].hit + Szak12Slots[0].hit, 0);
+    for (i32 f = 0; f < 20; ++f) Szak6B_Draw(0);
+    EXPECT_EQ(Szak6BMarks[1].x, -500) << "no explosion ran, so the mark did not move";
+    Szak13A_Spawn(0);
+    Szak13A_HitProbe(2);
+    EXPECT_EQ(Szak13ASlots[2].hit, 1);
+}
+
 // Every shot set of a family arms from the free saucers too: far off screen, gone at the first update.
 TEST_F(CrossersTest, ShotsOfFreeSaucersArmOffScreenAndDieAtOnce) {
     Szak6A_Update(0);  // the reset's free saucers go to (360, 2550)
