@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "bossfire_falling_fixture.h"
@@ -10,6 +11,8 @@
 #include "el/elDraw.h"
 #include "game/bossfire/arc.h"
 #include "game/bossfire/arc_data.h"
+#include "game/bossfire/arm.h"
+#include "game/bossfire/arm_data.h"
 #include "game/bossfire/beam.h"
 #include "game/bossfire/beam_data.h"
 #include "game/bossfire/drops.h"
@@ -162,6 +165,61 @@ TEST_F(FallingDrawTest, AnimatedCellsStepAfterEachBlitAndWrap) {
     EXPECT_EQ(After([] { Boss51Arc6_Draw(0); }), After([] { elDraw::PutAdd(300, 100, imgVAL20241, 460, 0, 480, 20); }));
     EXPECT_EQ(Boss51Arc6[3].animFrame, 0);
     EXPECT_EQ(After([] { Boss51Arc6_Draw(0); }), After([] { elDraw::PutAdd(300, 100, imgVAL20241, 0, 0, 20, 20); }));
+}
+
+// Over a lit backdrop a colour-keyed copy covers what lies below and an additive one brightens it, so each
+// form's sheet, rectangle and blit show in the pixels. Every family draws all its slots; one is placed.
+TEST_F(FallingDrawTest, EachFormBlitsItsOwnSheetRectangleAndBlit) {
+    const auto onBackdrop = [](const std::function<void()>& draw) {
+        elDraw::ClearScreen();
+        elDraw::FillRectColor(0, 0, 800, 600, 0x2104);
+        draw();
+        return Screen();
+    };
+    struct Case {
+        const char* name;
+        BulletSlot* slot;
+        void (*draw)(i32);
+        bool additive;
+        const i32* sheet;
+        i32 left, right, bottom;
+    };
+    const Case cases[] = {
+        {"Boss11Arm1", &Boss11Arm1[4], Boss11Arm1_Draw, true, &imgVALARM11, 0, 150, 180},
+        {"Boss71Arm5", &Boss71Arm5[0], Boss71Arm5_Draw, true, &imgVALARM74, 0, 60, 60},
+        {"Boss51Drops1", &Boss51Drops1[1], Boss51Drops1_Draw, false, &imgVAL13, 0, 16, 16},
+        {"Boss31Drops2", &Boss31Drops2[0], Boss31Drops2_Draw, false, &imgVAL12, 0, 16, 16},
+        {"Boss11Volley3", &Boss11Volley3[4], Boss11Volley3_Draw, false, &imgVALL20, 0, 20, 20},
+        {"Boss11Volley5", &Boss11Volley5[3], Boss11Volley5_Draw, true, &imgVALL20, 0, 20, 20},
+        {"Boss71Volley3", &Boss71Volley3[2], Boss71Volley3_Draw, true, &imgVAL405, 120, 160, 40},
+        {"Boss11Arc1", &Boss11Arc1[13], Boss11Arc1_Draw, true, &imgVAL404, 240, 280, 40},
+        {"Boss41Arc4", &Boss41Arc4[8], Boss41Arc4_Draw, true, &imgVALL20, 0, 20, 20},
+        {"Boss5BArc1", &Boss5BArc1[8], Boss5BArc1_Draw, false, &imgVALL20, 0, 20, 20},
+        {"Boss5BArc3", &Boss5BArc3[9], Boss5BArc3_Draw, false, &imgVAL402_2, 160, 200, 40},
+        {"Boss4BArc2", &Boss4BArc2[6], Boss4BArc2_Draw, true, &imgVAL401, 40, 80, 40},
+        {"Boss71Arc2", &Boss71Arc2[0], Boss71Arc2_Draw, true, &imgVAL402, 0, 40, 40},
+    };
+    for (const Case& c : cases) {
+        kt::ParkAll(Boss11Arm1);
+        kt::ParkAll(Boss71Arm5);
+        kt::ParkAll(Boss51Drops1);
+        kt::ParkAll(Boss31Drops2);
+        kt::ParkAll(Boss11Volley3);
+        kt::ParkAll(Boss11Volley5);
+        kt::ParkAll(Boss71Volley3);
+        kt::ParkAll(Boss11Arc1);
+        kt::ParkAll(Boss41Arc4);
+        kt::ParkAll(Boss5BArc1);
+        kt::ParkAll(Boss5BArc3);
+        kt::ParkAll(Boss4BArc2);
+        kt::ParkAll(Boss71Arc2);
+        Live(*c.slot, 300.7f, 200.2f);
+        const auto drawn = onBackdrop([&] { c.draw(0); });
+        const auto added = onBackdrop([&] { elDraw::PutAdd(300, 200, *c.sheet, c.left, 0, c.right, c.bottom); });
+        const auto copied = onBackdrop([&] { elDraw::PutSprite(300, 200, *c.sheet, c.left, 0, c.right, c.bottom); });
+        ASSERT_NE(added, copied) << c.name;
+        EXPECT_EQ(drawn, c.additive ? added : copied) << c.name;
+    }
 }
 
 // Inside a firing window the stage calls the beam's update and then its draw every frame.

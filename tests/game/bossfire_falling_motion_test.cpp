@@ -307,4 +307,69 @@ TEST_F(FallingTest, WideGroupsDriftOnlyTheirEnds) {
     }
 }
 
+// Each drift step is added on its own, as many times as the form makes it, never multiplied up: after one
+// frame a drifting slot stands at exactly x + s + s + ... (the same sum as one step times the count would
+// differ in its last bits, which the guards check).
+TEST_F(FallingTest, DriftStepsAreAddedOneByOne) {
+    const f32 ft = FrameTime;
+    const auto stepped = [ft](f32 x, f32 speed, i32 times) {
+        const f32 step = speed * ft;
+        for (i32 k = 0; k < times; ++k) x += step;
+        return x;
+    };
+    struct Case {
+        const char* name;
+        BulletSlot* slot;
+        void (*update)(i32);
+        f32 speed;
+        i32 times;
+    };
+    const Case cases[] = {
+        {"column member 1", &Boss71Volley1[1], Boss71Volley1_Update, 35.0f, 3},
+        {"column member 2", &Boss71Volley1[5], Boss71Volley1_Update, 55.0f, 3},
+        {"arc end", &Boss41Arc1[4], Boss41Arc1_Update, 20.0f, 5},
+        {"arc of seven", &Boss11Arc1[1], Boss11Arc1_Update, -20.0f, 7},
+        {"wide end", &Boss71Arc6[0], Boss71Arc6_Update, -20.0f, 5},
+        {"cluster of four, outer", &Boss71Drops9[3], Boss71Drops9_Update, 20.0f, 4},
+        {"cluster of three", &Boss51Drops4[0], Boss51Drops4_Update, -13.0f, 3},
+        {"sway", &Boss41Volley3[1], Boss41Volley3_Update, 10.0f, 2},
+    };
+    kt::ParkAll(Boss71Volley1);
+    kt::ParkAll(Boss41Arc1);
+    kt::ParkAll(Boss11Arc1);
+    kt::ParkAll(Boss71Arc6);
+    kt::ParkAll(Boss71Drops9);
+    kt::ParkAll(Boss51Drops4);
+    kt::ParkAll(Boss41Volley3);
+    for (const Case& c : cases) {
+        const f32 x0 = 300.0f;
+        ASSERT_NE(stepped(x0, c.speed, c.times), x0 + c.speed * static_cast<f32>(c.times) * ft) << c.name;
+        Live(*c.slot, x0, 100.0f);
+        c.update(0);
+        EXPECT_EQ(c.slot->x, stepped(x0, c.speed, c.times)) << c.name;
+        c.slot->active = 0;
+    }
+}
+
+// Offsets that the families give as a base and a shift are added to the boss's position one after the
+// other, in single precision; boss positions are chosen where one combined offset would round otherwise.
+TEST_F(FallingTest, BaseAndShiftOffsetsAreAddedInTwoSteps) {
+    const auto twoSteps = [](f32 b, f32 base, f32 shift) {
+        const f32 first = b + base;
+        return first + shift;
+    };
+    kt::ParkAll(Boss11Volley3);
+    Boss11State.x = 0.1f;
+    ASSERT_NE(twoSteps(0.1f, 210.0f, -120.0f), 0.1f + 90.0f);
+    Boss11Volley3_Spawn(0, 0);
+    EXPECT_EQ(Boss11Volley3[0].x, twoSteps(0.1f, 210.0f, -120.0f));
+
+    kt::ParkAll(Boss71Arc2);
+    Boss71State.x = 33.3f;
+    ASSERT_NE(twoSteps(33.3f, 230.0f, -30.0f), 33.3f + 200.0f);
+    Boss71Arc2_Spawn(3, 0);
+    EXPECT_EQ(Boss71Arc2[3].x, twoSteps(33.3f, 230.0f, -30.0f));
+    EXPECT_EQ(Boss71Arc2[3].y, 40.0f + 83.0f);  // member 3: the top height and 23 below it
+}
+
 }  // namespace
