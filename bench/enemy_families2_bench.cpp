@@ -22,8 +22,10 @@
 
 namespace {
 
-// Starts the program headless with its pictures, unless another benchmark of this run already did.
-bool StartWithPictures() {
+// Starts the program headless with its pictures, unless another benchmark of this run already did; true
+// in `startedHere` when this call started it.
+bool StartWithPictures(bool& startedHere) {
+    startedHere = false;
     if (BackBuffer != nullptr) return true;
     namespace fs = std::filesystem;
     char runtime[] = "/tmp/kestralis-bench-XXXXXX";
@@ -40,7 +42,15 @@ bool StartWithPictures() {
                 fs::create_directory_symlink(fs::canonical(here / ".." / "bin" / name, ec), here / name, ec);
         }
     }
-    return WinMain_StartUp(nullptr, "", 1);
+    startedHere = WinMain_StartUp(nullptr, "", 1);
+    return startedHere;
+}
+
+// Ends the program, so that a later benchmark of this run can start it again.
+void EndProgram() {
+    LibraryDone = 0;
+    elSystem::End();
+    host::DestroyWindow(MainWindow);
 }
 
 // Record i of a pool placed live somewhere in the field, away from the ship.
@@ -131,7 +141,8 @@ void DrawAll() {
 }
 
 void BM_EnemyFamilies2FullFrame(benchmark::State& state) {
-    if (!StartWithPictures()) {
+    bool startedHere = false;
+    if (!StartWithPictures(startedHere)) {
         state.SkipWithError("the program did not start");
         return;
     }
@@ -145,6 +156,7 @@ void BM_EnemyFamilies2FullFrame(benchmark::State& state) {
         UpdateAll();
         DrawAll();
     }
+    if (startedHere) EndProgram();
 }
 BENCHMARK(BM_EnemyFamilies2FullFrame)->Unit(benchmark::kMicrosecond);
 
