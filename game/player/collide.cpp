@@ -40,10 +40,11 @@ constexpr PassBox kNoBox{0, 0, -1, 0};
 struct EnemyView {
     f32 x, y;
     i32 hitGuard;
+    i32 active;
 };
 template <auto& Pool>
 EnemyView ViewOf(i32 k) {
-    return {Pool[k].x, Pool[k].y, Pool[k].hitGuard};
+    return {Pool[k].x, Pool[k].y, Pool[k].hitGuard, Pool[k].active};
 }
 
 struct EnemyFamily {
@@ -137,7 +138,7 @@ void Collide_StrikeEnemies(WeaponPass pass, i32 sx, i32 sy) {
         if (box.right < box.left) continue;
         for (i32 k = 0; k < fam.count; ++k) {
             const EnemyView e = fam.view(k);
-            if (e.hitGuard != 0) continue;
+            if (e.hitGuard != 0 || e.active == 0) continue;  // a free slot is never struck and scores nothing
             const i32 ex = TruncPos(e.x), ey = TruncPos(e.y);
             if (ey < box.threshold) continue;
             if (ex + box.left <= sx && sx <= ex + box.right && ey - 60 <= sy && sy <= ey + 50) {

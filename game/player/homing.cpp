@@ -119,7 +119,9 @@ void Update(const RayCopy& c) {
                 r.alive = 0;
                 r.x = ParkPosition.x;
                 r.y = ParkPosition.y;
-                if (i == kRaysPerTarget - 1) {  // only the last ray of a chain strikes
+                // Only the last ray of a chain strikes, and only a live target: a freed slot's mark
+                // still rests in the field, but there is nothing there to strike or score.
+                if (i == kRaysPerTarget - 1 && c.targetActive(t) != 0) {
                     c.probe(t);
                     Score_Add(kStrikePoints);
                 }

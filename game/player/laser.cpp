@@ -41,6 +41,7 @@ struct LaserFamily {
     f32 curveUntil;          // the curve clock's threshold
     f32 curveX, curveY;      // the push while curving, as fractions of the speed, per second
     void (*probe)(i32 i);    // a small-enemy family's hit probe ...
+    i32 (*live)(i32 i);      // ... and whether its slot i is live ...
     void (*onHit)();         // ... or the boss's
     BossState* boss;
     f32 hpPerSecond;
@@ -60,15 +61,20 @@ PointRef PointOf(const LaserFamily& f, i32 i) {
 
 constexpr f32 kKeep = -1.0f;
 
-constexpr LaserFamily Szak(LockLaser* pool, LockMark* marks, f32 curveX, void (*probe)(i32)) {
+template <auto& Pool>
+i32 ActiveOf(i32 i) {
+    return Pool[i].active;
+}
+
+constexpr LaserFamily Szak(LockLaser* pool, LockMark* marks, f32 curveX, void (*probe)(i32), i32 (*live)(i32)) {
     return {pool, 3, marks, nullptr, 20.0f, true, 600.0f, 700.0f, kKeep, Curve::BeforeAim, 30.0f, curveX, 0.1f,
-            probe, nullptr, nullptr, 0.0f, Form::Type1, Form::Type2};
+            probe, live, nullptr, nullptr, 0.0f, Form::Type1, Form::Type2};
 }
 constexpr LaserFamily Boss(LockLaser* pool, i32 count, LockPoint* points, f32 launchDx, bool storesLaunch,
                            Curve curve, f32 curveX, void (*onHit)(), BossState* boss, f32 hpPerSecond,
                            Form sprite, Form beam) {
     return {pool, count, nullptr, points, launchDx, storesLaunch, 600.0f, 600.0f, 600.0f, curve, 60.0f, curveX,
-            0.8f, nullptr, onHit, boss, hpPerSecond, sprite, beam};
+            0.8f, nullptr, nullptr, onHit, boss, hpPerSecond, sprite, beam};
 }
 constexpr Curve kAfter = Curve::AfterAim, kNone = Curve::None;
 constexpr Form kNever = Form::Never, kType1 = Form::Type1, kType2 = Form::Type2, kAny = Form::Any;
@@ -78,8 +84,8 @@ enum Family {
     kBoss51A, kBoss51B, kBoss4BA, kBoss4BB, kBoss71A, kBoss71B, kBoss5BA, kBoss5BB,
 };
 const LaserFamily kFamilies[] = {
-    Szak(LockLaserSzak21, Szak21Marks, -0.5f, Szak21A_HitProbe),
-    Szak(LockLaserSzak22, Szak22Marks, +0.5f, Szak22A_HitProbe),
+    Szak(LockLaserSzak21, Szak21Marks, -0.5f, Szak21A_HitProbe, ActiveOf<Szak21ASlots>),
+    Szak(LockLaserSzak22, Szak22Marks, +0.5f, Szak22A_HitProbe, ActiveOf<Szak22ASlots>),
     Boss(LockLaserBoss11A, 3, Boss11LockPointsA, 15, true, kAfter, -1, Boss11_OnHit, &Boss11State, 100, kType1, kType1),
     Boss(LockLaserBoss11B, 3, Boss11LockPointsB, 25, false, kAfter, +1, Boss11_OnHit, &Boss11State, 100, kType1, kNever),
     Boss(LockLaserBoss2BA, 3, Boss2BLockPointsA, -20, true, kAfter, -1, Boss2B_OnHit, &Boss2BState, 150, kType1, kType1),
@@ -161,6 +167,7 @@ void Update(const LaserFamily& f) {
         const f32 dx = l.x - static_cast<f32>(p.x), dy = l.y - static_cast<f32>(p.y);
         if (10.0f <= dx && dx <= 30.0f && 20.0f <= dy && dy <= 30.0f) {
             ParkLaser(l);
+            if (f.live != nullptr && f.live(i) == 0) continue;  // the ship is gone: nothing to strike or score
             p.locked = 0;
             p.x = IntegerPark.x;
             p.y = IntegerPark.y;

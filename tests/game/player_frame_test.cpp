@@ -63,6 +63,7 @@ protected:
 };
 
 TEST_F(PlayerFrameTest, HoldingFireShootsDownAnEnemyWithSound) {
+    Szak12Slots[0].active = 1;
     Szak12Slots[0].x = 360;
     Szak12Slots[0].y = 200;
     hl::ClearCapturedAudio();

@@ -128,6 +128,7 @@ TEST_F(WeaponsTest, ASideShotPastItsLastWindowIsRetired) {
 }
 
 TEST_F(WeaponsTest, AShotAboveTheTopIsFreedButStillStrikes) {
+    Szak12Slots[0].active = 1;
     Szak12Slots[0].x = 300;
     Szak12Slots[0].y = -10;
     MainShots[5] = PlayerShot{300, -51, 0, 10, 1};
@@ -139,6 +140,7 @@ TEST_F(WeaponsTest, AShotAboveTheTopIsFreedButStillStrikes) {
 }
 
 TEST_F(WeaponsTest, AnEnemyAboveThePassThresholdCannotBeHit) {
+    Szak12Slots[1].active = 1;
     Szak12Slots[1].x = 300;
     Szak12Slots[1].y = -11;
     MainShots[5] = PlayerShot{300, 10, 0, 10, 1};
@@ -151,6 +153,7 @@ TEST_F(WeaponsTest, AnEnemyAboveThePassThresholdCannotBeHit) {
     EXPECT_EQ(Score, 50);
     MainShots[5].alive = 0;
 
+    Szak52ASlots[0].active = 1;
     Szak52ASlots[0].x = 300;
     Szak52ASlots[0].y = 4;  // side shots strike this family only from y 5 on
     SideShots[20] = SideShot{310, 30, 30.0f, 1};
@@ -163,6 +166,7 @@ TEST_F(WeaponsTest, AnEnemyAboveThePassThresholdCannotBeHit) {
 }
 
 TEST_F(WeaponsTest, AShotThroughAStillEnemyScoresOnEveryFrameOfTheBox) {
+    Szak12Slots[2].active = 1;
     Szak12Slots[2].x = 300;
     Szak12Slots[2].y = 300;
     MainShots[7] = PlayerShot{300, 405, 0, 10, 1};  // its points pass y 345, 335, ... 245
@@ -177,6 +181,7 @@ TEST_F(WeaponsTest, AShotThroughAStillEnemyScoresOnEveryFrameOfTheBox) {
 }
 
 TEST_F(WeaponsTest, TheSecondMainShotAwardsItsOwnPoints) {
+    Szak21ASlots[0].active = 1;
     Szak21ASlots[0].x = 300;
     Szak21ASlots[0].y = 100;
     MainShots2[3] = PlayerShot{310, 110, 0, 10, 1};

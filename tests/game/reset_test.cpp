@@ -396,6 +396,7 @@ TEST_F(ResetTest, TheHitRoutinesOnlyMarkTheirTarget) {
     EXPECT_EQ(Boss41State.hitFlag, 1);
     EXPECT_EQ(Boss41State.hp, 800.0f);
     Szak33BSlots[4].hit = 0;
+    Szak33BSlots[4].active = 1;  // only a live slot can be struck
     Szak33B_HitProbe(4);
     EXPECT_EQ(Szak33BSlots[4].hit, 1);
     EXPECT_EQ(Szak33BSlots[3].hit, 0);

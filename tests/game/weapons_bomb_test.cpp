@@ -131,6 +131,7 @@ TEST_F(BombTest, TheFieldEndsAtX800) {
 }
 
 TEST_F(BombTest, AFragmentStrikesEveryFrameItOverlaps) {
+    Szak52ASlots[0].active = 1;
     Szak52ASlots[0].x = 200.9f;
     Szak52ASlots[0].y = 300.0f;
     Still(0, 340, 250);  // x + 140, y - 50
@@ -155,8 +156,10 @@ TEST_F(BombTest, AFragmentStrikesEveryFrameItOverlaps) {
 }
 
 TEST_F(BombTest, TheBombPassesOverSzakMixAndGuardedRecords) {
+    SzakMixSlots[3].active = 1;
     SzakMixSlots[3].x = 300;
     SzakMixSlots[3].y = 300;
+    Szak6ASlots[1].active = 1;
     Szak6ASlots[1].x = 300;
     Szak6ASlots[1].y = 300;
     Szak6ASlots[1].hitGuard = 1;

@@ -170,6 +170,7 @@ TEST_F(HomingTest, RaysOutsideTheFieldOrUnderABombAreParked) {
 
 TEST_F(HomingTest, OnlyTheLastRayOfAChainStrikes) {
     FrameTime = 0;
+    Szak13ASlots[1].active = 1;
     Szak13AMarks[1] = LockMark{300, 100, 0};
     Ray(HomingRay3, 1, 13, 340, 140, 5.5f);  // mark + 40 on both axes: inside
     HomingRay3_Update(0);

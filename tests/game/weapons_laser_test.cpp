@@ -75,6 +75,7 @@ TEST_F(LaserTest, SpeedsFollowTheShipTypeForTheSmallEnemyFamilies) {
 
 TEST_F(LaserTest, TheStrikeWindowIsTenToThirtyAcrossAndTwentyToThirtyDown) {
     FrameTime = 0;
+    Szak21ASlots[1].active = 1;
     Szak21Marks[1] = LockMark{200, 100, 1};
     Live(LockLaserSzak21[1], 231, 120);
     LockLaserSzak21_Update(0);
