@@ -1,8 +1,9 @@
 // The Szak21 and Szak22 families (the records are in szak21_data.h): the group families Szak21A,
 // Szak21B, Szak22A and Szak22B, armed together and lockable, and the self-timed stream families Szak21C
-// and Szak22C, with their shots: a five-shot diagonal burst per ship (set 1 of the group families) and
-// five straight sets that together make a five-way spread (sets 2 to 6 of the group families, sets 1 to
-// 5 of the stream families). Every operation ignores its arguments but _SpawnOne and the hit probes.
+// and Szak22C. Every operation ignores its arguments but _SpawnOne and the hit probes.
+// Shots: set 1 of a group family is a five-shot diagonal burst per ship (it takes a second word, also
+// ignored); sets 2 to 6 of the group families and sets 1 to 5 of the stream families are the five
+// straight sets of a five-way spread, one shot per ship each.
 #pragma once
 #include "game/enemy/szak21_data.h"
 #include "host/types.h"
@@ -52,7 +53,7 @@ void Szak21BShot6_Update(i32 unused);
 void Szak21BShot6_Draw(i32 unused);
 
 void Szak21C_WaveTimer(i32 unused);
-void Szak21C_SpawnOne(i32 slot);
+void Szak21C_SpawnOne(i32 slot);  // called by the family's own timer
 void Szak21C_Update(i32 unused);
 void Szak21C_Draw(i32 unused);
 void Szak21CShot1_Spawn(i32 unused);
@@ -116,7 +117,7 @@ void Szak22BShot6_Update(i32 unused);
 void Szak22BShot6_Draw(i32 unused);
 
 void Szak22C_WaveTimer(i32 unused);
-void Szak22C_SpawnOne(i32 slot);
+void Szak22C_SpawnOne(i32 slot);  // called by the family's own timer
 void Szak22C_Update(i32 unused);
 void Szak22C_Draw(i32 unused);
 void Szak22CShot1_Spawn(i32 unused);

