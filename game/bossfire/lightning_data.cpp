@@ -1,6 +1,7 @@
 #include "game/bossfire/lightning_data.h"
 
 #include "game/common/state.h"
+#include "host/crt.h"
 
 LIGHTNING_POOLS(POOL_STORAGE)
 
@@ -10,6 +11,9 @@ void Lightning_ResetPools() {
     for (const LightningPool& p : LightningPools) {
         for (i32 k = 0; k < p.count; ++k) {
             LightningNode& n = p.slots[k];
+            // Reset like a line-of-five record: a sprite cell is drawn for each node although a bolt
+            // draws no cell, so the generator stays in step with the other pools.
+            (void)(host::Rand() % 10);
             n.x = ParkPosition.x;
             n.y = ParkPosition.y;
             n.dx = n.dy = 0;
