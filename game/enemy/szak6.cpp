@@ -45,10 +45,11 @@ constexpr AimedSet Group(AimedShotSlot* pool, i32 count, i32 fromSlot, EnemyOrig
 constexpr StraightSet Bomb(BulletSlot* pool, EnemyOrigin origin, f32 vx, f32 xDir) {
     return {pool, 3, 1, origin, 32.0f, 50.0f, {100.0f}, 50, {vx}, xDir, kBombRetire, {14.0f, 24.0f}, kBombLook};
 }
-// Set 7: five groups of five from saucer 0 at clocks 40 to 200 of every 250 calls.
+// Set 7: five groups of five from saucer 0 at clocks 40 to 200 of every 250 calls; each shot's place in
+// its group turns the aim before the half turn.
 constexpr TimedFan<ClockedAimShotSlot> Fan(ClockedAimShotSlot* pool, SpinEnemySlot* ships) {
     return {pool, 25, 5, 5, 40, 250, &ships[0].x, &ships[0].y, 32.0f, 40.0f, 180.0f, 20.0f, -16.0f, -16.0f,
-            {14.0f, 24.0f}, FanLook::Cells, &imgVAL1, 16, 16};
+            {14.0f, 24.0f}, FanLook::Cells, &imgVAL1, 16, 16, true};
 }
 
 struct SaucerFamily {

@@ -1,5 +1,7 @@
 #include "game/enemy/timed_fan.h"
 
+#include <cmath>
+
 #include "el/draw/rotate.h"
 #include "el/draw/soft.h"
 #include "el/elDraw.h"
@@ -29,7 +31,15 @@ void TimedFan_Launch(const TimedFan<Shot>& f, i32 b, i32 first) {
     if (s.active != 0) return;
     s.speed = f.speed;
     Aimed_Arm(s, *f.fromX + f.offX, *f.fromY + f.offY, f.aim);
-    s.heading += static_cast<f32>(b - first - 2) * kFanStep;
+    const f32 turn = static_cast<f32>(b - first - 2) * kFanStep;
+    if (!f.turnBeforeHalf) {
+        s.heading += turn;
+        return;
+    }
+    f32 a = s.dx == 0.0f ? kPi / 2.0f : std::atan(s.dy / s.dx);
+    a += turn;
+    if (s.dx < 0.0f || (s.dx == 0.0f && s.dy <= 0.0f)) a += kPi;
+    s.heading = a;
 }
 
 // Only live records move, retire and touch the ship.

@@ -31,6 +31,9 @@ struct TimedFan {
     const i32* sheet;
     i32 size;   // the picture's edge
     i32 cells;  // Cells: strip length
+    // Whether a shot's place in its group turns the arc tangent before the half turn towards a ship on
+    // the left is added (rather than after it): the two sums round differently in single precision.
+    bool turnBeforeHalf = false;
 };
 
 template <class Shot>

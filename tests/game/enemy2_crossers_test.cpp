@@ -41,6 +41,8 @@ TEST_F(CrossersTest, SaucersStartAtTheirEdgeAndParkAtX360WhenTheyLeave) {
     EXPECT_EQ(Szak6ASlots[1].active, 0);
     EXPECT_EQ(Szak6ASlots[1].x, 360.0f);
     EXPECT_EQ(Szak6ASlots[1].y, 2550.0f);
+    EXPECT_EQ(Szak6AMarks[1].x, 200);
+    EXPECT_EQ(Szak6AMarks[1].locked, 1);
     // Through the right edge: parked the same way; a mark outside [110, 620] returns to its rest point.
     Szak6ASlots[2].x = 619.9f;
     Szak6ASlots[2].vx = 100.0f;
@@ -180,6 +182,29 @@ TEST_F(CrossersTest, TheTimedFanFiresFiveGroupsAndRepeatsEvery250Calls) {
     EXPECT_EQ(groupLive(0), 0);
     Szak6AShot7_Emit(0);
     EXPECT_EQ(groupLive(0), 5) << "call 290 is call 40 of the second cycle";
+}
+
+// A fan shot's place in its group turns the arc tangent first; the half turn towards a ship on the left
+// comes last. Single precision rounds the two orders apart for this aim.
+TEST_F(CrossersTest, TheTimedFanTurnsEachShotBeforeTheHalfTurn) {
+    Szak6A_Spawn(0);
+    Szak6ASlots[0].x = 200.0f;
+    Szak6ASlots[0].y = 100.0f;
+    PlayerState.x = 0.0f;
+    PlayerState.y = 213.0f;
+    for (i32 call = 0; call < 40; ++call) Szak6AShot7_Emit(0);
+    const f32 dx = 20.0f - 232.0f, dy = 233.0f - 140.0f;
+    bool roundsApart = false;
+    for (i32 j = 0; j < 5; ++j) {
+        volatile f32 a = std::atan(dy / dx);
+        volatile f32 turn = static_cast<f32>(j - 2) * (2.0f * kPi / 30.0f);
+        volatile f32 turned = a + turn;
+        const f32 want = turned + kPi;
+        volatile f32 half = a + kPi;
+        roundsApart |= half + turn != want;
+        EXPECT_EQ(Szak6AShot7Slots[j].heading, want) << "record " << j;
+    }
+    EXPECT_TRUE(roundsApart) << "the aim no longer tells the two orders apart";
 }
 
 TEST_F(CrossersTest, Szak12FallsInItsColumnAndOnlyFallingOutFreesIt) {
