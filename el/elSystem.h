@@ -25,7 +25,7 @@ struct FrameGate {
     i64 now;
     i64 fps;
     u32 lastFrameMs;
-    u32 sleepEnabled;  // give up the processor while a period runs (only when 3 ms or more remain)
+    u32 sleepEnabled;  // give up the processor while a period runs (until about 0.2 ms before its end)
 };
 extern FrameGate FrameTimer;
 

@@ -13,6 +13,8 @@ const char* Name();
 // ---- time ------------------------------------------------------------------------------------
 u64 NowMicros();                 // monotonic microseconds; the millisecond clocks are its low 32 bits
 void SleepMicros(u64 us);        // gives up the processor (headless: advances the virtual clock)
+void SleepUntilCounter(i64 when);  // gives up the processor until CounterNow() reaches `when` (an absolute
+                                   // deadline, so the time spent getting here does not add to the sleep)
 i64 CounterFrequency();          // high-resolution counter ticks per second, 0 when there is none
 i64 CounterNow();                // current high-resolution counter reading
 u32 TimerMinPeriodMs();          // the finest timer period the machine offers, 0 when unknown

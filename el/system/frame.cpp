@@ -27,6 +27,24 @@ i64 ReadGateClock() {
     return static_cast<i64>(FrameTimer.useTimeGetTime ? host::ClockMs() : host::TickMs());
 }
 
+// What the passes are left to spin at the end of a period: the sleep wakes this much before it ends,
+// which covers the lateness of a wake-up on a machine that is not overloaded.
+constexpr i64 kSpinMicros = 200;
+
+// Gives the processor away until shortly before the running period ends; `left` is what remains of it in
+// gate clock units. With the counter the sleep runs to an absolute deadline, so neither the time taken to
+// get here nor the rounding of a relative sleep moves the wake-up.
+void SleepTowardPeriodEnd(i64 left) {
+    if (FrameTimer.useQpc) {
+        const i64 margin = FrameTimer.qpcFrequency / (1'000'000 / kSpinMicros);
+        if (left > margin) host::backend::SleepUntilCounter(FrameTimer.lastFrame + FrameTimer.period - margin);
+        return;
+    }
+    // A millisecond clock: the period ends on a millisecond boundary of the backend's clock.
+    const i64 us = left * 1000 - static_cast<i64>(host::backend::NowMicros() % 1000) - kSpinMicros;
+    if (us > 0) host::backend::SleepMicros(static_cast<u64>(us));
+}
+
 // Wrap-safe "has the clock reached the deadline": the deadline is at most 2^31 ms ahead.
 bool Reached(u32 now, u32 deadline) { return static_cast<i32>(now - deadline) >= 0; }
 }  // namespace
@@ -60,16 +78,7 @@ u32 WaitFrame() {
         FrameTimer.lastFrame = FrameTimer.now;
     }
     if (FrameTimer.waitEnabled && elapsed < FrameTimer.period) {
-        if (FrameTimer.sleepEnabled && elapsed >= 0) {
-            // Give the processor away for whole milliseconds, ending before the period does.
-            // Whole milliseconds left, rounded down (counts * 1000 / frequency, so that a frequency that is
-            // no multiple of 1000 never makes the period look longer than it is).
-            const i64 left = FrameTimer.period - elapsed;
-            const i64 remainingMs = !FrameTimer.useQpc ? left
-                                    : FrameTimer.qpcFrequency > 0 ? left * 1000 / FrameTimer.qpcFrequency : 0;
-            const i64 sleepMs = remainingMs - 1;
-            if (sleepMs >= 3) host::SleepMs(static_cast<u32>(sleepMs));
-        }
+        if (FrameTimer.sleepEnabled && elapsed >= 0) SleepTowardPeriodEnd(FrameTimer.period - elapsed);
         return 0;
     }
     FrameTimer.lastFrame = FrameTimer.now;

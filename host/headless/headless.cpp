@@ -235,6 +235,14 @@ void SleepMicros(u64 us) {
     S().slept += us;
     host::headless::AdvanceMicros(us);
 }
+void SleepUntilCounter(i64 when) {
+    auto& s = S();
+    if (s.counterHz <= 0 || when <= 0) return;
+    // The first microsecond at which the counter reads `when` or more.
+    const u64 at = static_cast<u64>((static_cast<unsigned __int128>(when) * 1'000'000u + static_cast<u64>(s.counterHz) - 1) /
+                                    static_cast<u64>(s.counterHz));
+    if (at > s.clock) SleepMicros(at - s.clock);
+}
 i64 CounterFrequency() { return S().counterHz; }
 i64 CounterNow() {
     const auto& s = S();
