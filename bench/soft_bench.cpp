@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <vector>
 
 #include "el/elDraw.h"
@@ -106,6 +107,66 @@ void BM_SdlAdditiveBlit(benchmark::State& state) {
     SDL_FreeSurface(dst);
 }
 BENCHMARK(BM_SdlAdditiveBlit)->Arg(16)->Arg(60);
+
+// The floor under any blend: the same rows copied as plain bytes, with no reading of the destination.
+void BM_CopySameBytes(benchmark::State& state) {
+    const i32 n = static_cast<i32>(state.range(0));
+    Stage stage;
+    const i32 sheet = stage.Sheet(n, BulletPixels(n), 4);
+    host::Surface* src = ObjectTable[sheet].surface;
+    i32 i = 0;
+    for (auto _ : state) {
+        for (i32 r = 0; r < n; ++r)
+            std::memcpy(reinterpret_cast<u8*>(BackBuffer->Bits()) + (SpotY(i) + r) * BackBuffer->Pitch() + SpotX(i) * 2,
+                        src->Bits() + r * src->Pitch(), static_cast<size_t>(n) * 2);
+        benchmark::ClobberMemory();
+        i = (i + 1) % kSpots;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CopySameBytes)->Arg(16)->Arg(60);
+
+// One rotated bullet in a box of its own size, the angle stepping through the circle.
+void BM_PutRotate(benchmark::State& state) {
+    const i32 n = static_cast<i32>(state.range(0));
+    Stage stage;
+    const i32 sheet = stage.Sheet(n, BulletPixels(n), 4);
+    i32 k = 0;
+    for (auto _ : state) {
+        const i32 x = SpotX(k % kSpots), y = SpotY(k % kSpots);
+        benchmark::DoNotOptimize(elDraw::PutRotate(x, y, x + n, y + n, (k * 7) % 360, sheet, 0, 0, n, n));
+        ++k;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PutRotate)->Arg(30)->Arg(16);
+
+// SDL's own software rotated copy (the software renderer drawing into an RGB565 surface), same sizes.
+void BM_SdlSoftwareRotate(benchmark::State& state) {
+    const i32 n = static_cast<i32>(state.range(0));
+    const auto px = BulletPixels(n);
+    SDL_Surface* dst = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 16, SDL_PIXELFORMAT_RGB565);
+    SDL_Renderer* r = SDL_CreateSoftwareRenderer(dst);
+    SDL_Surface* src = SDL_CreateRGBSurfaceWithFormat(0, n, n, 16, SDL_PIXELFORMAT_RGB565);
+    for (i32 y = 0; y < n; ++y)
+        for (i32 x = 0; x < n; ++x) static_cast<u16*>(src->pixels)[y * src->pitch / 2 + x] = px[static_cast<size_t>(y * n + x)];
+    SDL_SetColorKey(src, SDL_TRUE, 0);
+    SDL_Texture* t = SDL_CreateTextureFromSurface(r, src);
+    SDL_Rect clip{220, 0, 360, 600};
+    SDL_RenderSetClipRect(r, &clip);
+    i32 k = 0;
+    for (auto _ : state) {
+        SDL_Rect to{SpotX(k % kSpots), SpotY(k % kSpots), n, n};
+        benchmark::DoNotOptimize(SDL_RenderCopyEx(r, t, nullptr, &to, (k * 7) % 360, nullptr, SDL_FLIP_NONE));
+        ++k;
+    }
+    state.SetItemsProcessed(state.iterations());
+    SDL_DestroyTexture(t);
+    SDL_DestroyRenderer(r);
+    SDL_FreeSurface(src);
+    SDL_FreeSurface(dst);
+}
+BENCHMARK(BM_SdlSoftwareRotate)->Arg(30)->Arg(16);
 
 // 2000 rotated 30x30 bullets in 30x30 boxes at varying angles: one frame's worth of bullet draws.
 void BM_PutRotate2000Bullets(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "el/draw/present.h"
+#include "el/draw/soft.h"
 #include "el/draw/text.h"
 #include "el/elInput.h"
 #include "el/elMidi.h"
@@ -141,6 +142,7 @@ void BuildBlendTables() {
     for (i32 n = 0; n < 94; ++n) GreyTable[n] = static_cast<u16>(n / 3);
     for (auto& n : NoiseTable) n = static_cast<u8>(host::Rand() % 3);
     TablesBuilt = 1;
+    soft::ChooseBlendPath();
 }
 
 i32 EnumDeviceCallback(const host::DriverId* guid, const char*, const char*, void* context) {

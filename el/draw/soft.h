@@ -79,6 +79,13 @@ void Finish(Walk& walk);
 // The ClipRect cut to a surface (left >= right when nothing of it lies on the surface).
 IntRect ClipOn(const host::Surface* s);
 
+// The add and alpha members draw eight pixels at a time where the pixel layout allows, else through the
+// tables. ChooseBlendPath decides once, when the tables are built; SetVectorBlends(false) keeps them on the
+// tables (tests compare the two).
+void ChooseBlendPath();
+void SetVectorBlends(bool allowed);
+bool VectorBlends();
+
 inline i32 ClampLevel(i32 v) { return v < 0 ? 0 : v > 31 ? 31 : v; }
 // A float made into an int by truncation, kept inside the int range (not-a-number gives 0).
 i32 TruncToInt(double v);
