@@ -92,7 +92,9 @@ TEST_F(TimedTest, Szak52BurstTiming) {
         Szak52AShot2_Emit(0);
         Szak52AShot3_Emit(0);
         bursts += Live(Szak52AShot2Slots) > before;
-        if (call % 100 == 20) ASSERT_GT(Live(Szak52AShot2Slots), before) << call;
+        if (call % 100 == 20) {
+            ASSERT_GT(Live(Szak52AShot2Slots), before) << call;
+        }
         for (i32 r = 12; r < 15; ++r) {
             ASSERT_EQ(Szak52AShot2Slots[r].active, 0);
             ASSERT_EQ(Szak52AShot3Slots[r].active, 0);
@@ -161,7 +163,9 @@ TEST_F(TimedTest, FormationsArmOnCalls30To120AndNeverSlot4) {
         Szak30A_WaveTimer(0);
         for (i32 k = 0; k < 5; ++k)
             ASSERT_EQ(Szak30ASlots[k].active, k < 4 && call >= 30 * (k + 1) ? 1 : 0) << k << " " << call;
-        if (call % 30 == 0) EXPECT_EQ(Szak30ASlots[call / 30 - 1].waveClock, 0);
+        if (call % 30 == 0) {
+            EXPECT_EQ(Szak30ASlots[call / 30 - 1].waveClock, 0);
+        }
     }
     EXPECT_EQ(Szak30ASlots[0].x, 185.0f);
     EXPECT_EQ(Szak30ASlots[0].y, -100.0f);
