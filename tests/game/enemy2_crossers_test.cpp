@@ -4,7 +4,9 @@
 
 #include <cmath>
 
+#include "el/draw/blit.h"
 #include "el/draw/rotate.h"
+#include "el/draw/soft.h"
 #include "game/common/geometry.h"
 #include "game/common/images.h"
 #include "game/enemy/szak12.h"
@@ -325,6 +327,52 @@ TEST_F(CrossersTest, Szak13ExplosionReleasesTheMark) {
     EXPECT_EQ(Szak13BSlots[2].x, -500.0f);
     EXPECT_EQ(Szak13BMarks[2].x, 290);
     EXPECT_EQ(Szak13BMarks[2].locked, 0);
+}
+
+
+// Szak12's two flames show one cell, stepping from 19 back to 0; its explosion is six pieces in either mode.
+// Szak13's plain explosion is one cell of another sheet than its five additive pieces.
+TEST_F(CrossersTest, FlamesAndExplosionPiecesOnTheScreen) {
+    Szak12Slots[1] = EnemySlot{0, 0, 19, 300.0f, 200.0f, 0.0f, 0.0f, 0, 1, 0};
+    const auto ship = After([] { Szak12_Draw(0); });
+    EXPECT_GT(Lit(ship), 0);
+    EXPECT_EQ(ship, After([] {
+                  elDraw::PutSprite(301, 154, imgZFIRE2, 380, 0, 400, 70);
+                  elDraw::PutSprite(359, 154, imgZFIRE2, 380, 0, 400, 70);
+                  elDraw::PutSprite(300, 200, imgSZAK12, 0, 0, 80, 100);
+              }));
+    EXPECT_EQ(Szak12Slots[1].animFrame, 0);
+
+    FxAdditive = 0;
+    Szak12Slots[1] = EnemySlot{0, 2, 0, 300.7f, 200.7f, 0.0f, 50.0f, 0, 1, 1};
+    const auto blast = After([] { Szak12_Draw(0); });
+    EXPECT_GT(Lit(blast), 0);
+    EXPECT_EQ(blast, After([] {
+                  const i32 at[6][2] = {{332, 218}, {332, 232}, {308, 228}, {324, 208}, {300, 200}, {308, 208}};
+                  for (const auto& p : at) elDraw::PutSprite(p[0], p[1], imgZBAK2B, 160, 0, 240, 80);
+              }));
+    EXPECT_EQ(Szak12Slots[1].vy, 0.0f);
+
+    Szak13A_Spawn(0);
+    Szak13ASlots[0].x = 200.0f;
+    Szak13ASlots[0].y = 100.0f;
+    Szak13A_HitProbe(0);
+    const auto others = [] {
+        for (i32 k = 1; k < 3; ++k)
+            elDraw::PutSprite(TruncPos(Szak13ASlots[k].x), TruncPos(Szak13ASlots[k].y), imgSZAK13, 0, 0, 80, 60);
+    };
+    const auto plain = After([] { Szak13A_Draw(0); });
+    EXPECT_EQ(plain, After([&] {
+                  elDraw::PutSprite(200, 100, imgZBAK2B, 0, 0, 80, 80);
+                  others();
+              }));
+    FxAdditive = 1;
+    const auto additive = After([] { Szak13A_Draw(0); });
+    EXPECT_EQ(additive, After([&] {
+                  const i32 at[5][2] = {{200, 100}, {214, 114}, {226, 122}, {214, 126}, {221, 114}};
+                  for (const auto& p : at) elDraw::PutAdd(p[0], p[1], imgZBAK3B, 80, 0, 160, 80);
+                  others();
+              }));
 }
 
 }  // namespace
