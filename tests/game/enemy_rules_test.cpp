@@ -5,6 +5,9 @@
 #include <cmath>
 #include <vector>
 
+#include "el/draw/screen.h"
+#include "el/draw/soft.h"
+#include "el/elDraw.h"
 #include "el/elSound.h"
 #include "game/enemy/enemy_rules.h"
 #include "game/enemy/szak1.h"
@@ -192,6 +195,56 @@ TEST_F(EnemyBlastTest, TheTenCellFamiliesExplodeForTwentyFrames) {
     sounds.clear();
     EXPECT_EQ(FramesUntilFree(SzakMixSlots[4], [] { SzakMix_Update(4, 0); SzakMix_Draw(4, 2); }, &sounds), 20);
     EXPECT_EQ(sounds, (std::vector<i32>{0, 10}));
+}
+
+// What the explosion of a struck slot standing at (300, 200) shows in its first cell, against what the
+// main 80x80 cell alone shows: the spread families add their pieces only while drawing additively.
+TEST_F(EnemyBlastTest, ThePiecesOfAnExplosionDependOnTheFamilyAndTheDrawingMode) {
+    auto screen = [](auto draw) {
+        elDraw::ClearScreen();
+        draw();
+        std::vector<u16> px;
+        for (i32 y = 150; y < 350; ++y)
+            for (i32 x = 250; x < 450; ++x) px.push_back(BackBuffer->PixelAt(x, y));
+        return px;
+    };
+    auto struck = [](EnemySlot& e) {
+        e = EnemySlot{};
+        e.active = e.hit = 1;
+        e.x = 300.0f;
+        e.y = 200.0f;
+    };
+    const auto mainAdded = screen([] { elDraw::PutAdd(300, 200, imgZBAK2B, 0, 0, 80, 80); });
+    const auto mainCopied = screen([] { elDraw::PutSprite(300, 200, imgZBAK2B, 0, 0, 80, 80); });
+    ASSERT_NE(mainAdded, screen([] {}));
+
+    FxAdditive = 1;
+    struck(Szak21BSlots[0]);
+    EXPECT_NE(screen([] { Szak21B_Draw(0); }), mainAdded) << "Szak21B adds its six pieces";
+    struck(Szak21ASlots[0]);
+    EXPECT_EQ(screen([] { Szak21A_Draw(0); }), mainAdded) << "Szak21A draws the main cell alone";
+    FxAdditive = 0;
+    struck(Szak21BSlots[0]);
+    EXPECT_EQ(screen([] { Szak21B_Draw(0); }), mainCopied) << "plainly, the main cell alone";
+
+    // SzakMix draws the five-piece spread of type 0 plainly whatever its type.
+    auto mixStruck = [](i32 type) {
+        MixEnemySlot& e = SzakMixSlots[2];
+        e = MixEnemySlot{};
+        e.active = e.hit = 1;
+        e.type = type;
+        e.x = 300.0f;
+        e.y = 200.0f;
+    };
+    mixStruck(0);
+    const auto plainType0 = screen([] { SzakMix_Draw(2, 0); });
+    mixStruck(3);
+    EXPECT_EQ(screen([] { SzakMix_Draw(2, 0); }), plainType0);
+    FxAdditive = 1;
+    mixStruck(0);
+    const auto addedType0 = screen([] { SzakMix_Draw(2, 0); });
+    mixStruck(3);
+    EXPECT_NE(screen([] { SzakMix_Draw(2, 0); }), addedType0);
 }
 
 }  // namespace
