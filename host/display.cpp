@@ -155,6 +155,18 @@ i32 PresentPrimary(Display* d, Surface* primary) {
     return kDisplayOk;
 }
 
+i32 PresentPicture(Display* d, Surface* primary, Surface* picture, const Rect& sr) {
+    if (!d || !primary || !picture) return kSurfaceFailed;
+    if (sr.right - sr.left != primary->Width() || sr.bottom - sr.top != primary->Height()) return kSurfaceInvalidRect;
+    if (const i32 rc = CheckCopy(primary, picture, sr); rc != kSurfaceOk) return rc;
+    const bool vsync = d->vblankPending;
+    d->vblankPending = false;
+    const u8* first = picture->Bits() + static_cast<ptrdiff_t>(picture->Pitch()) * sr.top + static_cast<ptrdiff_t>(sr.left) * 2;
+    backend::Present(reinterpret_cast<const u16*>(first), primary->Width(), primary->Height(), picture->Pitch(),
+                     picture->Layout().gMask == 0x07E0, vsync);
+    return kSurfaceOk;
+}
+
 i32 FlipToGDISurface(Display* d) {
     if (!d) return kDisplayFailed;
     ++g_flipToGdi;

@@ -100,6 +100,10 @@ void ReleaseClipper(Clipper* c);
 i32 WaitForVerticalBlank(Display* d);
 // Shows the primary surface: the backend gets its pixels (with the pending vertical-blank wait).
 i32 PresentPrimary(Display* d, Surface* primary);
+// Shows the picture's rectangle (of the primary surface's size) as the primary surface's picture, handing
+// its pixels to the backend as they stand instead of copying them into the primary surface first. Answers
+// what a copy onto the primary surface would (kSurfaceLost and the rest), having shown nothing then.
+i32 PresentPicture(Display* d, Surface* primary, Surface* picture, const Rect& srcRect);
 // Makes the desktop visible for a system box (counted for tests).
 i32 FlipToGDISurface(Display* d);
 i32 FlipToGDICount();

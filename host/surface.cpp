@@ -238,6 +238,8 @@ i32 StartBlit(const Surface* dst, const Surface* src, const Rect& sr) {
 
 }  // namespace
 
+i32 CheckCopy(const Surface* dst, const Surface* src, const Rect& sr) { return StartBlit(dst, src, sr); }
+
 i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keyed) {
     if (i32 rc = StartBlit(dst, src, sr); rc != kSurfaceOk) return rc;
     const i32 w = sr.right - sr.left, h = sr.bottom - sr.top;
@@ -331,6 +333,57 @@ u32 SetPixelRgb(Surface* s, i32 x, i32 y, u32 rgb) {
     return PixelToRgb(s->Layout(), p);
 }
 
+namespace {
+
+// Widening repeats a channel's bits, so every output bit copies one input bit: the 32-bit pixel is the
+// OR of what the low byte and the high byte of the 16-bit pixel give alone.
+struct XrgbTables {
+    u32 lo[256], hi[256];
+    explicit XrgbTables(PixelFormatKind kind) {
+        const PixelLayout l = LayoutOf(kind);
+        for (u32 v = 0; v < 256; ++v) {
+            lo[v] = Swap(PixelToRgb(l, static_cast<u16>(v)));
+            hi[v] = Swap(PixelToRgb(l, static_cast<u16>(v << 8)));
+        }
+    }
+    static u32 Swap(u32 bgr) { return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF); }
+};
+
+}  // namespace
+
+void ConvertToXrgb8888(const u16* src, i32 srcPitch, i32 width, i32 height, bool rgb565, u32* dst, i32 dstPitch) {
+    static const XrgbTables t565(PixelFormatKind::Rgb565), t555(PixelFormatKind::Rgb555);
+    const XrgbTables& t = rgb565 ? t565 : t555;
+    for (i32 y = 0; y < height; ++y) {
+        const u16* s = reinterpret_cast<const u16*>(reinterpret_cast<const u8*>(src) + static_cast<ptrdiff_t>(srcPitch) * y);
+        u32* d = reinterpret_cast<u32*>(reinterpret_cast<u8*>(dst) + static_cast<ptrdiff_t>(dstPitch) * y);
+        for (i32 x = 0; x < width; ++x) d[x] = t.lo[s[x] & 0xFF] | t.hi[s[x] >> 8];
+    }
+}
+
+namespace {
+
+// RgbToPixel with the channels' places worked out once, for a whole picture.
+struct Packer {
+    u32 drop[3], shift[3], mask[3];
+    explicit Packer(const PixelLayout& l) {
+        const u32 masks[3] = {l.rMask, l.gMask, l.bMask};
+        for (i32 c = 0; c < 3; ++c) {
+            const Channel ch = ChannelOf(masks[c]);
+            drop[c] = ch.bits >= 8 ? 0 : static_cast<u32>(8 - ch.bits);
+            shift[c] = static_cast<u32>(ch.shift);
+            mask[c] = masks[c];
+        }
+    }
+    u16 operator()(u32 rgb) const {
+        return static_cast<u16>(((((rgb & 0xFF) >> drop[0]) << shift[0]) & mask[0]) |
+                                (((((rgb >> 8) & 0xFF) >> drop[1]) << shift[1]) & mask[1]) |
+                                (((((rgb >> 16) & 0xFF) >> drop[2]) << shift[2]) & mask[2]));
+    }
+};
+
+}  // namespace
+
 i32 CopyBitmapToSurface(Surface* dst, const Bitmap& bmp, i32 sx, i32 sy, i32 sw, i32 sh) {
     if (!dst || !bmp.rgb || bmp.width <= 0 || bmp.height <= 0) return kSurfaceFailed;
     if (dst->IsLost()) return kSurfaceLost;
@@ -339,14 +392,22 @@ i32 CopyBitmapToSurface(Surface* dst, const Bitmap& bmp, i32 sx, i32 sy, i32 sw,
     if (sh == 0) sh = bmp.height;
     if (sx < 0 || sy < 0 || sw <= 0 || sh <= 0 || sx > bmp.width - sw || sy > bmp.height - sh) return kSurfaceInvalidRect;
     const i32 dw = dst->Width(), dh = dst->Height();
-    const PixelLayout layout = dst->Layout();
+    const Packer pack(dst->Layout());
+    // The source column of every destination column, found once for the picture.
+    std::vector<i32> column;
+    if (sw != dw) {
+        column.resize(static_cast<size_t>(dw));
+        for (i32 i = 0; i < dw; ++i) column[static_cast<size_t>(i)] = sx + static_cast<i32>(static_cast<i64>(i) * sw / dw);
+    }
     for (i32 j = 0; j < dh; ++j) {
         const i32 by = sy + static_cast<i32>(static_cast<i64>(j) * sh / dh);
         const u32* srow = bmp.rgb + static_cast<size_t>(by) * static_cast<size_t>(bmp.width);
         u16* d = Row(dst->Bits(), dst->Pitch(), j);
-        for (i32 i = 0; i < dw; ++i) {
-            const i32 bx = sx + static_cast<i32>(static_cast<i64>(i) * sw / dw);
-            d[i] = RgbToPixel(layout, srow[bx]);
+        if (column.empty()) {
+            srow += sx;
+            for (i32 i = 0; i < dw; ++i) d[i] = pack(srow[i]);
+        } else {
+            for (i32 i = 0; i < dw; ++i) d[i] = pack(srow[column[static_cast<size_t>(i)]]);
         }
     }
     return kSurfaceOk;

@@ -133,6 +133,9 @@ void SetSurfaceFaultChecks(bool on);
 // inside their surfaces. dst and src may be the same surface (overlapping copies work).
 i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& srcRect, bool keyed);
 
+// The checks CopyRect makes before it copies (the same results, the same fault points), without copying.
+i32 CheckCopy(const Surface* dst, const Surface* src, const Rect& srcRect);
+
 // Stretched copy, nearest pixel. Both rectangles must lie wholly inside their surfaces.
 i32 StretchRect(Surface* dst, const Rect& dstRect, Surface* src, const Rect& srcRect, bool keyed);
 
@@ -143,6 +146,10 @@ i32 FillRect(Surface* dst, const Rect& r, u16 pixel);
 // the surface; SetPixel answers the colour actually set (kInvalidRgb outside).
 u32 GetPixelRgb(const Surface* s, i32 x, i32 y);
 u32 SetPixelRgb(Surface* s, i32 x, i32 y, u32 rgb);
+
+// Converts a 16-bit picture (rgb565 false: 5-5-5) into 32-bit pixels 0x00RRGGBB, each channel widened
+// as PixelToRgb does. Rows of `width` pixels, `height` of them; pitches in bytes.
+void ConvertToXrgb8888(const u16* src, i32 srcPitch, i32 width, i32 height, bool rgb565, u32* dst, i32 dstPitch);
 
 // A decoded picture: 8-bit channels per pixel, rows packed, top row first.
 struct Bitmap {

@@ -128,6 +128,14 @@ void Flip() {
     const host::Rect dst{ClientRect.left - ClientOrigin.x, ClientRect.top - ClientOrigin.y,
                          ClientRect.right - ClientOrigin.x, ClientRect.bottom - ClientOrigin.y};
     const host::Rect src{ScreenRect.left, ScreenRect.top, ScreenRect.right, ScreenRect.bottom};
+    // Unscaled, the back buffer goes to the display as it stands; only a scaled present draws the primary.
+    const bool unscaled = dst.left == 0 && dst.top == 0 && dst.right - dst.left == src.right - src.left &&
+                          dst.bottom - dst.top == src.bottom - src.top && dst.right == PrimarySurface->Width() &&
+                          dst.bottom == PrimarySurface->Height();
+    if (unscaled) {
+        if (host::PresentPicture(DirectDrawObject, PrimarySurface, BackBuffer, src) == host::kSurfaceLost) RestoreAll();
+        return;
+    }
     const i32 rc = host::StretchRect(PrimarySurface, dst, BackBuffer, src, false);
     if (rc == host::kSurfaceLost) {
         RestoreAll();

@@ -50,6 +50,18 @@ TEST_F(PresentTest, FlipPresentsTheBackBuffer) {
     EXPECT_EQ(host::headless::Checksum(f), host::headless::Checksum(mine));
 }
 
+TEST_F(PresentTest, AnUnscaledPresentHandsOverTheBackBufferWithoutCopyingIt) {
+    for (i32 y = 0; y < 600; ++y)
+        for (i32 x = 0; x < 800; ++x) BackBuffer->PutPixelAt(x, y, static_cast<u16>(x * 31 + y * 7));
+    elDraw::Flip();
+    const auto& f = host::headless::LastFrame();
+    ASSERT_EQ(f.pixels.size(), 800u * 600u);
+    for (i32 y = 0; y < 600; y += 37)
+        for (i32 x = 0; x < 800; x += 13) ASSERT_EQ(f.pixels[static_cast<size_t>(y * 800 + x)], Back(x, y)) << x << "," << y;
+    EXPECT_EQ(f.pixels[599 * 800 + 799], Back(799, 599));
+    EXPECT_EQ(PrimarySurface->PixelAt(400, 300), 0) << "the picture was shown, not copied into the primary surface";
+}
+
 TEST_F(PresentTest, VSyncWaitsForTheNextSixtiethOnlyWhenAsked) {
     host::headless::SetClockMicros(1'000'000);
     elDraw::Flip();
