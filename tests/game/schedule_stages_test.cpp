@@ -242,6 +242,35 @@ TEST_F(ScheduleStageTest, StageFivesRingPhaseFollowsTheLevel) {
     }
 }
 
+// Where two rows of one emitter meet, it runs twice in that frame: the stage-5 boss's Arc2 and Arc3 at 700,
+// the alternate fifth boss's Arc4 and Arc5 at 800. The last clock value of a loop is still tested: at
+// level 1 the stage-5 boss's Ring9 row runs at 3000.
+TEST_F(ScheduleStageTest, LaterBossesRunAnEmitterTwiceWhereItsRowsMeet) {
+    struct Case {
+        const StageScript* s;
+        i32 clock;
+        const BulletSlot* a;
+        const BulletSlot* b;
+        i32 calls;
+    };
+    for (const Case& c : {Case{&Stage5Script, 699, Boss31Arc2, Boss31Arc3, 1},
+                          Case{&Stage5Script, 700, Boss31Arc2, Boss31Arc3, 2},
+                          Case{&Stage5Script, 701, Boss31Arc2, Boss31Arc3, 1},
+                          Case{&Stage5BScript, 799, Boss5BArc4, Boss5BArc5, 1},
+                          Case{&Stage5BScript, 800, Boss5BArc4, Boss5BArc5, 2},
+                          Case{&Stage5BScript, 801, Boss5BArc4, Boss5BArc5, 1}}) {
+        AtBoss(*c.s, 1);
+        AttacksAt(*c.s, c.clock);
+        EXPECT_EQ(c.a[0].emitClock, c.calls) << c.s->mode << " at " << c.clock;
+        EXPECT_EQ(c.b[0].emitClock, c.calls) << c.s->mode << " at " << c.clock;
+    }
+    for (i32 level : {1, 3}) {
+        AtBoss(Stage5Script, level);
+        AttacksAt(Stage5Script, 3000);
+        EXPECT_EQ(Boss31State.emitterClock[8], level == 1 ? 1 : 0) << level;
+    }
+}
+
 // Rows behind play-mode gates stand in the schedules and run once a gate is forced open.
 TEST_F(ScheduleStageTest, RowsBehindPlayModeGatesRunWhenTheGateIsForced) {
     AtBoss(Stage1Script, 1);
