@@ -40,28 +40,13 @@ constexpr FallLook kFrames402 = FallMemberFrames(&imgVAL402, FallBlit::Add);
 constexpr FallLook kFrames401 = FallMemberFrames(&imgVAL401, FallBlit::Add);
 constexpr FallLook kFrames402Keyed = FallMemberFrames(&imgVAL402_2, FallBlit::Sprite);
 
-constexpr FallFamily Group(BulletSlot* pool, i32 count, i32 size, BossState& boss, const FallLook& look,
-                           const FallClock& clock, f32 fall, FallBox box) {
-    FallFamily f{};
-    f.pool = pool;
-    f.count = count;
-    f.groupSize = size;
-    f.boss = &boss;
-    f.clock = &clock;
-    f.driftSteps = size;
-    f.fall = fall;
-    f.clears = true;
-    f.box = box;
-    f.look = look;
-    return f;
-}
-
 // A group of five at boss x + base (+ shift, a second step) and heights a, a + 23, a + 30, a + 23, a;
 // members drift by -2u, -u, 0, +u, +2u per step (visible: five times that); a non-zero `slide` moves the
 // live bullets sideways too.
 constexpr FallFamily Arc(BulletSlot (&pool)[50], BossState& boss, const FallLook& look, f32 base, f32 shift,
                          f32 a, const FallClock& clock, f32 fall, f32 slide, FallBox box, f32 u = 10.0f) {
-    FallFamily f = Group(pool, 50, 5, boss, look, clock, fall, box);
+    FallFamily f = FallGroup(pool, 50, 5, boss, &clock, fall, true, box, look);
+    f.driftSteps = 5;
     f.x1 = base;
     f.x2 = shift;
     const f32 heights[5] = {a, a + 23, a + 30, a + 23, a};
@@ -77,7 +62,7 @@ constexpr FallFamily Arc(BulletSlot (&pool)[50], BossState& boss, const FallLook
 // A wide group: members at boss x + base (+ shift) + (-44, -22, 0, +22, +44), boss y + (50, 73, 80, 73,
 // 50); only the ends drift, by -end and +end per step, `steps` steps a frame.
 constexpr FallFamily Wide(BulletSlot (&pool)[50], BossState& boss, f32 base, f32 shift, f32 end, i32 steps) {
-    FallFamily f = Group(pool, 50, 5, boss, kOrbs, k150by10, 180, kDot);
+    FallFamily f = FallGroup(pool, 50, 5, boss, &k150by10, 180, true, kDot, kOrbs);
     f.x1 = base;
     f.x2 = shift;
     const f32 across[5] = {-44, -22, 0, 22, 44}, heights[5] = {50, 73, 80, 73, 50};
@@ -93,7 +78,8 @@ constexpr FallFamily Wide(BulletSlot (&pool)[50], BossState& boss, f32 base, f32
 
 // The group of seven: heights 154 to 200, member frames, steps of 10 per member out from the centre.
 constexpr FallFamily Seven(BulletSlot (&pool)[35], BossState& boss) {
-    FallFamily f = Group(pool, 35, 7, boss, kFrames404, kSeven, 200, kSevenBox);
+    FallFamily f = FallGroup(pool, 35, 7, boss, &kSeven, 200, true, kSevenBox, kFrames404);
+    f.driftSteps = 7;
     f.x1 = 200;
     const f32 heights[7] = {154, 183, 194, 200, 194, 183, 154};
     for (i32 m = 0; m < 7; ++m) {

@@ -17,20 +17,12 @@ constexpr FallClock kEveryTenth{200, 10, {10, 20, 30, 40, 50, 60, 70, 80, 90, 10
 // is its sideways speed.
 constexpr FallFamily Arm(BulletSlot (&pool)[20], BossState& boss, const i32* sheet, i32 w, i32 h, f32 c, f32 e,
                          f32 slant, f32 fall, FallBox box) {
-    FallFamily f{};
-    f.pool = pool;
-    f.count = 20;
-    f.groupSize = 1;
-    f.boss = &boss;
-    f.clock = &kEveryTenth;
+    FallFamily f =
+        FallGroup(pool, 20, 1, boss, &kEveryTenth, fall, true, box, FallPlain(sheet, FallBlit::Add, 0, w, h));
     f.x1 = c;
     f.y1 = e;
-    f.fall = fall;
     f.slide = slant;
     f.slides = slant != 0.0f;
-    f.clears = true;
-    f.box = box;
-    f.look = FallPlain(sheet, FallBlit::Add, 0, w, h);
     return f;
 }
 

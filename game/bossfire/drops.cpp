@@ -20,12 +20,7 @@ constexpr FallLook kVal1 = FallAnimated(&imgVAL1, FallBlit::Sprite, 16, 16, 16);
 template <i32 N>
 constexpr FallFamily Drops(BulletSlot (&pool)[N], BossState& boss, const FallLook& look, f32 dx, f32 dy,
                            f32 step, f32 outer, f32 fall) {
-    FallFamily f{};
-    f.pool = pool;
-    f.count = N;
-    f.groupSize = N;
-    f.boss = &boss;
-    f.clock = nullptr;
+    FallFamily f = FallGroup(pool, N, N, boss, nullptr, fall, true, kDropBox, look);
     f.x1 = dx;
     f.y1 = dy;
     f.drift[0] = -step;
@@ -37,10 +32,6 @@ constexpr FallFamily Drops(BulletSlot (&pool)[N], BossState& boss, const FallLoo
     }
     f.driftSteps = 1;
     f.driftForm = FallDrift::PerPass;
-    f.fall = fall;
-    f.clears = true;
-    f.box = kDropBox;
-    f.look = look;
     return f;
 }
 

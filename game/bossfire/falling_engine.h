@@ -88,6 +88,24 @@ void Fall_SpawnAll(const FallFamily& f);
 void Fall_Update(const FallFamily& f);
 void Fall_Draw(const FallFamily& f);
 
+// The fields every falling family sets: `count` slots of `pool` in groups of `size`, the boss they start
+// from, the emitter's clock (none for a cluster), the fall speed, whether the clear flag retires them, the
+// contact box and the look. Offsets, drift and slide start at zero.
+constexpr FallFamily FallGroup(BulletSlot* pool, i32 count, i32 size, BossState& boss, const FallClock* clock,
+                               f32 fall, bool clears, FallBox box, const FallLook& look) {
+    FallFamily f{};
+    f.pool = pool;
+    f.count = count;
+    f.groupSize = size;
+    f.boss = &boss;
+    f.clock = clock;
+    f.fall = fall;
+    f.clears = clears;
+    f.box = box;
+    f.look = look;
+    return f;
+}
+
 // Descriptions of the draws.
 constexpr FallLook FallPlain(const i32* sheet, FallBlit blit, i32 left, i32 w, i32 h) {
     FallLook l{};

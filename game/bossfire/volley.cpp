@@ -33,12 +33,7 @@ constexpr FallLook kPairMembers = FallMemberCells(&imgVAL405, FallBlit::Add, kPa
 // boss y + e (+ e2, added as a second step).
 constexpr FallFamily Pair(BulletSlot (&pool)[20], BossState& boss, const FallLook& look, f32 c, f32 d, f32 e, f32 e2,
                 const FallClock& clock, Apart apart, f32 fall, FallBox box) {
-    FallFamily f{};
-    f.pool = pool;
-    f.count = 20;
-    f.groupSize = 2;
-    f.boss = &boss;
-    f.clock = &clock;
+    FallFamily f = FallGroup(pool, 20, 2, boss, &clock, fall, true, box, look);
     f.x1 = c;
     f.dx[0] = -d;
     f.dx[1] = d;
@@ -53,10 +48,6 @@ constexpr FallFamily Pair(BulletSlot (&pool)[20], BossState& boss, const FallLoo
         f.drift[1] = 10.0f;
         f.driftSteps = 2;
     }
-    f.fall = fall;
-    f.clears = true;
-    f.box = box;
-    f.look = look;
     return f;
 }
 
@@ -64,12 +55,7 @@ constexpr FallFamily Pair(BulletSlot (&pool)[20], BossState& boss, const FallLoo
 // three times their steps.
 constexpr FallFamily Column(BulletSlot (&pool)[30], BossState& boss, const FallLook& look, f32 base, f32 shift,
                   f32 s0, f32 s1, f32 s2, f32 fall, const FallClock& clock, FallBox box) {
-    FallFamily f{};
-    f.pool = pool;
-    f.count = 30;
-    f.groupSize = 3;
-    f.boss = &boss;
-    f.clock = &clock;
+    FallFamily f = FallGroup(pool, 30, 3, boss, &clock, fall, false, box, look);
     f.x1 = base;
     f.x2 = shift;
     f.dy[0] = 90.0f;
@@ -79,10 +65,6 @@ constexpr FallFamily Column(BulletSlot (&pool)[30], BossState& boss, const FallL
     f.drift[1] = s1;
     f.drift[2] = s2;
     f.driftSteps = 3;
-    f.fall = fall;
-    f.clears = false;
-    f.box = box;
-    f.look = look;
     return f;
 }
 
