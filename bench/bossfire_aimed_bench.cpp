@@ -17,10 +17,13 @@
 #include "host/headless/headless.h"
 #include "host/surface.h"
 #include "host/window.h"
+#include "bench_program.h"
 
 namespace {
 
+// A bare machine: the screen alone, no program (one a benchmark before left running is ended first).
 void Machine() {
+    kb::EndProgram();
     host::headless::Reset();
     host::ClearQueue();
     host::SetSurfaceFaultChecks(false);

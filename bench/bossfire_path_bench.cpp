@@ -18,39 +18,13 @@
 #include "host/files.h"
 #include "host/headless/headless.h"
 #include "host/window.h"
+#include "bench_program.h"
 
 namespace {
 
-// The program reads its data beside itself: link the build's data folders next to the benchmark.
-void LinkData() {
-    namespace fs = std::filesystem;
-    char folder[4096];
-    if (!host::ModuleFolder(folder, sizeof folder)) return;
-    const fs::path here(folder);
-    const fs::path data = here / ".." / "bin";
-    for (const char* name : {"IMAGE", "SOUND", "MIDI"}) {
-        std::error_code ec;
-        if (fs::exists(fs::symlink_status(here / name, ec))) continue;
-        fs::create_directory_symlink(fs::canonical(data / name, ec), here / name, ec);
-    }
-}
-
-// Starts the program headless once (pictures loaded, back buffer ready) and frees every pool.
+// The program started headless (pictures loaded, back buffer ready) with every pool freed.
 bool Start() {
-    static bool started = false;
-    if (!started) {
-        char runtime[] = "/tmp/kestralis-bench-XXXXXX";
-        if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 1);
-        host::headless::Reset();
-        host::ClearQueue();
-        host::headless::SetIdleCostMicros(0);
-        LinkData();
-        if (!WinMain_StartUp(nullptr, "", 1)) return false;
-        FrameTimer.sleepEnabled = 0;
-        i32 code = 0;
-        while (host::headless::PendingEvents() > 0 || AppActive == 0) WinMain_PumpOnce(&code);
-        started = true;
-    }
+    if (!kb::StartProgram()) return false;
     Game_ResetState();
     Game_ResetPools();
     PlayerState.x = 700;  // out of reach of every record: nothing is struck

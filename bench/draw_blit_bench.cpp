@@ -11,10 +11,12 @@
 #include "host/headless/headless.h"
 #include "host/surface.h"
 #include "host/window.h"
+#include "bench_program.h"
 
 namespace {
 
 void Machine() {
+    kb::EndProgram();  // a bare machine: no program left running by a benchmark before
     host::headless::Reset();
     host::ClearQueue();
     host::SetSurfaceFaultChecks(false);

@@ -19,39 +19,9 @@
 #include "host/files.h"
 #include "host/headless/headless.h"
 #include "host/window.h"
+#include "bench_program.h"
 
 namespace {
-
-// Starts the program headless with its pictures, unless another benchmark of this run already did; true
-// in `startedHere` when this call started it.
-bool StartWithPictures(bool& startedHere) {
-    startedHere = false;
-    if (BackBuffer != nullptr) return true;
-    namespace fs = std::filesystem;
-    char runtime[] = "/tmp/kestralis-bench-XXXXXX";
-    if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 1);
-    host::headless::Reset();
-    host::ClearQueue();
-    host::headless::SetIdleCostMicros(0);
-    char folder[4096];
-    if (host::ModuleFolder(folder, sizeof folder)) {
-        const fs::path here(folder);
-        for (const char* name : {"IMAGE", "SOUND", "MIDI"}) {
-            std::error_code ec;
-            if (!fs::exists(fs::symlink_status(here / name, ec)))
-                fs::create_directory_symlink(fs::canonical(here / ".." / "bin" / name, ec), here / name, ec);
-        }
-    }
-    startedHere = WinMain_StartUp(nullptr, "", 1);
-    return startedHere;
-}
-
-// Ends the program, so that a later benchmark of this run can start it again.
-void EndProgram() {
-    LibraryDone = 0;
-    elSystem::End();
-    host::DestroyWindow(MainWindow);
-}
 
 // Record i of a pool placed live somewhere in the field, away from the ship.
 template <class R, size_t N>
@@ -141,8 +111,7 @@ void DrawAll() {
 }
 
 void BM_EnemyFamilies2FullFrame(benchmark::State& state) {
-    bool startedHere = false;
-    if (!StartWithPictures(startedHere)) {
+    if (!kb::StartProgram()) {
         state.SkipWithError("the program did not start");
         return;
     }
@@ -156,7 +125,6 @@ void BM_EnemyFamilies2FullFrame(benchmark::State& state) {
         UpdateAll();
         DrawAll();
     }
-    if (startedHere) EndProgram();
 }
 BENCHMARK(BM_EnemyFamilies2FullFrame)->Unit(benchmark::kMicrosecond);
 

@@ -10,6 +10,7 @@
 #include "el/draw/rotate.h"
 #include "el/draw/soft.h"
 #include "host/headless/headless.h"
+#include "bench_program.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ std::vector<u16> BulletPixels(i32 n) {
 // The screen's pieces without a display: an 800x600 RGB565 back buffer, the tables, the play-field clip.
 struct Stage {
     Stage() {
+        kb::EndProgram();  // this screen has no display and no program behind it
         hl::Reset();
         hl::SetPitchPadding(0);
         host::SetSurfaceFaultChecks(false);

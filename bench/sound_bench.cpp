@@ -12,6 +12,7 @@
 #include "host/mci.h"
 #include "host/midisynth.h"
 #include "host/mixer.h"
+#include "bench_program.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ mx::Buffer* NoiseBuffer(u32 rate, u16 channels, u32 frames, u32 seed) {
 // One second of output with 32 buffers playing, every one resampled, with its own volume and pan.
 // The "core_share_%" counter is the share of one core that the mix takes in real time.
 void BM_MixerSecondOf32Buffers(benchmark::State& state) {
+    kb::EndProgram();  // the mixer alone, no program playing into it
     hl::Reset();
     std::vector<mx::Buffer*> bufs;
     for (int i = 0; i < 32; ++i) {
@@ -63,6 +65,7 @@ BENCHMARK(BM_MixerSecondOf32Buffers)->Unit(benchmark::kMillisecond);
 // From elSound::Play to the first sample of the sound at the device's output, on the virtual clock
 // (the device runs one block at a time): the counter is in milliseconds.
 void BM_PlayToOutputLatency(benchmark::State& state) {
+    kb::EndProgram();
     hl::Reset();
     elSound::Init();
     elSound::InitObjects();
@@ -104,6 +107,7 @@ BENCHMARK(BM_SynthStartup)->Iterations(1);
 
 // One second of output with the synthesiser playing a chord as well as 32 buffers.
 void BM_MixerSecondWithMusic(benchmark::State& state) {
+    kb::EndProgram();
     hl::Reset();
     if (!host::midisynth::Start()) {
         state.SkipWithError("no General MIDI soundfont");

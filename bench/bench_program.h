@@ -1,0 +1,18 @@
+// The program started headless with its data files, shared by the benchmarks of one run.
+//
+// There is one window and one single-instance lock per process, so benchmarks that need the running program
+// share one start of it, and a benchmark that wants a bare machine (its own screen, the mixer alone, the
+// pump without a window) ends it first; the next benchmark that needs the program starts it again.
+#pragma once
+
+namespace kb {
+
+// Starts the program (a private runtime folder, the data linked beside the benchmark, the pictures and
+// sounds loaded, the window active, no sleeping in the frame gate), unless it runs already. False when it
+// could not start.
+bool StartProgram();
+// Ends the program if it runs: the library shut down, the window closed, the lock given back, the queue
+// emptied and the library ready to be started again. Does nothing on a bare machine.
+void EndProgram();
+
+}  // namespace kb
