@@ -19,6 +19,7 @@ protected:
     void SetUp() override {
         kt::Headless::SetUp();
         elSystem::ResetGlobals();
+        LibraryDone = 0;  // a library not yet ended, whatever an earlier test of this process did
         DataFolder[0] = 0;
     }
 };

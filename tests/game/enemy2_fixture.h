@@ -36,12 +36,7 @@ protected:
         elDraw::ClearScreen();
     }
     // Ends the program, so that the next test of the same process can start it again.
-    void TearDown() override {
-        LibraryDone = 0;
-        elSystem::End();
-        host::DestroyWindow(MainWindow);
-        HeadlessWindow::Drain();
-    }
+    void TearDown() override { EndProgram(); }
 
     static std::vector<u16> Screen() {
         std::vector<u16> px;

@@ -32,6 +32,7 @@ protected:
         Drain();
         NewStage();
     }
+    void TearDown() override { kt::EndProgram(); }
     static void NewStage() {
         Game_NewGame();
         Game_ResetState();

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,7 @@ class MainLoopTest : public kt::Headless {
 protected:
     void SetUp() override {
         kt::Headless::SetUp();
+        std::copy(std::begin(SceneTable), std::end(SceneTable), std::begin(scenes_));
         g_seen.clear();
         ASSERT_TRUE(WinMain_StartUp(nullptr, "-x", 1));
         FrameTimer.sleepEnabled = 0;
@@ -43,6 +46,7 @@ protected:
         LibraryDone = 0;
         host::DestroyWindow(MainWindow);
         host::ClearQueue();
+        std::copy(std::begin(scenes_), std::end(scenes_), std::begin(SceneTable));  // the real scenes again
     }
     // Lets the gate open on the next pass.
     void FrameDue() {
@@ -52,6 +56,9 @@ protected:
     void DrainMessages() {
         while (hl::PendingEvents() > 0 || AppActive == 0) ASSERT_TRUE(kt::PumpOnce());
     }
+
+private:
+    SceneFn scenes_[13] = {};
 };
 
 }  // namespace

@@ -25,6 +25,8 @@ protected:
         kt::HeadlessWindow::SetUp();
         kt::LinkGameData();
     }
+    // Ends the program a test started, giving its window and its single-instance lock back.
+    void TearDown() override { kt::EndProgram(); }
     void Start() {
         ASSERT_TRUE(WinMain_StartUp(nullptr, "", 1));
         FrameTimer.sleepEnabled = 0;

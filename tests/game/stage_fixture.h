@@ -31,12 +31,7 @@ protected:
         clockUs_ = (host::headless::ClockMicros() / 1000 + 1) * 1000;
     }
     // Ends the program, so that the next test of the same process can start it again.
-    void TearDown() override {
-        LibraryDone = 0;
-        elSystem::End();
-        host::DestroyWindow(MainWindow);
-        Drain();
-    }
+    void TearDown() override { EndProgram(); }
 
     // One main-loop pass exactly `ms` milliseconds after the previous one, so that a scene that runs sees
     // FrameTime = ms / 1000 whatever its own sleeps and waits for the vertical blank did to the clock.

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "el/elSystem.h"
 #include "game/shell/shell.h"
+#include "host/instance.h"
 #include "host/window.h"
 
 namespace kt {
@@ -18,6 +20,13 @@ struct Cleanup {
         }
     }
 } g_cleanup;
+
+// The window and the lock outlive a reset of the backend: close and give them back through the layer.
+void CloseLeftovers() {
+    if (const host::Window w = host::MainWindowHandle()) host::DestroyWindow(w);
+    if (MutexHandle) host::ReleaseInstanceLock(MutexHandle);
+    MutexHandle = 0;
+}
 }  // namespace
 
 std::string TempFolder() {
@@ -31,10 +40,19 @@ std::string TempFolder() {
 }
 
 void FreshMachine() {
+    CloseLeftovers();
     host::headless::Reset();
     host::ClearQueue();
     static const std::string runtime = TempFolder();
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+}
+
+void EndProgram() {
+    if (!LibraryDone) elSystem::End();
+    LibraryDone = 0;
+    CloseLeftovers();
+    MainWindow = 0;
+    host::ClearQueue();
 }
 
 void HeadlessWindow::Drain() {

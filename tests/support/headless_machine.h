@@ -9,8 +9,13 @@
 namespace kt {
 
 // Resets the headless backend and the layer's queue, and points the single-instance lock at a private
-// folder so that tests never meet each other's locks.
+// folder so that tests never meet each other's locks. A window or lock an earlier test of the process left
+// behind is closed and given back first: a fresh machine runs no copy of the program.
 void FreshMachine();
+// Ends whatever a test started of the program, as the end of its process would: the library shut down
+// (screen, sounds, the audio thread, the single-instance lock), the window closed and the queue emptied,
+// with the library left ready to be started, and ended, once more by the next test of the same process.
+void EndProgram();
 // A new empty folder under the system's temporary folder; removed at exit.
 std::string TempFolder();
 // Runs the program's pump until `pred` holds or `maxSteps` messages/passes went by. False on timeout.

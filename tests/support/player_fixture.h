@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "el/elSystem.h"
+#include "game/common/player_state.h"
 #include "game/player/player.h"
 #include "game/shell/shell.h"
 #include "host/headless/headless.h"
@@ -23,6 +24,10 @@ protected:
         MainWindow = host::CreateMainWindow("DEFAULT", "KESTRALIS", true, 800, 600);
         ASSERT_TRUE(MainWindow);
         Drain();
+        // The ship and its keys as at the start of a program (no key held, no option such as the no-death
+        // mode set), whatever an earlier test of this process left in them.
+        InputKeys = {};
+        PlayerState = {};
         Game_NewGame();
         Game_ResetState();
         Game_ResetPools();
@@ -34,6 +39,9 @@ protected:
         PlayerState.controlMouse = 0;
         FrameTime = 0.016f;
     }
+    // Closes the window (and whatever a test started of the library), so that the next test of the same
+    // process can open it again.
+    void TearDown() override { EndProgram(); }
 };
 
 }  // namespace kt
