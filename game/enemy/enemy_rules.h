@@ -61,6 +61,17 @@ inline bool Enemy_Strike(Slot (&pool)[N], i32 k) {
     return true;
 }
 
+// A wave's launch timer: each call moves every ship's launch counter on (back to 0 once it reaches
+// `wrap`), then hands `launch` each ship k whose counter stands at spacing (k + 1). A ship whose value lies
+// at or past the wrap never launches.
+template <class Launch>
+inline void Wave_Launch(std::span<WaveEnemySlot> ships, i32 wrap, i32 spacing, Launch&& launch) {
+    for (WaveEnemySlot& e : ships)
+        if (++e.waveClock >= wrap) e.waveClock = 0;
+    for (i32 k = 0; k < static_cast<i32>(ships.size()); ++k)
+        if (ships[k].waveClock == spacing * (k + 1)) launch(k);
+}
+
 // ---------------------------------------------------------------------------------------------------
 // The explosion
 

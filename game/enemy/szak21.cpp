@@ -85,18 +85,15 @@ void GroupSpawn(const GroupFamily& f) {
     }
 }
 
-// Stream families: all five clocks advance together through a cycle of 501 calls; slot k is armed at
-// clock 100 (k + 1) if it is free.
-constexpr i32 kStreamWrap = 500;
+// Stream families: all five clocks advance together through a cycle of 501 calls (0 to 500); slot k is
+// armed at clock 100 (k + 1) if it is free.
+constexpr i32 kStreamCycle = 501;
 void StreamSpawnOne(const StreamFamily& f, i32 k) {
     if (k < 0 || static_cast<size_t>(k) >= f.slots.size() || f.slots[k].active != 0) return;
     Enemy_Arm(f.slots[k], [&](WaveEnemySlot& e) { Place(f, e); });
 }
 void StreamTimer(const StreamFamily& f) {
-    for (WaveEnemySlot& e : f.slots)
-        if (++e.waveClock > kStreamWrap) e.waveClock = 0;
-    for (size_t k = 0; k < f.slots.size(); ++k)
-        if (f.slots[k].waveClock == 100 * static_cast<i32>(k + 1)) StreamSpawnOne(f, static_cast<i32>(k));
+    Wave_Launch(f.slots, kStreamCycle, 100, [&](i32 k) { StreamSpawnOne(f, k); });
 }
 
 // The move. A slot outside the field is freed (live or not: a free slot is parked again every frame);

@@ -73,10 +73,7 @@ void SpawnOne(const Formation& f, i32 k) {
 }
 
 void WaveTimer(const Formation& f) {
-    for (i32 k = 0; k < kShips; ++k)
-        if (++f.ships[k].waveClock >= kWrap) f.ships[k].waveClock = 0;
-    for (i32 k = 0; k < kShips - 1; ++k)
-        if (f.ships[k].waveClock == kSpacing * (k + 1)) SpawnOne(f, k);
+    Wave_Launch({f.ships, kShips}, kWrap, kSpacing, [&](i32 k) { SpawnOne(f, k); });
 }
 
 bool Within(f32 s, f32 lo, f32 hi) { return lo <= s && s <= hi; }

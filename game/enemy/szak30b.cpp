@@ -98,10 +98,7 @@ void SpawnOne(const Formation& f, i32 k) {
 }
 
 void WaveTimer(const Formation& f) {
-    for (i32 k = 0; k < kShips; ++k)
-        if (++f.slots[k].waveClock >= kWaveCycle) f.slots[k].waveClock = 0;
-    for (i32 k = 0; k < kShips - 1; ++k)
-        if (f.slots[k].waveClock == kLaunchEvery * (k + 1)) SpawnOne(f, k);
+    Wave_Launch({f.slots, kShips}, kWaveCycle, kLaunchEvery, [&](i32 k) { SpawnOne(f, k); });
 }
 
 void Script(const Formation& f, WaveEnemySlot& e, i32 k) {
