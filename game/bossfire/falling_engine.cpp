@@ -5,8 +5,10 @@
 #include "el/elSystem.h"
 #include "game/common/contact.h"
 #include "game/common/geometry.h"
+#include "game/common/park.h"
 #include "game/common/player_state.h"
 #include "game/common/state.h"
+#include "host/crt.h"
 
 namespace {
 
@@ -126,4 +128,13 @@ void Fall_Draw(const FallFamily& f) {
                 }
         break;
     }
+}
+
+void Fall_ResetPools(std::span<const BulletPool> pools) {
+    for (const BulletPool& p : pools)
+        for (i32 k = 0; k < p.count; ++k) {
+            p.slots[k].animFrame = host::Rand() % 10;
+            p.slots[k].emitClock = 0;
+            BulletSlot_Park(p.slots[k]);
+        }
 }

@@ -11,6 +11,8 @@
 // the family's box. The draw blits every slot, live or parked: a parked slot lies outside the clip
 // rectangle.
 #pragma once
+#include <span>
+
 #include "game/common/boss_state.h"
 #include "game/common/bullet_slot.h"
 #include "host/types.h"
@@ -87,6 +89,9 @@ void Fall_Spawn(const FallFamily& f, i32 slot);
 void Fall_SpawnAll(const FallFamily& f);
 void Fall_Update(const FallFamily& f);
 void Fall_Draw(const FallFamily& f);
+// The reset of the falling families' pools: every slot, pool by pool in order, takes a random start cell
+// (0 to 9) and a clock of 0 and is parked.
+void Fall_ResetPools(std::span<const BulletPool> pools);
 
 // The fields every falling family sets: `count` slots of `pool` in groups of `size`, the boss they start
 // from, the emitter's clock (none for a cluster), the fall speed, whether the clear flag retires them, the
