@@ -33,6 +33,7 @@ protected:
         elSystem::ResetGlobals();
         WipeState = {};
         LibraryPause = {};
+        TextInputMode = 0;  // an earlier test may have left text entry on
         g_keys.clear();
     }
 };

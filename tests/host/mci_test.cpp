@@ -45,7 +45,12 @@ protected:
         kt::WriteFile(dir.Abs("one.mid"), kt::ChordSmf(1.0));
         open = "open \"" + dir.Abs("one.mid") + "\" type sequencer alias midi";
     }
-    void TearDown() override { Send("close midi"); }
+    // The synthesiser the open started keeps sounding its last notes' tails after the close: stop it too,
+    // so that the next test's mix starts silent.
+    void TearDown() override {
+        Send("close midi");
+        host::midisynth::Stop();
+    }
     kt::ProgramSubfolder dir;
     std::string open;
 };

@@ -7,6 +7,7 @@
 #include "el/elSystem.h"
 #include "game/shell/shell.h"
 #include "host/instance.h"
+#include "host/time.h"
 #include "host/window.h"
 
 namespace kt {
@@ -43,6 +44,14 @@ void FreshMachine() {
     CloseLeftovers();
     host::headless::Reset();
     host::ClearQueue();
+    // The frame gate and the rate meter keep readings of the clock just reset: set them up again from it,
+    // as the program's static set-up does when a process starts, so that no period of an earlier test is
+    // still running on the new clock.
+    FrameTimer = {};
+    FrameTimer.sleepEnabled = 1;
+    elSystem::SetFrameRate(60);
+    elSystem::SetWaitEnable(1);
+    StartTime = host::ClockMs();
     static const std::string runtime = TempFolder();
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 }

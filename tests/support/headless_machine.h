@@ -10,7 +10,8 @@ namespace kt {
 
 // Resets the headless backend and the layer's queue, and points the single-instance lock at a private
 // folder so that tests never meet each other's locks. A window or lock an earlier test of the process left
-// behind is closed and given back first: a fresh machine runs no copy of the program.
+// behind is closed and given back first: a fresh machine runs no copy of the program. The frame gate starts
+// again from the reset clock.
 void FreshMachine();
 // Ends whatever a test started of the program, as the end of its process would: the library shut down
 // (screen, sounds, the audio thread, the single-instance lock), the window closed and the queue emptied,
