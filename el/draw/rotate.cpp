@@ -221,6 +221,9 @@ bool FitsSixteenBits(const Rot& rot, i64 spanU, i64 spanV, i32 pitch) {
     return true;
 }
 
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void RotateEight(const Rot& rot, const u16* base, i32 pitch, i32 lowU, i32 lowV, i32 spanU, i32 spanV) {
     const i32 cosA = static_cast<i32>(rot.cosA), sinA = static_cast<i32>(rot.sinA);
     const __m128i steps = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
