@@ -3,12 +3,16 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <system_error>
+#include <thread>
 
 #include "host/backend.h"
 #include "host/mixer.h"
@@ -212,13 +216,68 @@ bool LoadSmf(const char* path, i32 rate, Song* out) {
 namespace host::midisynth {
 namespace {
 
-struct State {
-    bool tried = false;
+// A synthesiser with its settings, as one load makes it; both null when it could not be had.
+struct Made {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
+    double ms = 0.0;
+};
+
+// The settings of a new synthesiser. Made on the program's thread: making them asks the audio system about
+// its devices.
+fluid_settings_t* NewSettings() {
+    fluid_settings_t* settings = new_fluid_settings();
+    if (!settings) return nullptr;
+    fluid_settings_setnum(settings, "synth.sample-rate", static_cast<double>(mixer::kOutputRate));
+    fluid_settings_setint(settings, "synth.polyphony", 128);
+    fluid_settings_setint(settings, "synth.cpu-cores", 1);
+    return settings;
+}
+
+// Creates a synthesiser on `settings` and loads the soundfont at `path` into it; when either fails, frees
+// the settings and makes nothing. It touches nothing shared, so it may run on the loader thread.
+Made Make(fluid_settings_t* settings, const std::string& path) {
+    const auto t0 = std::chrono::steady_clock::now();
+    Made m;
+    m.settings = settings;
+    m.synth = new_fluid_synth(settings);
+    if (m.synth && fluid_synth_sfload(m.synth, path.c_str(), 1) == FLUID_FAILED) {
+        delete_fluid_synth(m.synth);
+        m.synth = nullptr;
+    }
+    if (!m.synth) {
+        delete_fluid_settings(m.settings);
+        m.settings = nullptr;
+    }
+    m.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    return m;
+}
+
+struct State {
+    bool tried = false;  // a load was made or started since the last Stop
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;  // what the mix renders: written only by the program's thread
     std::string soundfont;
     double startMs = 0.0;
     i32 tail = 0;  // frames still rendered after the last voice ended (reverb and chorus ring on)
+    std::thread loader;
+    Made loaded;                        // the loader's result, read only once it has been joined
+    std::atomic<bool> loading{false};   // the loader is still at work
+
+    // Puts a load's synthesiser in the mix's reach.
+    void Install(const Made& m) {
+        startMs = m.ms;
+        settings = m.settings;
+        backend::AudioGuard g;  // the audio thread may be asking for music already
+        synth = m.synth;
+    }
+    // Waits for the loader, if there is one, and installs what it made.
+    void Take() {
+        if (!loader.joinable()) return;
+        loader.join();
+        Install(loaded);
+        loaded = Made{};
+    }
     // Takes the synthesiser out of the mix's reach, then frees it and its settings.
     void Free() {
         fluid_synth_t* old;
@@ -232,7 +291,13 @@ struct State {
         if (settings) delete_fluid_settings(settings);
         settings = nullptr;
     }
-    ~State() { Free(); }
+    // A program that ends while the soundfont still loads waits for the loader before anything goes.
+    ~State() {
+        if (loader.joinable()) loader.join();
+        if (loaded.synth) delete_fluid_synth(loaded.synth);
+        if (loaded.settings) delete_fluid_settings(loaded.settings);
+        Free();
+    }
 };
 
 State& S() {
@@ -263,38 +328,53 @@ std::string FindSoundfont() {
     return {};
 }
 
+// What a load needs from the program's thread (the environment, the file system, the library's log hooks
+// and the settings): null when there is nothing to load.
+fluid_settings_t* BeginLoad(State& s) {
+    s.tried = true;
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, Quiet, nullptr);
+    s.soundfont = FindSoundfont();
+    return s.soundfont.empty() ? nullptr : NewSettings();
+}
+
 }  // namespace
+
+void Preload() {
+    State& s = S();
+    if (s.tried || s.loader.joinable()) return;
+    fluid_settings_t* settings = BeginLoad(s);
+    if (!settings) return;
+    s.loading = true;
+    try {
+        s.loader = std::thread([&s, settings, path = s.soundfont] {
+            s.loaded = Make(settings, path);
+            s.loading = false;
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first Start loads as it would without a preload.
+        delete_fluid_settings(settings);
+        s.loading = false;
+        s.tried = false;
+    }
+}
+
+bool Preloading() { return S().loading; }
 
 bool Start() {
     State& s = S();
+    s.Take();
     if (s.tried) return s.synth != nullptr;
-    s.tried = true;
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, Quiet, nullptr);
-    s.soundfont = FindSoundfont();
-    if (s.soundfont.empty()) return false;
-    s.settings = new_fluid_settings();
-    if (!s.settings) return false;
-    fluid_settings_setnum(s.settings, "synth.sample-rate", static_cast<double>(mixer::kOutputRate));
-    fluid_settings_setint(s.settings, "synth.polyphony", 128);
-    fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
-    fluid_synth_t* synth = new_fluid_synth(s.settings);
-    if (!synth) return false;
-    if (fluid_synth_sfload(synth, s.soundfont.c_str(), 1) == FLUID_FAILED) {
-        delete_fluid_synth(synth);
-        return false;
-    }
-    s.startMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-    backend::LockAudio();  // the audio thread may be asking for music already
-    s.synth = synth;
-    backend::UnlockAudio();
-    return true;
+    fluid_settings_t* settings = BeginLoad(s);
+    if (!settings) return false;
+    s.Install(Make(settings, s.soundfont));
+    return s.synth != nullptr;
 }
 
 bool Running() { return S().synth != nullptr; }
 
 void Stop() {
     State& s = S();
+    s.Take();
     s.Free();
     s.tried = false;
 }

@@ -29,13 +29,21 @@ bool LoadSmf(const char* path, i32 rate, Song* out);
 
 namespace host::midisynth {
 
-// Creates the synthesiser and loads the General MIDI soundfont on first use; false when either cannot be
-// had (music then keeps its timing but is silent). Call from the program's thread.
+// Starts creating the synthesiser and loading the General MIDI soundfont on a thread of its own and returns
+// at once, so that the first Start finds them ready instead of paying for them itself. Does nothing while
+// a synthesiser runs, a load is under way or waiting to be taken, or a start has already failed.
+void Preload();
+// True from Preload until Start or Stop takes the load, whether or not it has finished.
+bool Preloading();
+// Makes the synthesiser ready: takes a preloaded one (waiting for its load when that has not finished
+// yet), or else creates it and loads the soundfont here. False when either cannot be had (music then keeps
+// its timing but is silent). Call from the program's thread.
 bool Start();
 bool Running();
-// Deletes the synthesiser (cleared under the audio lock first); a later Start makes a new one.
+// Waits for a load still under way, then deletes the synthesiser (cleared under the audio lock first); a
+// later Preload or Start makes a new one.
 void Stop();
-// Where the soundfont was found ("" when none was) and how long the start took.
+// Where the soundfont was found ("" when none was) and how long creating and loading it took.
 const std::string& SoundfontPath();
 double StartMillis();
 

@@ -5,6 +5,8 @@
 #include "el/elSystem.h"
 #include "host/files.h"
 #include "host/mci.h"
+#include "host/midisynth.h"
+#include "host/mixer.h"
 #include "host/report.h"
 
 i32 midiOpen = 0;
@@ -30,6 +32,9 @@ namespace elMidi {
 u32 Init() {
     midiOpen = 0;
     midiLoop = 1;
+    // The synthesiser and its soundfont load behind the start-up, so the first file played finds them
+    // ready. Without an audio device no file opens, and nothing is loaded.
+    if (host::mixer::DeviceOpen()) host::midisynth::Preload();
     return 1;
 }
 
