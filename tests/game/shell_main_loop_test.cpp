@@ -40,12 +40,7 @@ protected:
     // A test that ends without End leaves the window and the instance lock behind: close and give them
     // back so the next test in this process starts as the only copy with no window.
     void TearDown() override {
-        elSystem::End();
-        if (MutexHandle) host::ReleaseInstanceLock(MutexHandle);
-        MutexHandle = 0;
-        LibraryDone = 0;
-        host::DestroyWindow(MainWindow);
-        host::ClearQueue();
+        kt::EndProgram();
         std::copy(std::begin(scenes_), std::end(scenes_), std::begin(SceneTable));  // the real scenes again
     }
     // Lets the gate open on the next pass.

@@ -23,6 +23,7 @@ class StartUpTest : public kt::HeadlessWindow {
 protected:
     void SetUp() override {
         kt::HeadlessWindow::SetUp();
+        WipeState = {};  // as at the start of a program (an earlier test of this process may have left one)
         kt::LinkGameData();
     }
     // Ends the program a test started, giving its window and its single-instance lock back.

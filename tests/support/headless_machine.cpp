@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "el/draw/present.h"
 #include "el/elSystem.h"
 #include "game/shell/shell.h"
 #include "host/instance.h"
@@ -59,6 +60,7 @@ void FreshMachine() {
 void EndProgram() {
     if (!LibraryDone) elSystem::End();
     LibraryDone = 0;
+    WipeState = {};  // a wipe the test started ends with the program
     CloseLeftovers();
     MainWindow = 0;
     host::ClearQueue();
