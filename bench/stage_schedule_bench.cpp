@@ -9,6 +9,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <string>
 #include <filesystem>
@@ -100,6 +101,7 @@ void BM_StageSchedule(benchmark::State& state) {
     std::vector<double> us;
     int worstLive = 0;
     double worst = 0;
+    double firstWall = 0;
     for (auto _ : state) {
         Game_ResetState();
         Game_ResetPools();
@@ -121,8 +123,11 @@ void BM_StageSchedule(benchmark::State& state) {
             PlayerState.respawning = 1;
             PlayerState.respawnTimer = 0;
             const double t0 = ThreadMicros();
+            const auto w0 = std::chrono::steady_clock::now();
             Stage_RunFrame(s);
             const double t = ThreadMicros() - t0;
+            // A wait (for the music's synthesiser, say) costs no processor time but is still felt.
+            if (us.empty()) firstWall = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - w0).count();
             ModeChanged = 0;
             us.push_back(t);
             if (t > worst) {
@@ -145,6 +150,7 @@ void BM_StageSchedule(benchmark::State& state) {
     state.counters["p99_us"] = at(0.99);
     state.counters["worst_us"] = worst;
     state.counters["worst_after_first_us"] = worstAfterFirst;
+    state.counters["first_wall_us"] = firstWall;
     state.counters["worst_frame"] = static_cast<double>(std::find(us.begin(), us.end(), worst) - us.begin() + 1);
     state.counters["live_in_worst"] = worstLive;
     state.SetLabel("stage " + std::to_string(state.range(0) + 1));
