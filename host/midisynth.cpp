@@ -1,5 +1,6 @@
 #include "host/midisynth.h"
 
+#include <dlfcn.h>
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -234,10 +235,20 @@ fluid_settings_t* NewSettings() {
     return settings;
 }
 
+// The synthesiser's library may prepare a soundfont's samples on a team of worker threads that spin on
+// every core while they wait: several times the processor time of one thread doing it alone, taken from
+// the program's start-up that runs beside it. The calling thread's loads are kept to itself.
+void OneThreadLoads() {
+    using SetThreads = void (*)(int);
+    static const auto set = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"));
+    if (set) set(1);
+}
+
 // Creates a synthesiser on `settings` and loads the soundfont at `path` into it; when either fails, frees
 // the settings and makes nothing. It touches nothing shared, so it may run on the loader thread.
 Made Make(fluid_settings_t* settings, const std::string& path) {
     const auto t0 = std::chrono::steady_clock::now();
+    OneThreadLoads();
     Made m;
     m.settings = settings;
     m.synth = new_fluid_synth(settings);
