@@ -196,11 +196,29 @@ void TableRow(const Levels& lv, const u16* s, u16* d, i32 n) {
 }
 
 #if defined(__SSE2__)
+// One channel of eight pixels: both moved to the top five bits, dimmed, added with saturation, moved back.
+// A channel that lands in the top bits by the shift alone (Up 11) needs no masking there or on the way back.
+template <int Up, bool WithLevels>
+inline __m128i Channel(__m128i sv, __m128i dv, __m128i ls, __m128i ld) {
+    const __m128i top = _mm_set1_epi16(static_cast<short>(0xF800));
+    __m128i a = _mm_slli_epi16(sv, Up), b = _mm_slli_epi16(dv, Up);
+    if constexpr (Up != 11) {
+        a = _mm_and_si128(a, top);
+        b = _mm_and_si128(b, top);
+    }
+    if constexpr (WithLevels) {
+        a = _mm_subs_epu16(a, ls);
+        b = _mm_subs_epu16(b, ld);
+    }
+    const __m128i sum = _mm_adds_epu16(a, b);
+    if constexpr (Up == 11) return _mm_srli_epi16(sum, 11);
+    else return _mm_srli_epi16(_mm_and_si128(sum, top), Up);
+}
+
 // Eight pixels at a time for a layout whose channels decode as the five bits at table shifts 11 - UpR,
 // 11 - UpG and 11 - UpB; Junk: the layout's unused top bit, whose pixels decode as black.
 template <int UpR, int UpG, int UpB, bool Junk, bool WithLevels>
 void VectorRows(const Levels& lv, const Walk& walk) {
-    const __m128i top = _mm_set1_epi16(static_cast<short>(0xF800));
     const __m128i zero = _mm_setzero_si128();
     const __m128i junk = _mm_set1_epi16(static_cast<short>(0x8000));
     __m128i ls[3], ld[3];
@@ -208,16 +226,7 @@ void VectorRows(const Levels& lv, const Walk& walk) {
         ls[c] = _mm_set1_epi16(static_cast<short>(lv.ls[c] << 11));
         ld[c] = _mm_set1_epi16(static_cast<short>(lv.ld[c] << 11));
     }
-    // One channel: both moved to the top five bits, dimmed, added with saturation, moved back.
-    auto channel = [&](__m128i sv, __m128i dv, int up, i32 c) {
-        __m128i a = _mm_and_si128(_mm_slli_epi16(sv, up), top);
-        __m128i b = _mm_and_si128(_mm_slli_epi16(dv, up), top);
-        if constexpr (WithLevels) {
-            a = _mm_subs_epu16(a, ls[c]);
-            b = _mm_subs_epu16(b, ld[c]);
-        }
-        return _mm_srli_epi16(_mm_and_si128(_mm_adds_epu16(a, b), top), up);
-    };
+    auto channel = [&]<int Up>(__m128i sv, __m128i dv, i32 c) { return Channel<Up, WithLevels>(sv, dv, ls[c], ld[c]); };
     const i32 n = walk.w, whole = n & ~7;
     for (i32 r = 0; r < walk.h; ++r) {
         const u16* s = walk.Src(r);
@@ -231,8 +240,9 @@ void VectorRows(const Levels& lv, const Walk& walk) {
                 sv = _mm_and_si128(sv, _mm_cmpeq_epi16(_mm_and_si128(sv, junk), zero));
                 dv = _mm_and_si128(dv, _mm_cmpeq_epi16(_mm_and_si128(dv, junk), zero));
             }
-            const __m128i out = _mm_or_si128(_mm_or_si128(channel(sv, dv, UpR, 0), channel(sv, dv, UpG, 1)),
-                                             channel(sv, dv, UpB, 2));
+            const __m128i out = _mm_or_si128(_mm_or_si128(channel.template operator()<UpR>(sv, dv, 0),
+                                                          channel.template operator()<UpG>(sv, dv, 1)),
+                                             channel.template operator()<UpB>(sv, dv, 2));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
                              _mm_or_si128(_mm_and_si128(transparent, dOld), _mm_andnot_si128(transparent, out)));
         }
