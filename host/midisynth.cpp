@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 #include <fluidsynth.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -358,6 +361,9 @@ void Preload() {
     s.loading = true;
     try {
         s.loader = std::thread([&s, settings, path = s.soundfont] {
+            // The lowest priority: the start-up beside it goes first, and the title is long enough for
+            // the load to finish in the time the program leaves over.
+            setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
             s.loaded = Make(settings, path);
             s.loading = false;
         });
