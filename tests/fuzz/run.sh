@@ -13,5 +13,8 @@ for d in "$@"; do
   if [ -d "$d" ]; then set -- "$@" "$(cd "$d" && pwd)"; fi
   shift
 done
+# The leak check passes over what the font library keeps for the life of the process.
+LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS
 exec "$harness" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=262144 \
      -print_final_stats=1 "$corpus" "$@"
