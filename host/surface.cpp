@@ -200,7 +200,7 @@ Surface* CreateSurface(i32 width, i32 height, bool primary) {
     // Rows stay 4-byte aligned, as display memory always was; the padding comes on top.
     const i32 pitch = ((width * 2 + 3) & ~3) + g_padding;
     const size_t bytes = static_cast<size_t>(pitch) * static_cast<size_t>(height);
-    u8* mem = new (std::nothrow) u8[bytes]();
+    u8* mem = new (std::nothrow) u8[bytes + kSurfaceTailSlack]();
     if (!mem) return nullptr;
     Surface* s = new (std::nothrow) Surface();
     if (!s) {

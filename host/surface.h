@@ -106,12 +106,16 @@ private:
     i32 width_ = 0, height_ = 0, pitch_ = 0;
     PixelLayout layout_;
     bool primary_ = false;
-    u8* bits_ = nullptr;   // pitch_ * height_ bytes, or nullptr while lost
+    u8* bits_ = nullptr;   // pitch_ * height_ bytes and the tail slack, or nullptr while lost
     i32 lockCount_ = 0;
     bool hasKey_ = false;
     u16 key_ = 0;
     bool lost_ = false;
 };
+
+// Bytes of zeroed memory after every surface's last row, so that a vector read of a few bytes starting at
+// the last pixel (a gather of 4-byte words at 2-byte pixels) stays inside the surface's own memory.
+inline constexpr size_t kSurfaceTailSlack = 16;
 
 // Makes a zero-filled surface of the current layout. Fails (nullptr) for a size <= 0, a size over
 // 8192 in either direction, or when the fault point "CreateSurface" is armed.

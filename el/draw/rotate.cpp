@@ -6,6 +6,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define KESTRALIS_ROTATE_AVX2 1
+#endif
 
 #include "el/draw/screen.h"
 #include "el/draw/soft.h"
@@ -221,9 +225,6 @@ bool FitsSixteenBits(const Rot& rot, i64 spanU, i64 spanV, i32 pitch) {
     return true;
 }
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
-#endif
 void RotateEight(const Rot& rot, const u16* base, i32 pitch, i32 lowU, i32 lowV, i32 spanU, i32 spanV) {
     const i32 cosA = static_cast<i32>(rot.cosA), sinA = static_cast<i32>(rot.sinA);
     const __m128i steps = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
@@ -280,6 +281,100 @@ void RotateEight(const Rot& rot, const u16* base, i32 pitch, i32 lowU, i32 lowV,
             for (i32 c = start; c < end; ++c) one(rowU + c * cosA, rowV + c * sinA, dst + c);
     }
 }
+
+#if defined(KESTRALIS_ROTATE_AVX2)
+// RotateEight's walk sixteen box pixels at a time in wide registers, fetching the source pixels with
+// gathers. A gather reads four bytes for each two-byte pixel; every index is clamped onto the source, and
+// each surface's memory ends in slack, so the two bytes past the sheet's last pixel are still its own.
+// Rows of 8 to 15 pixels go eight at a time, shorter ones pixel by pixel.
+#define Avx2 __attribute__((target("avx2")))
+Avx2 void RotateSixteen(const Rot& rot, const u16* base, i32 pitch, i32 lowU, i32 lowV, i32 spanU, i32 spanV) {
+    const i32 cosA = static_cast<i32>(rot.cosA), sinA = static_cast<i32>(rot.sinA);
+    const __m256i steps = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m256i cosSteps = _mm256_mullo_epi16(steps, _mm256_set1_epi16(static_cast<short>(cosA)));
+    const __m256i sinSteps = _mm256_mullo_epi16(steps, _mm256_set1_epi16(static_cast<short>(sinA)));
+    const __m256i above = _mm256_set1_epi16(-360), zero = _mm256_setzero_si256(), minusOne = _mm256_set1_epi16(-1);
+    const __m256i magic = _mm256_set1_epi16(11651);  // x / 360 = (x * 11651) >> 22 for 0 <= x < 32768
+    const __m256i lowUv = _mm256_set1_epi16(static_cast<short>(lowU)), lowVv = _mm256_set1_epi16(static_cast<short>(lowV));
+    const __m256i endU = _mm256_set1_epi16(static_cast<short>(spanU + 1)), endV = _mm256_set1_epi16(static_cast<short>(spanV + 1));
+    const __m256i lastU = _mm256_set1_epi16(static_cast<short>(spanU)), lastV = _mm256_set1_epi16(static_cast<short>(spanV));
+    const __m256i rowStep = _mm256_set1_epi32(static_cast<i32>(1) | (pitch << 16));  // (su, sv) . (1, pitch)
+    const __m256i low16 = _mm256_set1_epi32(0xFFFF);
+    const int* words = reinterpret_cast<const int*>(base);
+    auto axis = [&](__m256i w, __m256i low, __m256i end, __m256i last, __m256i* inside) Avx2 {
+        const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_max_epi16(w, zero), magic), 6);
+        const __m256i at = _mm256_sub_epi16(q, low);
+        *inside = _mm256_and_si256(_mm256_cmpgt_epi16(w, above),
+                                   _mm256_and_si256(_mm256_cmpgt_epi16(at, minusOne), _mm256_cmpgt_epi16(end, at)));
+        return _mm256_min_epi16(_mm256_max_epi16(at, zero), last);
+    };
+    // Sixteen pixels from c on: positions, gathers, and the copy that skips 0. The lanes of the two
+    // gathers come back in the order the in-lane pack wants them.
+    auto sixteen = [&](i32 rowU, i32 rowV, i32 c, u16* d) Avx2 {
+        const __m256i u = _mm256_add_epi16(_mm256_set1_epi16(static_cast<short>(rowU + c * cosA)), cosSteps);
+        const __m256i v = _mm256_add_epi16(_mm256_set1_epi16(static_cast<short>(rowV + c * sinA)), sinSteps);
+        __m256i inU, inV;
+        const __m256i su = axis(u, lowUv, endU, lastU, &inU);
+        const __m256i sv = axis(v, lowVv, endV, lastV, &inV);
+        const __m256i inside = _mm256_and_si256(inU, inV);
+        if (_mm256_testz_si256(inside, inside)) return;
+        const __m256i idxLo = _mm256_madd_epi16(_mm256_unpacklo_epi16(su, sv), rowStep);
+        const __m256i idxHi = _mm256_madd_epi16(_mm256_unpackhi_epi16(su, sv), rowStep);
+        const __m256i pLo = _mm256_and_si256(_mm256_i32gather_epi32(words, idxLo, 2), low16);
+        const __m256i pHi = _mm256_and_si256(_mm256_i32gather_epi32(words, idxHi, 2), low16);
+        const __m256i p = _mm256_and_si256(_mm256_packus_epi32(pLo, pHi), inside);
+        const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
+                            _mm256_or_si256(p, _mm256_and_si256(old, _mm256_cmpeq_epi16(p, zero))));
+    };
+    // The same for eight pixels, in the low halves of the registers.
+    const __m128i zero8 = _mm_setzero_si128();
+    auto eight = [&](i32 rowU, i32 rowV, i32 c, u16* d) Avx2 {
+        const __m128i u = _mm_add_epi16(_mm_set1_epi16(static_cast<short>(rowU + c * cosA)), _mm256_castsi256_si128(cosSteps));
+        const __m128i v = _mm_add_epi16(_mm_set1_epi16(static_cast<short>(rowV + c * sinA)), _mm256_castsi256_si128(sinSteps));
+        __m256i inU, inV;
+        const __m128i su = _mm256_castsi256_si128(axis(_mm256_castsi128_si256(u), lowUv, endU, lastU, &inU));
+        const __m128i sv = _mm256_castsi256_si128(axis(_mm256_castsi128_si256(v), lowVv, endV, lastV, &inV));
+        const __m128i inside = _mm_and_si128(_mm256_castsi256_si128(inU), _mm256_castsi256_si128(inV));
+        if (_mm_testz_si128(inside, inside)) return;
+        const __m128i rowStep8 = _mm256_castsi256_si128(rowStep);
+        const __m256i idx = _mm256_setr_m128i(_mm_madd_epi16(_mm_unpacklo_epi16(su, sv), rowStep8),
+                                              _mm_madd_epi16(_mm_unpackhi_epi16(su, sv), rowStep8));
+        const __m256i g = _mm256_and_si256(_mm256_i32gather_epi32(words, idx, 2), low16);
+        const __m128i p = _mm_and_si128(_mm_packus_epi32(_mm256_castsi256_si128(g), _mm256_extracti128_si256(g, 1)), inside);
+        const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_or_si128(p, _mm_and_si128(old, _mm_cmpeq_epi16(p, zero8))));
+    };
+    auto one = [&](i32 u, i32 v, u16* d) {
+        if (u <= -360 || v <= -360) return;
+        const i32 su = std::max(u, 0) / 360 - lowU, sv = std::max(v, 0) / 360 - lowV;
+        if (su < 0 || su > spanU || sv < 0 || sv > spanV) return;
+        const u16 p = base[static_cast<std::ptrdiff_t>(sv) * pitch + su];
+        if (p) *d = p;
+    };
+    const i32 start = static_cast<i32>(rot.startX), end = static_cast<i32>(rot.endX), width = end - start;
+    for (i64 r = rot.startY; r < rot.endY; ++r) {
+        const i32 rowU = static_cast<i32>(rot.rowU0 - r * rot.sinA), rowV = static_cast<i32>(rot.rowV0 + r * rot.cosA);
+        u16* dst = rot.back.Row(static_cast<i32>(rot.top + r)) + rot.left;
+        // As in RotateEight, the last chunk of a row may overlap the one before it.
+        if (width >= 16) {
+            for (i32 c = start; c < end; c += 16) {
+                if (c + 16 > end) c = end - 16;
+                sixteen(rowU, rowV, c, dst + c);
+            }
+        } else if (width >= 8) {
+            eight(rowU, rowV, start, dst + start);
+            eight(rowU, rowV, end - 8, dst + end - 8);
+        } else {
+            for (i32 c = start; c < end; ++c) one(rowU + c * cosA, rowV + c * sinA, dst + c);
+        }
+    }
+}
+
+// Wide registers when the processor has them, decided once when the program loads.
+const bool WideRotate = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+#undef Avx2
+#endif
 #endif
 
 }  // namespace
@@ -299,6 +394,19 @@ i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo,
         const u32 spanU = static_cast<u32>(maxU - minU), spanV = static_cast<u32>(maxV - minV);
         const i32 pitch = rot.sheet.pitch;
         const u16* base = rot.sheet.Row(static_cast<i32>(rot.srcTop + minV)) + rot.srcLeft + minU;
+#if defined(__SSE2__)
+        if (lowU >= 0 && lowV >= 0 && rot.startX < rot.endX && rot.startY < rot.endY &&
+            FitsSixteenBits(rot, static_cast<i64>(spanU), static_cast<i64>(spanV), pitch)) {
+#if defined(KESTRALIS_ROTATE_AVX2)
+            if (WideRotate)
+                RotateSixteen(rot, base, pitch, lowU, lowV, static_cast<i32>(spanU), static_cast<i32>(spanV));
+            else
+#endif
+                RotateEight(rot, base, pitch, lowU, lowV, static_cast<i32>(spanU), static_cast<i32>(spanV));
+            Done(rot);
+            return 1;
+        }
+#endif
         const i64 loU = LowestWith(lowU), hiU = HighestWith(lowU + static_cast<i64>(spanU));
         const i64 loV = LowestWith(lowV), hiV = HighestWith(lowV + static_cast<i64>(spanV));
         const double invCos = rot.cosA ? 1.0 / static_cast<double>(rot.cosA) : 0.0;
@@ -313,12 +421,6 @@ i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo,
             const u16 keep = static_cast<u16>(-static_cast<i32>(s == 0));
             *d = static_cast<u16>(s | (*d & keep));
         };
-#if defined(__SSE2__)
-        if (lowU >= 0 && lowV >= 0 && rot.startX < rot.endX && rot.startY < rot.endY &&
-            FitsSixteenBits(rot, static_cast<i64>(spanU), static_cast<i64>(spanV), pitch)) {
-            RotateEight(rot, base, pitch, lowU, lowV, static_cast<i32>(spanU), static_cast<i32>(spanV));
-        } else
-#endif
         if (lowU >= 0 && lowV >= 0 && spanV < kRowTableSize) {
             // The usual case. Every wanted u is at least -359, so u + 360 is positive and an unsigned
             // division gives trunc(u / 360) + 1, except on (-359, -1), which trunc maps to 0 as well:
