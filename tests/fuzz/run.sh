@@ -16,5 +16,7 @@ done
 # The leak check passes over what the font library keeps for the life of the process.
 LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export LSAN_OPTIONS
-exec "$harness" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=262144 \
+# The tests run from a fixed seed (KESTRALIS_FUZZ_SEED, 0 for a fresh one each run) so that a test run
+# gives the same verdict every time; set another seed to explore further.
+exec "$harness" -seed="${KESTRALIS_FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=262144 \
      -print_final_stats=1 "$corpus" "$@"
