@@ -83,67 +83,57 @@ void FillBolts(i32 families) {
             kBolts[f][k] = LightningNode{250.0f + 50 * k, 100.0f + 60 * f, 10, 10, 0.3f, 300, f < families};
 }
 
-void StreamFrame() {
-    for (const auto& fr : kStreamFrame) {
+// Every family of a table for one frame: its update, then (unless `Draw` is false) its draw.
+template <bool Draw = true, size_t N>
+void Frame(void (*const (&table)[N][2])(i32)) {
+    for (const auto& fr : table) {
         fr[0](0);
-        fr[1](0);
+        if constexpr (Draw) fr[1](0);
     }
 }
-void ChainFrame() {
-    for (const auto& fr : kChainFrame) {
-        fr[0](0);
-        fr[1](0);
-    }
+template <bool Draw = true>
+void AllFrame() {
+    Frame<Draw>(kStreamFrame);
+    Frame<Draw>(kChainFrame);
+    Frame<Draw>(kBoltFrame);
 }
-void BoltFrame() {
-    for (const auto& fr : kBoltFrame) {
-        fr[0](0);
-        fr[1](0);
+void FillAll() {
+    FillStreams(50);
+    FillChains(6);
+    FillBolts(6);
+}
+
+// One frame of the pools that `fill(n)` makes live before every pass, n = state.range(0); `perN` records
+// live for each n.
+template <class Fill, class Run>
+void LiveFrame(benchmark::State& state, Fill fill, Run frame, i32 perN) {
+    if (!Start()) return state.SkipWithError("no program");
+    const i32 n = static_cast<i32>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        fill(n);
+        state.ResumeTiming();
+        frame();
     }
+    state.SetItemsProcessed(state.iterations() * perN * n);
+    state.SetComplexityN(perN * n);
 }
 
 // Balls live per family: 1 to 50 (20 families).
 void BM_StreamsFrame(benchmark::State& state) {
-    if (!Start()) return state.SkipWithError("no program");
-    const i32 live = static_cast<i32>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FillStreams(live);
-        state.ResumeTiming();
-        StreamFrame();
-    }
-    state.SetItemsProcessed(state.iterations() * 20 * live);
-    state.SetComplexityN(20 * live);
+    LiveFrame(state, FillStreams, [] { Frame(kStreamFrame); }, 20);
 }
 BENCHMARK(BM_StreamsFrame)->Arg(1)->Arg(10)->Arg(25)->Arg(50)->Complexity(benchmark::oN);
 
 // Chains in flight: 1 to 6 families of seven pieces.
 void BM_ChainsFrame(benchmark::State& state) {
-    if (!Start()) return state.SkipWithError("no program");
-    const i32 families = static_cast<i32>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FillChains(families);
-        state.ResumeTiming();
-        ChainFrame();
-    }
-    state.SetItemsProcessed(state.iterations() * 7 * families);
-    state.SetComplexityN(7 * families);
+    LiveFrame(state, FillChains, [] { Frame(kChainFrame); }, 7);
 }
 BENCHMARK(BM_ChainsFrame)->DenseRange(1, 6)->Complexity(benchmark::oN);
 
 // Bolts in flight: 1 to 6 families of six nodes.
 void BM_LightningFrame(benchmark::State& state) {
-    if (!Start()) return state.SkipWithError("no program");
-    const i32 families = static_cast<i32>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FillBolts(families);
-        state.ResumeTiming();
-        BoltFrame();
-    }
-    state.SetItemsProcessed(state.iterations() * 6 * families);
-    state.SetComplexityN(6 * families);
+    LiveFrame(state, FillBolts, [] { Frame(kBoltFrame); }, 6);
 }
 BENCHMARK(BM_LightningFrame)->DenseRange(1, 6)->Complexity(benchmark::oN);
 
@@ -152,13 +142,9 @@ void BM_PathKindsAllFull(benchmark::State& state) {
     if (!Start()) return state.SkipWithError("no program");
     for (auto _ : state) {
         state.PauseTiming();
-        FillStreams(50);
-        FillChains(6);
-        FillBolts(6);
+        FillAll();
         state.ResumeTiming();
-        StreamFrame();
-        ChainFrame();
-        BoltFrame();
+        AllFrame();
     }
     state.SetItemsProcessed(state.iterations() * (1000 + 42 + 36));
 }
@@ -169,13 +155,9 @@ void BM_PathKindsAllFullUpdateOnly(benchmark::State& state) {
     if (!Start()) return state.SkipWithError("no program");
     for (auto _ : state) {
         state.PauseTiming();
-        FillStreams(50);
-        FillChains(6);
-        FillBolts(6);
+        FillAll();
         state.ResumeTiming();
-        for (const auto& fr : kStreamFrame) fr[0](0);
-        for (const auto& fr : kChainFrame) fr[0](0);
-        for (const auto& fr : kBoltFrame) fr[0](0);
+        AllFrame<false>();
     }
     state.SetItemsProcessed(state.iterations() * (1000 + 42 + 36));
 }
@@ -184,11 +166,7 @@ BENCHMARK(BM_PathKindsAllFullUpdateOnly);
 // Every pool free: the walk over parked records that every stage frame pays.
 void BM_PathKindsAllFree(benchmark::State& state) {
     if (!Start()) return state.SkipWithError("no program");
-    for (auto _ : state) {
-        StreamFrame();
-        ChainFrame();
-        BoltFrame();
-    }
+    for (auto _ : state) AllFrame();
 }
 BENCHMARK(BM_PathKindsAllFree);
 
