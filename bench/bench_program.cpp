@@ -9,6 +9,7 @@
 #include "host/files.h"
 #include "host/headless/headless.h"
 #include "host/instance.h"
+#include "host/surface.h"
 #include "host/window.h"
 
 namespace kb {
@@ -74,6 +75,23 @@ void EndProgram() {
     if (MutexHandle) host::ReleaseInstanceLock(MutexHandle);
     MutexHandle = 0;
     MainWindow = 0;
+    host::ClearQueue();
+}
+
+void BareMachine() {
+    EndProgram();
+    host::headless::Reset();
+    host::ClearQueue();
+    host::SetSurfaceFaultChecks(false);
+    elSystem::ResetGlobals();
+    LibraryDone = 0;
+    LibraryEndState = 0;
+}
+
+void EndBareMachine() {
+    elSystem::End();
+    LibraryDone = 0;
+    LibraryEndState = 0;
     host::ClearQueue();
 }
 

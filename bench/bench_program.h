@@ -14,5 +14,10 @@ bool StartProgram();
 // Ends the program if it runs: the library shut down, the window closed, the lock given back, the queue
 // emptied and the library ready to be started again. Does nothing on a bare machine.
 void EndProgram();
+// A bare machine: the program ended, the headless backend and the queue fresh, no surface fault checks, the
+// library's globals at rest and ready to be started.
+void BareMachine();
+// Ends what a benchmark started of the library on a bare machine, and leaves it ready to be started again.
+void EndBareMachine();
 
 }  // namespace kb

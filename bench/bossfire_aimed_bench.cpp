@@ -23,22 +23,9 @@ namespace {
 
 // A bare machine: the screen alone, no program (one a benchmark before left running is ended first).
 void Machine() {
-    kb::EndProgram();
-    host::headless::Reset();
-    host::ClearQueue();
-    host::SetSurfaceFaultChecks(false);
-    elSystem::ResetGlobals();
-    LibraryDone = 0;
-    LibraryEndState = 0;
+    kb::BareMachine();
     elDraw::Screen(800, 600, 2);
     elDraw::SetClip(220, 0, 580, 600);
-}
-
-void ShutDown() {
-    elSystem::End();
-    LibraryDone = 0;
-    LibraryEndState = 0;
-    host::ClearQueue();
 }
 
 // A sheet of w x h whose pictures are discs in cells of `cell`, the rest transparent.
@@ -160,7 +147,7 @@ void Run(benchmark::State& state, Looks looks, i32 every, bool draws = true) {
     state.counters["per_bullet"] =
         benchmark::Counter(live, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     Game_ResetPools();
-    ShutDown();
+    kb::EndBareMachine();
 }
 
 void BM_AimedBullets_AllLive(benchmark::State& state) { Run(state, Looks::All, 1); }
@@ -191,7 +178,7 @@ void BM_AimedBullets_AllParked(benchmark::State& state) {
     state.counters["records"] = records;
     state.counters["per_record"] =
         benchmark::Counter(records, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    ShutDown();
+    kb::EndBareMachine();
 }
 BENCHMARK(BM_AimedBullets_AllParked)->Unit(benchmark::kMicrosecond);
 

@@ -15,23 +15,6 @@
 
 namespace {
 
-void Machine() {
-    kb::EndProgram();  // a bare machine: no program left running by a benchmark before
-    host::headless::Reset();
-    host::ClearQueue();
-    host::SetSurfaceFaultChecks(false);
-    elSystem::ResetGlobals();
-    LibraryDone = 0;
-    LibraryEndState = 0;
-}
-
-void ShutDown() {
-    elSystem::End();
-    LibraryDone = 0;
-    LibraryEndState = 0;
-    host::ClearQueue();
-}
-
 // A sheet of 60x60 and 16x16 cells, about half of every cell the colour key (black).
 i32 SpriteSheet() {
     const i32 no = elDraw::CreateObject(240, 120, 1);
@@ -58,7 +41,7 @@ struct Spots {
 
 void BM_PutSpriteKeyed(benchmark::State& state) {
     const i32 size = static_cast<i32>(state.range(0));
-    Machine();
+    kb::BareMachine();
     elDraw::Screen(800, 600, 2);
     elDraw::SetClip(220, 0, 580, 600);
     const i32 sheet = SpriteSheet();
@@ -70,13 +53,13 @@ void BM_PutSpriteKeyed(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(BackBuffer->PixelAt(300, 300));
     state.SetItemsProcessed(state.iterations());
-    ShutDown();
+    kb::EndBareMachine();
 }
 BENCHMARK(BM_PutSpriteKeyed)->Arg(60)->Arg(16);
 
 void BM_SdlBlitSurfaceKeyed(benchmark::State& state) {
     const i32 size = static_cast<i32>(state.range(0));
-    Machine();
+    kb::BareMachine();
     elDraw::Screen(800, 600, 2);
     const i32 sheet = SpriteSheet();
     host::Surface* src = ObjectTable[sheet].surface;
@@ -100,49 +83,49 @@ void BM_SdlBlitSurfaceKeyed(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
     SDL_FreeSurface(spr);
     SDL_FreeSurface(back);
-    ShutDown();
+    kb::EndBareMachine();
 }
 BENCHMARK(BM_SdlBlitSurfaceKeyed)->Arg(60)->Arg(16);
 
 void BM_ClearScreen(benchmark::State& state) {
-    Machine();
+    kb::BareMachine();
     elDraw::Screen(800, 600, 2);
     for (auto _ : state) elDraw::ClearScreen();
-    ShutDown();
+    kb::EndBareMachine();
 }
 BENCHMARK(BM_ClearScreen);
 
 // One present of the 800x600 back buffer (no wipe, no vertical-blank wait): the copy to the primary
 // surface and the hand-over of the frame to the backend (the headless one keeps a copy).
 void BM_Flip(benchmark::State& state) {
-    Machine();
+    kb::BareMachine();
     elDraw::Screen(800, 600, 2);
     for (auto _ : state) elDraw::Flip();
-    ShutDown();
+    kb::EndBareMachine();
 }
 BENCHMARK(BM_Flip);
 
 // A frame of a reveal wipe of kind 3: up to one row copy per screen row, then the present.
 void BM_FlipWithTornReveal(benchmark::State& state) {
-    Machine();
+    kb::BareMachine();
     elDraw::Screen(800, 600, 2);
     for (auto _ : state) {
         WipeState = WipeRecord{3, 20, -1, 26};
         elDraw::Flip();
     }
     WipeState = WipeRecord{};
-    ShutDown();
+    kb::EndBareMachine();
 }
 BENCHMARK(BM_FlipWithTornReveal);
 
 // The whole set-up: display, surfaces, internal objects, pixel format, sine and blend tables, and the
 // other modules' start-up; then the shutdown, so every round starts alike.
 void BM_ScreenStartUp(benchmark::State& state) {
-    Machine();
+    kb::BareMachine();
     for (auto _ : state) {
         elDraw::Screen(800, 600, 2);
         state.PauseTiming();
-        ShutDown();
+        kb::EndBareMachine();
         state.ResumeTiming();
     }
 }
@@ -150,13 +133,13 @@ BENCHMARK(BM_ScreenStartUp)->Unit(benchmark::kMillisecond);
 
 // The blend tables alone (built once per set-up).
 void BM_BuildBlendTables(benchmark::State& state) {
-    Machine();
+    kb::BareMachine();
     elDraw::Screen(800, 600, 2);
     for (auto _ : state) {
         elDraw::BuildSinTable();
         elDraw::BuildBlendTables();
     }
-    ShutDown();
+    kb::EndBareMachine();
 }
 BENCHMARK(BM_BuildBlendTables)->Unit(benchmark::kMillisecond);
 
