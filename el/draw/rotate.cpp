@@ -286,7 +286,7 @@ void RotateEight(const Rot& rot, const u16* base, i32 pitch, i32 lowU, i32 lowV,
 // RotateEight's walk sixteen box pixels at a time in wide registers, fetching the source pixels with
 // gathers. A gather reads four bytes for each two-byte pixel; every index is clamped onto the source, and
 // each surface's memory ends in slack, so the two bytes past the sheet's last pixel are still its own.
-// Rows of 8 to 15 pixels go eight at a time, shorter ones pixel by pixel.
+// For boxes at least sixteen pixels wide; narrower ones go through RotateEight.
 #define Avx2 __attribute__((target("avx2")))
 Avx2 void RotateSixteen(const Rot& rot, const u16* base, i32 pitch, i32 lowU, i32 lowV, i32 spanU, i32 spanV) {
     const i32 cosA = static_cast<i32>(rot.cosA), sinA = static_cast<i32>(rot.sinA);
@@ -327,46 +327,14 @@ Avx2 void RotateSixteen(const Rot& rot, const u16* base, i32 pitch, i32 lowU, i3
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
                             _mm256_or_si256(p, _mm256_and_si256(old, _mm256_cmpeq_epi16(p, zero))));
     };
-    // The same for eight pixels, in the low halves of the registers.
-    const __m128i zero8 = _mm_setzero_si128();
-    auto eight = [&](i32 rowU, i32 rowV, i32 c, u16* d) Avx2 {
-        const __m128i u = _mm_add_epi16(_mm_set1_epi16(static_cast<short>(rowU + c * cosA)), _mm256_castsi256_si128(cosSteps));
-        const __m128i v = _mm_add_epi16(_mm_set1_epi16(static_cast<short>(rowV + c * sinA)), _mm256_castsi256_si128(sinSteps));
-        __m256i inU, inV;
-        const __m128i su = _mm256_castsi256_si128(axis(_mm256_castsi128_si256(u), lowUv, endU, lastU, &inU));
-        const __m128i sv = _mm256_castsi256_si128(axis(_mm256_castsi128_si256(v), lowVv, endV, lastV, &inV));
-        const __m128i inside = _mm_and_si128(_mm256_castsi256_si128(inU), _mm256_castsi256_si128(inV));
-        if (_mm_testz_si128(inside, inside)) return;
-        const __m128i rowStep8 = _mm256_castsi256_si128(rowStep);
-        const __m256i idx = _mm256_setr_m128i(_mm_madd_epi16(_mm_unpacklo_epi16(su, sv), rowStep8),
-                                              _mm_madd_epi16(_mm_unpackhi_epi16(su, sv), rowStep8));
-        const __m256i g = _mm256_and_si256(_mm256_i32gather_epi32(words, idx, 2), low16);
-        const __m128i p = _mm_and_si128(_mm_packus_epi32(_mm256_castsi256_si128(g), _mm256_extracti128_si256(g, 1)), inside);
-        const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_or_si128(p, _mm_and_si128(old, _mm_cmpeq_epi16(p, zero8))));
-    };
-    auto one = [&](i32 u, i32 v, u16* d) {
-        if (u <= -360 || v <= -360) return;
-        const i32 su = std::max(u, 0) / 360 - lowU, sv = std::max(v, 0) / 360 - lowV;
-        if (su < 0 || su > spanU || sv < 0 || sv > spanV) return;
-        const u16 p = base[static_cast<std::ptrdiff_t>(sv) * pitch + su];
-        if (p) *d = p;
-    };
-    const i32 start = static_cast<i32>(rot.startX), end = static_cast<i32>(rot.endX), width = end - start;
+    const i32 start = static_cast<i32>(rot.startX), end = static_cast<i32>(rot.endX);
     for (i64 r = rot.startY; r < rot.endY; ++r) {
         const i32 rowU = static_cast<i32>(rot.rowU0 - r * rot.sinA), rowV = static_cast<i32>(rot.rowV0 + r * rot.cosA);
         u16* dst = rot.back.Row(static_cast<i32>(rot.top + r)) + rot.left;
         // As in RotateEight, the last chunk of a row may overlap the one before it.
-        if (width >= 16) {
-            for (i32 c = start; c < end; c += 16) {
-                if (c + 16 > end) c = end - 16;
-                sixteen(rowU, rowV, c, dst + c);
-            }
-        } else if (width >= 8) {
-            eight(rowU, rowV, start, dst + start);
-            eight(rowU, rowV, end - 8, dst + end - 8);
-        } else {
-            for (i32 c = start; c < end; ++c) one(rowU + c * cosA, rowV + c * sinA, dst + c);
+        for (i32 c = start; c < end; c += 16) {
+            if (c + 16 > end) c = end - 16;
+            sixteen(rowU, rowV, c, dst + c);
         }
     }
 }
@@ -398,7 +366,7 @@ i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo,
         if (lowU >= 0 && lowV >= 0 && rot.startX < rot.endX && rot.startY < rot.endY &&
             FitsSixteenBits(rot, static_cast<i64>(spanU), static_cast<i64>(spanV), pitch)) {
 #if defined(KESTRALIS_ROTATE_AVX2)
-            if (WideRotate)
+            if (WideRotate && rot.endX - rot.startX >= 16)
                 RotateSixteen(rot, base, pitch, lowU, lowV, static_cast<i32>(spanU), static_cast<i32>(spanV));
             else
 #endif
