@@ -16,8 +16,10 @@ namespace {
 u32 Send(const char* command) { return host::MciSendString(command, nullptr, 0, MainWindow); }
 
 // The sequencer's answer to an open that failed, said plainly; the game goes on without music.
-void ReportOpenFailure(const char* fileName, u32 code, const char* path) {
+void ReportOpenFailure(const char* fileName, u32 code) {
     if (code == 275) {  // the file is missing or is not a MIDI file
+        char path[256];
+        std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), fileName ? fileName : "");
         std::FILE* f = host::OpenFile(path, "rb");
         if (f) std::fclose(f);
         host::ReportFileProblem(fileName, f ? "not a MIDI file this program can play" : "not found");
@@ -45,9 +47,7 @@ void Play(const char* fileName, i32 loop) {
     if (midiOpen) Stop();
     // A command that does not fit is not sent: nothing plays, as when the file is missing.
     if (n > 0 && static_cast<size_t>(n) < sizeof command) {
-        char path[256];
-        std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), fileName ? fileName : "");
-        if (const u32 rc = Send(command)) ReportOpenFailure(fileName, rc, path);
+        if (const u32 rc = Send(command)) ReportOpenFailure(fileName, rc);
         Send("seek midi to start");
         Send("play midi notify");
     }
