@@ -33,7 +33,7 @@ namespace host::midisynth {
 // at once, so that the first Start finds them ready instead of paying for them itself. Does nothing while
 // a synthesiser runs, a load is under way or waiting to be taken, or a start has already failed.
 void Preload();
-// True from Preload until Start or Stop takes the load, whether or not it has finished.
+// True while a load started by Preload is still under way (its thread has not finished).
 bool Preloading();
 // Makes the synthesiser ready: takes a preloaded one (waiting for its load when that has not finished
 // yet), or else creates it and loads the soundfont here. False when either cannot be had (music then keeps
