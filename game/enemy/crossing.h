@@ -15,15 +15,7 @@ namespace crossing {
 inline constexpr i32 kShips = 3;
 inline constexpr f32 kLeft = 90.0f, kRight = 620.0f;           // a ship outside [90, 620] has left
 inline constexpr FloatPoint kPark{360.0f, 2550.0f};            // where a ship that left waits
-inline constexpr i32 kMarkLeft = 110, kMarkRight = 620;        // a mark outside [110, 620] goes back...
-inline constexpr IntPark kMarkRest{370, 0};                    // ... here when its ship leaves,
-inline constexpr IntPark kMarkAfterBlast{290, 0};              // and here after its ship's explosion.
-
-inline void RestMark(LockMark& m, IntPark at) {
-    m.locked = 0;
-    m.x = at.x;
-    m.y = at.y;
-}
+inline constexpr i32 kMarkLeft = 110, kMarkRight = 620;        // a mark outside [110, 620] rests as its ship leaves
 
 // Moves every live ship by xDir vx (and by vy when `movesY`), then frees the ships that have left: below
 // the field, or outside the columns, when the ship's mark, if it stands outside [110, 620], rests too.
@@ -38,7 +30,7 @@ void Move(Ship* ships, LockMark* marks, f32 xDir, bool movesY) {
         if (e.y > 600.0f) Enemy_Park(e, kPark);
         if (e.x < kLeft || e.x > kRight) {
             Enemy_Park(e, kPark);
-            if (marks[k].x < kMarkLeft || marks[k].x > kMarkRight) RestMark(marks[k], kMarkRest);
+            if (marks[k].x < kMarkLeft || marks[k].x > kMarkRight) RestMark(marks[k], kMarkAfterExit);
         }
     }
 }

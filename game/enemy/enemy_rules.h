@@ -26,6 +26,15 @@ inline void Enemy_Park(Rec& r, FloatPoint at = ParkPosition) {
     r.y = at.y;
 }
 
+// A lock mark back at rest: unlocked, standing at `at`. The lockable families rest a mark at
+// kMarkAfterBlast once its ship's explosion ends, and at kMarkAfterExit when its ship leaves the field.
+inline constexpr IntPark kMarkAfterBlast{290, 0}, kMarkAfterExit{370, 0};
+inline void RestMark(LockMark& m, IntPark at) {
+    m.locked = 0;
+    m.x = at.x;
+    m.y = at.y;
+}
+
 // Arms one slot: `place` writes the family's start position and velocity (drawing its random numbers in
 // the family's order); then the slot is live and unhit, its explosion starts from its first cell of its
 // first loop, and its animation counter (where the record has one) restarts. `hitGuard` is left alone.

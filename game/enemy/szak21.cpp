@@ -18,9 +18,6 @@ namespace {
 // The field a ship may stand in, every edge included.
 bool InField(f32 x, f32 y) { return 90.0f <= x && x <= 620.0f && -90.0f <= y && y <= 600.0f; }
 constexpr FloatPoint kGroupPark{355.0f, 2550.0f};
-// Where a group family returns its marks: after an explosion, and after a side exit that leaves a mark
-// outside [150, 620] x [-70, 600].
-constexpr IntPark kMarkAfterBlast{290, 0}, kMarkAfterExit{370, 0};
 
 constexpr BlastPiece kMainAdd = {&imgZBAK2B, 80, Blit::Add, 0, 0, 0, 0};
 constexpr BlastPiece Small(i8 dx, i8 dy) { return {&imgZBAK6B, 40, Blit::Add, 20, dx, 20, dy}; }
@@ -68,12 +65,6 @@ void Place(const SideFamily<Slot>& f, Slot& e) {
     e.y = f.startY;
     e.vx = f.vxSpread > 0 ? static_cast<f32>(host::Rand() % f.vxSpread) + f.vx0 : f.vx0;
     e.vy = f.vySpread > 0 ? static_cast<f32>(host::Rand() % f.vySpread) + f.vy0 : f.vy0;
-}
-
-void RestMark(LockMark& m, IntPark at) {
-    m.locked = 0;
-    m.x = at.x;
-    m.y = at.y;
 }
 
 // Group families: every free slot, the whole group from one point; each armed slot's mark comes to rest.
