@@ -87,11 +87,10 @@ void Straight_Draw(const StraightSet& set) {
 void Aimed_Spawn(const AimedSet& set, i32 first, i32 last) {
     for (i32 k = first; k < last; ++k) {
         const FloatPoint at = set.origin(set.fromSlot >= 0 ? set.fromSlot : k);
+        const f32 x = at.x + set.offX, y = at.y + set.offY;
         for (i32 r = 0; r < set.group; ++r) {
             AimedShotSlot& s = set.pool[k * set.group + r];
             if (s.active != 0) continue;
-            const f32 x = at.x + set.offX, y = at.y + set.offY;
-            s.active = 1;
             s.speed = set.speedRand > 0 ? set.speed[0] + static_cast<f32>(host::Rand() % set.speedRand) : set.speed[r];
             Aimed_Arm(s, x, y, set.aim);
         }
