@@ -24,26 +24,11 @@ void Invoke(const ScheduleStep& c, i32 familyArg) {
     }
 }
 
-}  // namespace
-
 ScheduleView Schedule_Now(const StageScript& s) {
     return {StageState.distance, s.boss->attackClock, s.boss->hp, Level, PlayMode, PlaySubMode};
 }
 
-bool Schedule_GateHolds(Gate g, const ScheduleView& v) {
-    switch (g) {
-        case Gate::Level1: return v.level == 1;
-        case Gate::Level3: return v.level == 3;
-        case Gate::Level2Or3: return v.level == 2 || v.level == 3;
-        case Gate::PlayMode1: return v.playMode == 1;
-        case Gate::PlayMode2: return v.playMode == 2;
-        case Gate::PlayModeNot1: return v.playMode != 1;
-        case Gate::SubMode1: return v.playSubMode == 1;
-        case Gate::PlayMode2OrSubMode1: return v.playMode == 2 || v.playSubMode == 1;
-    }
-    return false;
-}
-
+// Whether a window step (Every, Distance, Clock, HitPoints, Within) holds.
 bool Schedule_WindowHolds(const ScheduleStep& w, const ScheduleView& v) {
     switch (w.kind) {
         case StepKind::Every: return true;
@@ -62,6 +47,8 @@ bool Schedule_WindowHolds(const ScheduleStep& w, const ScheduleView& v) {
     return false;
 }
 
+// How often the row that starts at rows[first] runs its calls in this view. `callsFrom` and `next` receive
+// the index of the row's first call and of the next row.
 i32 Schedule_RowTimes(Schedule rows, size_t first, const ScheduleView& v, size_t* callsFrom, size_t* next) {
     i32 windows = 0, open = 0;
     bool pass = true;
@@ -82,6 +69,22 @@ i32 Schedule_RowTimes(Schedule rows, size_t first, const ScheduleView& v, size_t
     *next = i;
     if (!pass) return 0;
     return windows == 0 ? 1 : open;
+}
+
+}  // namespace
+
+bool Schedule_GateHolds(Gate g, const ScheduleView& v) {
+    switch (g) {
+        case Gate::Level1: return v.level == 1;
+        case Gate::Level3: return v.level == 3;
+        case Gate::Level2Or3: return v.level == 2 || v.level == 3;
+        case Gate::PlayMode1: return v.playMode == 1;
+        case Gate::PlayMode2: return v.playMode == 2;
+        case Gate::PlayModeNot1: return v.playMode != 1;
+        case Gate::SubMode1: return v.playSubMode == 1;
+        case Gate::PlayMode2OrSubMode1: return v.playMode == 2 || v.playSubMode == 1;
+    }
+    return false;
 }
 
 void Schedule_RunIn(Schedule rows, const StageScript& s, const ScheduleView& v) {

@@ -45,21 +45,13 @@ struct ScheduleView {
     f32 hp;
     i32 level, playMode, playSubMode;
 };
-ScheduleView Schedule_Now(const StageScript& s);
 
 bool Schedule_GateHolds(Gate g, const ScheduleView& v);
-// Whether a window step (Every, Distance, Clock, HitPoints, Within) holds.
-bool Schedule_WindowHolds(const ScheduleStep& w, const ScheduleView& v);
 
-// How often the row that starts at rows[first] runs its calls in this view: once for every one of its
-// windows that holds (so twice where two of its windows share an end), once for a row without windows,
-// and not at all when a gate or a further window fails. `callsFrom` and `next` receive the index of the
-// row's first call and of the next row.
-i32 Schedule_RowTimes(Schedule rows, size_t first, const ScheduleView& v, size_t* callsFrom, size_t* next);
-
-// Runs the rows for this frame: each row's calls in order, as often as the row runs. Every operation gets
-// the script's family word (and a second word of the same kind) where it takes one, the SzakMix operations
-// their literals.
+// Runs the rows for this frame: each row's calls in order, once for every one of the row's windows that
+// holds (so twice where two of its windows share an end), once for a row without windows, and not at all
+// when a gate or a further window fails. Every operation gets the script's family word (and a second word
+// of the same kind) where it takes one, the SzakMix operations their literals.
 void Schedule_Run(Schedule rows, const StageScript& s);
 void Schedule_RunIn(Schedule rows, const StageScript& s, const ScheduleView& v);
 
