@@ -7,6 +7,7 @@
 
 #include "el/elDraw.h"
 #include "el/elSystem.h"
+#include "game/bossfire/aim_rule.h"
 #include "game/bossfire/lightning_data.h"
 #include "game/common/boss_state.h"
 #include "game/common/contact.h"
@@ -62,7 +63,7 @@ void Spawn(const LightningFamily& f) {
         n.dy = PlayerState.y + kAimOffset - n.y;
         // The turn goes on before the half-turn, each sum in single precision.
         n.heading = (n.dx == 0.0f ? kPi / 2.0f : std::atan(n.dy / n.dx)) + f.turn;
-        if (n.dx < 0.0f || (n.dx == 0.0f && n.dy <= 0.0f)) n.heading += kPi;
+        if (Aim_HalfTurn(n.dx, n.dy)) n.heading += kPi;
     }
 }
 
