@@ -40,12 +40,7 @@ protected:
         elDraw::ClearScreen();
     }
     // Ends the program, so that the next test of the same process can start it again.
-    void TearDown() override {
-        LibraryDone = 0;
-        elSystem::End();
-        host::DestroyWindow(MainWindow);
-        Drain();
-    }
+    void TearDown() override { kt::EndProgram(); }
     static std::vector<u16> Screen() {
         std::vector<u16> px;
         px.reserve(800 * 600);
