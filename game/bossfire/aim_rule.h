@@ -1,8 +1,10 @@
 // What the aimed bullet kinds (RotFan, AimFan, Rot5Way) and the Ring kind share: the aim rule that turns
-// an aim vector into a heading, the motion along a heading, and the angles of the rotated draw.
+// an aim vector into a heading, the motion along a heading, the retire in flight and the angles of the
+// rotated draw.
 #pragma once
 #include <cmath>
 
+#include "game/common/state.h"
 #include "host/types.h"
 
 inline constexpr double kBulletPi = 3.141592653589793;
@@ -45,6 +47,14 @@ inline i32 Heading_Degrees(f32 heading) {
     if (!std::isfinite(degrees)) return 0;
     if (std::fabs(degrees) >= 2.0e9) degrees = std::fmod(degrees, 360.0);
     return static_cast<i32>(degrees);
+}
+
+// A bullet retired in flight: free, and parked off screen where it can strike nothing.
+template <class Bullet>
+void Bullet_Retire(Bullet& b) {
+    b.active = 0;
+    b.x = ParkPosition.x;
+    b.y = ParkPosition.y;
 }
 
 // The rotated blit reads its sine table for 0..359 only; every rotated draw hands it its angle brought

@@ -14,12 +14,6 @@ namespace {
 
 constexpr double kFanStep = 2.0 * kBulletPi / 30.0;  // 12 degrees
 
-void Park(AimedBullet& r) {
-    r.active = 0;
-    r.x = ParkPosition.x;
-    r.y = ParkPosition.y;
-}
-
 }  // namespace
 
 // Arms `slot` if it is free; `first` is the first slot of its group (fan form only).
@@ -66,7 +60,7 @@ void Aimed_Update(const AimedFamily& f) {
         if (r.active == 0) continue;
         Bullet_Step(r.x, r.y, r.heading, r.speed, frameTime);
         if (r.x > 800.0f || r.x < f.low || r.y > 600.0f || r.y < f.low || PlayerState.bombActive == 1) {
-            Park(r);
+            Bullet_Retire(r);
             continue;
         }
         Shot_StrikePlayer(r.x, r.y, f.boxLeft, f.boxTop);

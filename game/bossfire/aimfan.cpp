@@ -110,12 +110,6 @@ constexpr i32 kMuzzleWrap = 630;
 constexpr i32 kMuzzleFireAt[5] = {100, 200, 300, 440, 500};
 constexpr FloatPoint kMuzzles[4] = {{150.0f, 100.0f}, {270.0f, 100.0f}, {90.0f, 150.0f}, {330.0f, 150.0f}};
 
-void ParkMuzzleBullet(MuzzleAimBullet& b) {
-    b.active = 0;
-    b.x = ParkPosition.x;
-    b.y = ParkPosition.y;
-}
-
 }  // namespace
 
 void Boss11AimFan1_Emit(i32) {
@@ -143,11 +137,11 @@ void Boss11AimFan1_Update(i32) {
         if (b.active == 0) continue;
         Bullet_Step(b.x, b.y, b.heading, b.speed, frameTime);
         if (b.x > 800.0f || b.x < -20.0f || b.y + 20.0f < 0.0f || b.y > 600.0f || PlayerState.bombActive == 1) {
-            ParkMuzzleBullet(b);
+            Bullet_Retire(b);
             continue;
         }
         if (Shot_TouchesPlayer(b.x, b.y, 10.0f, 20.0f)) {
-            ParkMuzzleBullet(b);
+            Bullet_Retire(b);
             PlayerState.alive = 0;
         }
     }

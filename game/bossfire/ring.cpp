@@ -121,9 +121,7 @@ void Ring_Update(const RingFamily& f) {
         if (b.active == 0) continue;
         Bullet_Step(b.x, b.y, b.heading, b.speed, frameTime, backwards);
         if (b.x > 800.0f || b.x < f.low || b.y > 600.0f || b.y < f.low || PlayerState.bombActive == 1) {
-            b.active = 0;
-            b.x = ParkPosition.x;
-            b.y = ParkPosition.y;
+            Bullet_Retire(b);
             continue;
         }
         Shot_StrikePlayer(b.x, b.y, f.boxLeft, f.boxTop);
