@@ -1,7 +1,8 @@
 // Szak12: up to three large ships that drop straight down through the field from above its top edge, each
 // in a random column, with two exhaust flames. Sets 1 to 5 are single straight shots, one per ship, each
 // set with its own sideways drift; sets 6 to 10 are groups of five drops per ship whose members fall at
-// five speeds, so that each group stretches into a short column. The pools are declared in szak12_data.h.
+// five speeds, so that each group stretches into a short column. The pools and the hit probe are declared
+// in szak12_data.h.
 #pragma once
 #include "game/enemy/szak12_data.h"
 #include "host/types.h"
@@ -10,7 +11,6 @@
 void Szak12_Spawn(i32 unused);   // arms every free slot above the field in a random column
 void Szak12_Update(i32 unused);  // drops the live ships, frees those that fall out
 void Szak12_Draw(i32 unused);    // flames and ship, or the explosion of a struck ship
-void Szak12_HitProbe(i32 k);
 
 // Sets 1 to 5, single straight shots: one ignored integer.
 void Szak12Shot1_Spawn(i32 unused);

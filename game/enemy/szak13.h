@@ -2,8 +2,8 @@
 // from the left edge flying right, Szak13B from the right edge flying left, with their lock marks and six
 // shot sets: one aimed rotated shot per ship (set 1), aimed groups of four and five from ships 0 and 1
 // (sets 2 and 3) and single straight shots per ship falling straight, drifting left and drifting right
-// (sets 4 to 6). The pools are declared in szak13_data.h. Every operation but the hit probes takes one
-// integer that it ignores.
+// (sets 4 to 6). The pools and hit probes are declared in szak13_data.h. Every operation but the hit probes
+// takes one integer that it ignores.
 #pragma once
 #include "game/enemy/szak13_data.h"
 #include "host/types.h"
@@ -12,7 +12,6 @@
 void Szak13A_Spawn(i32 unused);   // arms every free slot at the left edge
 void Szak13A_Update(i32 unused);  // moves the live ships, frees those that leave the field
 void Szak13A_Draw(i32 unused);    // draws the live ships, runs the explosion of a struck one
-void Szak13A_HitProbe(i32 k);
 void Szak13AShot1_Spawn(i32 unused);
 void Szak13AShot1_Update(i32 unused);
 void Szak13AShot1_Draw(i32 unused);
@@ -36,7 +35,6 @@ void Szak13AShot6_Draw(i32 unused);
 void Szak13B_Spawn(i32 unused);
 void Szak13B_Update(i32 unused);
 void Szak13B_Draw(i32 unused);
-void Szak13B_HitProbe(i32 k);
 void Szak13BShot1_Spawn(i32 unused);
 void Szak13BShot1_Update(i32 unused);
 void Szak13BShot1_Draw(i32 unused);

@@ -3,7 +3,7 @@
 // Each carries eight shot sets: three timed aimed sets with their own clocks (set 1 leaves in five fanned
 // bursts of five, sets 2 and 3 in fanned bursts of three from the ship's left and right side) and five
 // single straight shots (sets 4 to 8) that fall straight or drift to one side. The pools are declared in
-// szak52_data.h.
+// szak52_data.h, with the hit probes.
 #pragma once
 #include "game/enemy/szak52_data.h"
 #include "host/types.h"
@@ -13,7 +13,6 @@
 void Szak52A_Spawn(i32 unused);   // arms the ship at the top left when it is free
 void Szak52A_Update(i32 unused);  // flies the diagonal, frees the ship below the field
 void Szak52A_Draw(i32 unused);    // the ship, or its explosion drifting on with it
-void Szak52A_HitProbe(i32 k);
 void Szak52AShot1_Emit(i32 unused);  // advances the set's clocks and launches the bursts that are due
 void Szak52AShot1_Spawn(i32 b, i32 first);
 void Szak52AShot1_Update(i32 unused);
@@ -46,7 +45,6 @@ void Szak52AShot8_Draw(i32 unused);
 void Szak52B_Spawn(i32 unused);
 void Szak52B_Update(i32 unused);
 void Szak52B_Draw(i32 unused);
-void Szak52B_HitProbe(i32 k);
 void Szak52BShot1_Emit(i32 unused);
 void Szak52BShot1_Spawn(i32 b, i32 first);
 void Szak52BShot1_Update(i32 unused);

@@ -2,8 +2,8 @@
 // the left edge towards the right, Szak6B from the right towards the left, with their lock marks and seven
 // shot sets: a line of five aimed shots per saucer (set 1), aimed groups of four and five from saucers 0
 // and 1 (sets 2 and 3), slow bombs per saucer falling straight, drifting left and drifting right (sets 4 to
-// 6) and a timed fan of five groups of five from saucer 0 (set 7). The pools are declared in szak6_data.h.
-// Every operation but the hit probes takes one integer that it ignores.
+// 6) and a timed fan of five groups of five from saucer 0 (set 7). The pools and hit probes are declared in
+// szak6_data.h. Every operation but the hit probes takes one integer that it ignores.
 #pragma once
 #include "game/enemy/szak6_data.h"
 #include "host/types.h"
@@ -12,7 +12,6 @@
 void Szak6A_Spawn(i32 unused);   // arms every free slot at the left edge
 void Szak6A_Update(i32 unused);  // moves the live saucers, frees those that leave the field
 void Szak6A_Draw(i32 unused);    // spins and draws every saucer, runs the explosion of a struck one
-void Szak6A_HitProbe(i32 k);
 // Szak6A: the shot sets.
 void Szak6AShot1_Spawn(i32 unused);
 void Szak6AShot1_Update(i32 unused);
@@ -40,7 +39,6 @@ void Szak6AShot7_Draw(i32 unused);
 void Szak6B_Spawn(i32 unused);
 void Szak6B_Update(i32 unused);
 void Szak6B_Draw(i32 unused);
-void Szak6B_HitProbe(i32 k);
 void Szak6BShot1_Spawn(i32 unused);
 void Szak6BShot1_Update(i32 unused);
 void Szak6BShot1_Draw(i32 unused);
