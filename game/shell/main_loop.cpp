@@ -48,11 +48,16 @@ void WinMain_Pass() {
         PrevMode = GameMode;
     }
 
+    bool framed = false;  // a scene or a wipe step ran in this pass
     if (WipeState.wipeDir == 1) {
         elDraw::Flip();
+        framed = true;
         if (WipeState.wipeDir == 0) GameMode = NextMode;
     } else if (GameMode >= 1 && GameMode <= 12) {
-        if (elSystem::WaitFrame() && SceneTable[GameMode]) SceneTable[GameMode]();
+        if (elSystem::WaitFrame() && SceneTable[GameMode]) {
+            SceneTable[GameMode]();
+            framed = true;
+        }
     }
 
     if (GameMode != PrevMode) {
@@ -71,10 +76,14 @@ void WinMain_Pass() {
         BlinkNext = host::ClockMs() + (BlinkOn ? 1000 : 200);
     }
 
-    MouseButtons.leftPressed = 0;
-    MouseButtons.rightPressed = 0;
-    MouseButtons.leftDouble = 0;
-    MouseButtons.rightDouble = 0;
+    // A click lives until a frame has seen it: most passes only wait for the frame gate, and clearing the
+    // edges there would drop a click before any scene could read it.
+    if (framed) {
+        MouseButtons.leftPressed = 0;
+        MouseButtons.rightPressed = 0;
+        MouseButtons.leftDouble = 0;
+        MouseButtons.rightDouble = 0;
+    }
 
     if (!FullScreen && !BoxShowing) {
         i32 x = 0, y = 0;
