@@ -1,5 +1,6 @@
 #include "host/window.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -39,6 +40,7 @@ struct State {
     bool cursorShown = true;
     i32 cursorX = 0, cursorY = 0;
     bool grabbed = false;
+    i32 clientW = 0, clientH = 0;  // the picture, which is the window's client area
 };
 
 State& S() {
@@ -64,6 +66,11 @@ int SideIndex(i32 vk) { return vk == kVkShift ? 0 : vk == kVkControl ? 1 : vk ==
 
 bool AltHeld() { return S().down[kVkMenu]; }
 
+bool OverClient(i32 x, i32 y) {
+    const State& s = S();
+    return x >= 0 && y >= 0 && x < s.clientW && y < s.clientH;
+}
+
 // Turns whatever the backend has waiting into messages.
 void PumpBackend() {
     State& s = S();
@@ -87,6 +94,7 @@ void PumpBackend() {
             case backend::EventKind::MouseMove:
                 s.cursorX = e.x;
                 s.cursorY = e.y;
+                if (!OverClient(e.x, e.y)) break;  // the window procedure hears of the client area alone
                 m.message = kMsgSetCursor;
                 Push(m);
                 m.message = kMsgMouseMove;
@@ -94,6 +102,7 @@ void PumpBackend() {
                 Push(m);
                 break;
             case backend::EventKind::ButtonDown: {
+                if (!OverClient(e.x, e.y)) break;
                 const u32 now = ClockMs();
                 const bool dbl = s.cls.doubleClicks && s.lastPressValid && s.lastButton == e.button &&
                                  now - s.lastPressMs <= 500 && std::abs(e.x - s.lastPressX) <= 4 &&
@@ -114,8 +123,10 @@ void PumpBackend() {
                 break;
             }
             case backend::EventKind::ButtonUp:
+                // A press that began over the client area ends wherever the button is let go.
                 m.message = e.button == 1 ? kMsgLButtonUp : kMsgRButtonUp;
-                m.lParam = MakeLParam(e.x, e.y);
+                m.lParam = MakeLParam(std::clamp(e.x, 0, std::max(s.clientW - 1, 0)),
+                                      std::clamp(e.y, 0, std::max(s.clientH - 1, 0)));
                 Push(m);
                 break;
             case backend::EventKind::FocusGained:
@@ -164,6 +175,11 @@ bool RegisterWindowClass(const WindowClass& wc) {
     return true;
 }
 
+bool WindowedRequested() {
+    const char* windowed = std::getenv("KESTRALIS_WINDOWED");
+    return windowed && *windowed && *windowed != '0';
+}
+
 Window CreateMainWindow(const char* className, const char* title, bool fullScreen, i32 width, i32 height) {
     State& s = S();
     if (!s.registered || !className || s.className != className || s.open) return 0;
@@ -172,6 +188,8 @@ Window CreateMainWindow(const char* className, const char* title, bool fullScree
     if (!backend::OpenWindow(Cp932ToUtf8(s.title.c_str()).c_str(), width, height, fullScreen)) return 0;
     s.open = true;
     s.cursorShown = true;
+    s.clientW = width;
+    s.clientH = height;
     Push({kMain, kMsgMove, 0, MakeLParam(0, 0), 0});
     return kMain;
 }

@@ -65,7 +65,11 @@ struct WindowClass {
 };
 
 bool RegisterWindowClass(const WindowClass& wc);
+// True when the user asked for a window instead of the full screen (KESTRALIS_WINDOWED set and not starting with 0).
+bool WindowedRequested();
 // Creates the program's window. A full-screen window covers the desktop with the picture scaled into it.
+// Its client area is the picture: the mouse over the window outside the picture (or off the window) moves
+// the cursor that CursorPos reads but sends no mouse messages.
 Window CreateMainWindow(const char* className, const char* title, bool fullScreen, i32 width, i32 height);
 bool DestroyWindow(Window w);          // sends kMsgDestroy to the window procedure, then closes it
 Window FindWindow(const char* className, const char* title);
@@ -89,7 +93,7 @@ i32 ShowCursor(bool show);             // display counter: the cursor shows whil
 void SetCursorShape(bool arrow);       // false: no cursor shape at all
 bool SetCursorPos(i32 x, i32 y);
 bool ClipCursor(const i32* rectOrNull); // left, top, right, bottom; nullptr frees the cursor
-bool CursorPos(i32* x, i32* y);
+bool CursorPos(i32* x, i32* y);         // in the picture's coordinates, outside it off the picture
 
 inline std::intptr_t MakeLParam(i32 lo, i32 hi) {
     return static_cast<std::intptr_t>((static_cast<u32>(hi & 0xFFFF) << 16) | static_cast<u32>(lo & 0xFFFF));

@@ -8,6 +8,7 @@
 #include "game/shell/shell.h"
 #include "host/crt.h"
 #include "host/time.h"
+#include "host/window.h"
 
 void* AppInstance = nullptr;
 
@@ -18,6 +19,8 @@ bool WinMain_StartUp(void* instance, const char* commandLine, i32) {
     Game_RegisterHooks();
     elSystem::ResetGlobals();
     if (!elSystem::CheckSingleInstance("KESTRALIS")) return false;
+    // The library's windowed rules (no clip, the cursor shown off the picture) follow the window asked for.
+    FullScreen = host::WindowedRequested() ? 0 : 1;
     // The saved command line is bounded; a longer one is cut at a character boundary of the buffer.
     std::snprintf(CommandLine, sizeof CommandLine, "%s", commandLine ? commandLine : "");
 
@@ -27,7 +30,8 @@ bool WinMain_StartUp(void* instance, const char* commandLine, i32) {
     wc.doubleClicks = true;
     host::RegisterWindowClass(wc);
 
-    // Full screen always: the picture is scaled into the desktop. The windowed form keeps the picture's size.
+    // Full screen unless a window was asked for: the picture is scaled into the desktop. The windowed form
+    // keeps the picture's size.
     MainWindow = host::CreateMainWindow("DEFAULT", "KESTRALIS", FullScreen != 0, 800, 600);
     if (!MainWindow) return false;
 

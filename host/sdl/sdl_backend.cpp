@@ -23,6 +23,7 @@ struct State {
     SDL_Texture* texture = nullptr;
     i32 texW = 0, texH = 0;
     i32 pictureW = 0, pictureH = 0;  // the picture's own size, in which the mouse is reported
+    bool fullScreen = false;         // asked for full screen: the cursor is kept on the picture
     bool texRgb565 = true;
     u32 presents = 0;           // pictures shown since the window opened
     bool sizeMended = false;    // the window was once given the size it claimed
@@ -89,10 +90,10 @@ i32 MapKey(SDL_Keycode k, i32* side) {
 
 // The renderer reports the mouse in the picture's coordinates; over the letterbox bars that lies outside
 // the picture (negative or past its edge). A full-screen program's cursor never leaves its screen, so keep
-// it on the picture's border.
+// it on the picture's border; a window's cursor goes where it likes.
 void ClampToPicture(i32* x, i32* y) {
     const State& s = S();
-    if (s.pictureW <= 0 || s.pictureH <= 0) return;
+    if (!s.fullScreen || s.pictureW <= 0 || s.pictureH <= 0) return;
     *x = *x < 0 ? 0 : *x >= s.pictureW ? s.pictureW - 1 : *x;
     *y = *y < 0 ? 0 : *y >= s.pictureH ? s.pictureH - 1 : *y;
 }
@@ -151,6 +152,21 @@ void FollowRealWindowSize() {
     }
 }
 
+// Where the pointer went when it left the window, in the picture's coordinates (off the picture): no
+// motion is reported out there, and the program must not go on believing the cursor is over it.
+bool PointerOffWindow(i32* x, i32* y) {
+    const State& s = S();
+    if (!s.window || !s.renderer || s.fullScreen) return false;
+    int gx, gy, wx, wy;
+    SDL_GetGlobalMouseState(&gx, &gy);
+    SDL_GetWindowPosition(s.window, &wx, &wy);
+    float lx, ly;
+    SDL_RenderWindowToLogical(s.renderer, gx - wx, gy - wy, &lx, &ly);
+    *x = static_cast<i32>(SDL_floorf(lx));
+    *y = static_cast<i32>(SDL_floorf(ly));
+    return true;
+}
+
 }  // namespace
 
 const char* Name() { return "sdl"; }
@@ -206,6 +222,12 @@ bool PollEvent(Event* out) {
                 ClampToPicture(&out->x, &out->y);
                 return true;
             case SDL_WINDOWEVENT:
+                if (i32 x, y; e.window.event == SDL_WINDOWEVENT_LEAVE && PointerOffWindow(&x, &y)) {
+                    *out = Event{EventKind::MouseMove};
+                    out->x = x;
+                    out->y = y;
+                    return true;
+                }
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                     *out = Event{EventKind::FocusGained};
                     return true;
@@ -250,10 +272,9 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
         std::fprintf(stderr, "kestralis: no display: %s\n", SDL_GetError());
         return false;
     }
-    const char* windowed = std::getenv("KESTRALIS_WINDOWED");
-    if (windowed && *windowed && *windowed != '0') fullScreen = false;
     Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
     if (fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    s.fullScreen = fullScreen;
     s.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!s.window) return false;
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");

@@ -42,4 +42,42 @@ TEST_F(MouseTest, ADoubleClickBetweenFramesStartsTheBurstOnTheNextFrameAndIsSeen
     EXPECT_EQ(PlayerState.burstActive, 0) << "one double click, one burst";
 }
 
+class WindowedTest : public MouseTest {
+protected:
+    void SetUp() override {
+        setenv("KESTRALIS_WINDOWED", "1", 1);
+        MouseTest::SetUp();
+    }
+    void TearDown() override {
+        MouseTest::TearDown();
+        unsetenv("KESTRALIS_WINDOWED");
+    }
+    // The pointer moved to (x, y) in the picture's coordinates, then one pass.
+    void MoveAndPass(i32 x, i32 y) {
+        hl::MouseMove(x, y);
+        Drain();
+        Pass(17);
+    }
+};
+
+TEST_F(WindowedTest, TheCursorHidesOverThePictureShowsOffItAndIsNeverClipped) {
+    EXPECT_EQ(FullScreen, 0u);
+    EXPECT_FALSE(hl::WindowFullScreen());
+    EnterMouseStage();
+    EXPECT_FALSE(hl::MouseGrabbed()) << "a window never traps the cursor";
+    MoveAndPass(400, 300);
+    EXPECT_FALSE(hl::CursorVisible());
+    EXPECT_EQ(CursorShown, 0u);
+    MoveAndPass(-20, 300);  // off the window's left edge
+    EXPECT_TRUE(hl::CursorVisible());
+    EXPECT_EQ(CursorShown, 1u);
+    EXPECT_EQ(MouseX, 400) << "the ship does not follow a cursor off the picture";
+    MoveAndPass(820, 650);
+    EXPECT_TRUE(hl::CursorVisible());
+    MoveAndPass(20, 20);
+    EXPECT_FALSE(hl::CursorVisible());
+    EXPECT_EQ(MouseX, 20);
+    EXPECT_FALSE(hl::MouseGrabbed());
+}
+
 }  // namespace
