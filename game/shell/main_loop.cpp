@@ -18,7 +18,10 @@ SceneFn SceneTable[13] = {nullptr,    Title_Run,  Stage1_Run,  Stage2_Run, Stage
 bool WinMain_StartUp(void* instance, const char* commandLine, i32) {
     Game_RegisterHooks();
     elSystem::ResetGlobals();
-    if (!elSystem::CheckSingleInstance("KESTRALIS")) return false;
+    if (!elSystem::CheckSingleInstance("KESTRALIS")) {
+        std::fprintf(stderr, "kestralis: the game is already running; brought it to the front\n");
+        return false;
+    }
     // The library's windowed rules (no clip, the cursor shown off the picture) follow the window asked for.
     FullScreen = host::WindowedRequested() ? 0 : 1;
     // The saved command line is bounded; a longer one is cut at a character boundary of the buffer.

@@ -306,8 +306,14 @@ void CloseWindow() {
     s.sizeMended = false;
 }
 
+// A minimised window is shown again first: raising it alone leaves it an icon.
 void RaiseWindow() {
-    if (S().window) SDL_RaiseWindow(S().window);
+    SDL_Window* w = S().window;
+    if (!w) return;
+    const Uint32 flags = SDL_GetWindowFlags(w);
+    if (flags & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(w);
+    if (flags & SDL_WINDOW_HIDDEN) SDL_ShowWindow(w);
+    SDL_RaiseWindow(w);
 }
 
 bool WindowOpen() { return S().window != nullptr; }

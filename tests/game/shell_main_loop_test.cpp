@@ -1,4 +1,5 @@
 // The entry point and its pump, driven pass by pass over the headless backend.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -6,7 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -199,8 +202,13 @@ TEST(SingleInstance, ASecondProcessExitsAtOnceAndRaisesTheFirst) {
     ASSERT_EQ(elSystem::CheckSingleInstance("KESTRALIS"), 1u);
     const std::string exe = std::string(KESTRALIS_BIN_DIR) + "kestralis";
     char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
+    const std::string said = kt::TempFolder() + "/stderr.txt";
+    posix_spawn_file_actions_t streams;
+    posix_spawn_file_actions_init(&streams);
+    posix_spawn_file_actions_addopen(&streams, 2, said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ), 0);
+    ASSERT_EQ(posix_spawn(&pid, exe.c_str(), &streams, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&streams);
     int status = 0;
     pid_t done = 0;
     for (int i = 0; i < 500 && done == 0; ++i) {  // at most ten seconds
@@ -214,6 +222,11 @@ TEST(SingleInstance, ASecondProcessExitsAtOnceAndRaisesTheFirst) {
     }
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::stringstream text;
+    text << std::ifstream(said).rdbuf();
+    const std::string line = text.str();
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
+    EXPECT_NE(line.find("already running"), std::string::npos) << "the second copy says why it ends";
     bool raised = false;
     for (int i = 0; i < 100 && !raised; ++i) {
         raised = host::TakeRaiseRequest();
