@@ -1,15 +1,25 @@
-// The single-instance lock is a listening socket in the abstract namespace, named after the lock and the
-// user: binding the name is taking the lock, and the kernel drops it with the process however that ends.
-// There is no file to plant or to link elsewhere and no process number to trust. A second copy asks the
-// first to come to the front by connecting; each side checks the other's credentials, so that only the
-// same user can hold the name for us or ask us anything.
+// The single-instance lock. Where the user has a runtime folder that only the user can enter, the lock
+// lives there: a locked file says who holds it, and a listening socket beside it takes the requests to come
+// forward; nobody else can reach either. Without such a folder the lock is a listening socket in the
+// abstract namespace, named after the lock and the user: binding the name is taking the lock. Either way
+// the kernel drops the lock with the process however that ends, and there is no process number to trust.
+//
+// A second copy asks the first to come to the front by connecting. Every connect is non-blocking with a
+// short time-out, so a listener that never accepts cannot hold up a start, and each side checks the other's
+// credentials before anything else, so that only the same user can hold the name for us or ask us anything.
 #include "host/instance.h"
 
 #include <errno.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -18,7 +28,16 @@
 namespace host {
 namespace {
 
-std::map<i32, int> g_locks;  // handle -> listening socket
+// How long a start waits at most for the holder of the name to take its call.
+constexpr int kConnectWaitMs = 300;
+
+struct Held {
+    int listener = -1;   // the socket that takes the requests to come forward
+    int lockFile = -1;   // the locked file in the runtime folder, -1 for an abstract name
+    std::string socketPath;  // the socket's file in the runtime folder, empty for an abstract name
+};
+
+std::map<i32, Held> g_locks;
 i32 g_nextHandle = 1;
 
 u64 Fnv(const std::string& s) {
@@ -27,16 +46,44 @@ u64 Fnv(const std::string& s) {
     return h;
 }
 
-// The user's runtime folder scopes the name too, so that separate sessions (or test runs given folders of
-// their own) keep separate locks.
+// The user's runtime folder, when it is one that only this user can enter; empty otherwise.
+std::string PrivateRuntimeFolder() {
+    const char* dir = std::getenv("XDG_RUNTIME_DIR");
+    struct stat st{};
+    if (!dir || dir[0] != '/' || stat(dir, &st) != 0) return {};
+    if (!S_ISDIR(st.st_mode) || st.st_uid != getuid() || (st.st_mode & 077) != 0) return {};
+    return dir;
+}
+
+// The stem of the lock's two files (".lock" and ".sock") in the private runtime folder; empty without one,
+// and then the lock is an abstract name.
+std::string FolderStem(const char* name) {
+    const std::string folder = PrivateRuntimeFolder();
+    if (folder.empty()) return {};
+    char leaf[32];
+    std::snprintf(leaf, sizeof leaf, "/kestralis-%016llx", static_cast<unsigned long long>(Fnv(name ? name : "")));
+    const std::string stem = folder + leaf;
+    // A path too long for a socket address keeps the lock out of the folder.
+    return stem.size() + sizeof ".sock" <= sizeof(sockaddr_un::sun_path) ? stem : std::string();
+}
+
+// The socket address of lock `name`: the socket file in the runtime folder, or the abstract name (which
+// the runtime folder's name scopes too, so that separate sessions or test runs keep separate locks).
 sockaddr_un Address(const char* name, socklen_t* len) {
+    const std::string stem = FolderStem(name);
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    if (!stem.empty()) {
+        const std::string path = stem + ".sock";
+        std::memcpy(a.sun_path, path.c_str(), path.size() + 1);
+        *len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size() + 1);
+        return a;
+    }
     const char* dir = std::getenv("XDG_RUNTIME_DIR");
     char text[sizeof(sockaddr_un::sun_path)];
     const int n = std::snprintf(text, sizeof text, "kestralis.lock/%u/%016llx/%016llx", static_cast<unsigned>(getuid()),
                                 static_cast<unsigned long long>(Fnv(dir ? dir : "")),
                                 static_cast<unsigned long long>(Fnv(name ? name : "")));
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
     a.sun_path[0] = 0;  // the abstract namespace: no file anywhere
     std::memcpy(a.sun_path + 1, text, static_cast<size_t>(n));
     *len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<size_t>(n));
@@ -49,34 +96,99 @@ bool PeerIsUs(int fd) {
     return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == getuid();
 }
 
-// A connection to whoever listens under `name`, only when that is this user; -1 otherwise.
+i64 NowMs() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<i64>(ts.tv_sec) * 1000 + ts.tv_nsec / 1'000'000;
+}
+
+// One non-blocking connect to `a`, waiting until `deadline` at most: 1 connected, 0 try again (the
+// listener's queue is full), -1 nobody there.
+int TryConnect(int fd, const sockaddr_un& a, socklen_t len, i64 deadline) {
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&a), len) == 0) return 1;
+    if (errno == EAGAIN || errno == EINTR) return 0;
+    if (errno != EINPROGRESS) return -1;
+    pollfd p{fd, POLLOUT, 0};
+    const i64 left = deadline - NowMs();
+    if (left <= 0 || poll(&p, 1, static_cast<int>(left)) != 1) return -1;
+    int err = 0;
+    socklen_t errLen = sizeof err;
+    return getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &errLen) == 0 && err == 0 ? 1 : -1;
+}
+
+// A connection to whoever listens under `name`, only when that is this user; -1 otherwise, and -1 when the
+// listener does not take the call within the time-out.
 int ConnectToHolder(const char* name) {
     socklen_t len;
     const sockaddr_un a = Address(name, &len);
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return -1;
-    int rc;
-    do rc = connect(fd, reinterpret_cast<const sockaddr*>(&a), len);
-    while (rc != 0 && errno == EINTR);
-    if (rc != 0 || !PeerIsUs(fd)) {
+    const i64 deadline = NowMs() + kConnectWaitMs;
+    for (;;) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0) return -1;
+        const int rc = TryConnect(fd, a, len, deadline);
+        if (rc > 0 && PeerIsUs(fd)) return fd;
         close(fd);
+        if (rc != 0 || NowMs() >= deadline) return -1;
+        const timespec nap{0, 10'000'000};  // the holder takes its calls once a pass
+        nanosleep(&nap, nullptr);
+    }
+}
+
+int Listen(const sockaddr_un& a, socklen_t len) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&a), len) != 0 || listen(fd, 8) != 0) {
+        const int err = errno;
+        close(fd);
+        errno = err;
         return -1;
     }
     return fd;
+}
+
+i32 Keep(const Held& h) {
+    const i32 handle = g_nextHandle++;
+    g_locks[handle] = h;
+    return handle;
+}
+
+// The lock in the private runtime folder: whoever holds the file's lock holds ours, and only this user can
+// reach the file. The holder alone replaces the socket beside it, so a socket a killed copy left is never
+// taken for a live one.
+InstanceLock LockInFolder(const char* name, const std::string& stem, bool* alreadyHeld) {
+    const std::string lockPath = stem + ".lock";
+    const int file = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (file < 0) return 0;
+    int rc;
+    do rc = flock(file, LOCK_EX | LOCK_NB);
+    while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        *alreadyHeld = errno == EWOULDBLOCK;
+        close(file);
+        return 0;
+    }
+    Held h;
+    h.lockFile = file;
+    h.socketPath = stem + ".sock";
+    unlink(h.socketPath.c_str());
+    socklen_t len;
+    const sockaddr_un a = Address(name, &len);
+    h.listener = Listen(a, len);  // without it the lock still holds; only the requests go unheard
+    return Keep(h);
 }
 
 }  // namespace
 
 InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld) {
     *alreadyHeld = false;
+    const std::string stem = FolderStem(name);
+    if (!stem.empty()) return LockInFolder(name, stem, alreadyHeld);
     socklen_t len;
     const sockaddr_un a = Address(name, &len);
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) return 0;
-    if (bind(fd, reinterpret_cast<const sockaddr*>(&a), len) != 0 || listen(fd, 8) != 0) {
-        const bool taken = errno == EADDRINUSE;
-        close(fd);
-        if (taken) {
+    Held h;
+    h.listener = Listen(a, len);
+    if (h.listener < 0) {
+        if (errno == EADDRINUSE) {
             // Held by another copy of ours; a name taken by someone else is no copy of ours, and the
             // program goes on without the lock.
             const int peer = ConnectToHolder(name);
@@ -87,15 +199,16 @@ InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld) {
         }
         return 0;
     }
-    const i32 handle = g_nextHandle++;
-    g_locks[handle] = fd;
-    return handle;
+    return Keep(h);
 }
 
 void ReleaseInstanceLock(InstanceLock lock) {
     auto it = g_locks.find(lock);
     if (it == g_locks.end()) return;
-    close(it->second);
+    const Held& h = it->second;
+    if (!h.socketPath.empty()) unlink(h.socketPath.c_str());  // while the file's lock still says it is ours
+    if (h.listener >= 0) close(h.listener);
+    if (h.lockFile >= 0) close(h.lockFile);
     g_locks.erase(it);
 }
 
@@ -109,9 +222,10 @@ bool RequestRaise(const char* name) {
 
 bool TakeRaiseRequest() {
     bool raise = false;
-    for (const auto& [handle, fd] : g_locks) {
+    for (const auto& [handle, h] : g_locks) {
+        if (h.listener < 0) continue;
         for (;;) {
-            const int c = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC);
+            const int c = accept4(h.listener, nullptr, nullptr, SOCK_CLOEXEC);
             if (c < 0) {
                 if (errno == EINTR) continue;
                 break;  // nothing waiting

@@ -1,5 +1,6 @@
-// One running copy per user: a listening socket named after the lock and the user stands in for a named
-// mutex. Only the same user can hold the name for us, and only the same user can ask us to come forward.
+// One running copy per user: a locked file in the user's private runtime folder (or, without one, a
+// listening socket named after the lock and the user) stands in for a named mutex. Only the same user can
+// hold the lock for us, only the same user can ask us to come forward, and nobody can hold up a start.
 #pragma once
 #include <string>
 
@@ -19,7 +20,8 @@ void ReleaseInstanceLock(InstanceLock lock);
 bool RequestRaise(const char* name);
 // True once after another copy of this user asked this one to come to the front.
 bool TakeRaiseRequest();
-// The socket address of lock `name` (starting with its zero byte), for diagnostics and tests.
+// The socket address of lock `name`, for diagnostics and tests: the path of its socket file in the private
+// runtime folder, or the abstract name (starting with its zero byte) without one.
 std::string InstanceLockAddress(const char* name);
 
 }  // namespace host

@@ -1,6 +1,7 @@
 // The single-instance lock against another local user: a lock file planted where the lock used to live
-// (naming a process of ours, or linking to a file of ours) is never read, followed or written, and
-// nobody but this user can hold the lock for us or ask us to come forward. The ordinary cases: a second
+// (naming a process of ours, or linking to a file of ours) is never read, followed or written, a listener
+// that never answers cannot hold up a start, and nobody but this user can hold the lock for us or ask us to
+// come forward. The ordinary cases: a second
 // copy finds the first and asks it forward; a copy that was killed leaves nothing behind.
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -14,9 +15,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "host/instance.h"
 
@@ -181,8 +184,99 @@ TEST_F(InstanceAttack, AnotherUserCanNeitherHoldOurLockNorAskUsForward) {
     host::ReleaseInstanceLock(lock);
 }
 
-TEST(Instance, SecondCopyAsksTheFirstForwardAndAKilledCopyLeavesNothing) {
-    const std::string name = "KestralisCopies" + std::to_string(getpid());
+// Sets XDG_RUNTIME_DIR to a fresh private folder (or unsets it) for a scope, and puts it back after.
+class RuntimeFolder {
+public:
+    explicit RuntimeFolder(bool make) {
+        if (const char* d = std::getenv("XDG_RUNTIME_DIR")) saved_ = d;
+        char pattern[] = "/tmp/kestralis-runtime-XXXXXX";
+        if (make && mkdtemp(pattern)) {
+            folder_ = pattern;
+            setenv("XDG_RUNTIME_DIR", pattern, 1);
+        } else {
+            unsetenv("XDG_RUNTIME_DIR");
+        }
+    }
+    ~RuntimeFolder() {
+        if (!folder_.empty()) std::filesystem::remove_all(folder_);
+        if (saved_.empty()) unsetenv("XDG_RUNTIME_DIR");
+        else setenv("XDG_RUNTIME_DIR", saved_.c_str(), 1);
+    }
+    const std::string& Path() const { return folder_; }
+
+private:
+    std::string saved_, folder_;
+};
+
+// A name squatted by a listener that never accepts, its queue full: our start neither waits on it nor
+// takes it for a copy of ours. The start runs in a child that a stuck connect would leave to the alarm.
+TEST_F(InstanceAttack, AListenerThatNeverAnswersCannotHoldUpTheStart) {
+    const std::string address = host::InstanceLockAddress(name.c_str());
+    ASSERT_EQ(address[0], '\0') << "without a runtime folder the lock is an abstract name";
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, address.data(), address.size());
+    const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
+    const int squatter = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(squatter, reinterpret_cast<sockaddr*>(&a), len), 0);
+    ASSERT_EQ(listen(squatter, 0), 0);
+    std::vector<int> queued;
+    for (;;) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        ASSERT_GE(fd, 0);
+        queued.push_back(fd);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&a), len) != 0) {
+            ASSERT_EQ(errno, EAGAIN);
+            break;
+        }
+    }
+    const pid_t start = fork();
+    if (start == 0) {
+        alarm(5);  // a safety: the bound itself lies in the code's time-out
+        bool held = true;
+        const host::InstanceLock lock = host::CreateInstanceLock(name.c_str(), &held);
+        _exit(lock == 0 && !held && !host::RequestRaise(name.c_str()) ? 0 : 1);
+    }
+    EXPECT_EQ(Wait(start), 0) << "128 + " << SIGALRM << ": the start hung on the squatter";
+    for (int fd : queued) close(fd);
+    close(squatter);
+}
+
+// With a private runtime folder the lock lives there, out of another user's reach: squatting on its
+// address fails, and we take the lock as the first copy.
+TEST_F(InstanceAttack, WithARuntimeFolderAnotherUserCannotTakeTheLock) {
+    const RuntimeFolder runtime(true);
+    ASSERT_FALSE(runtime.Path().empty());
+    const std::string address = host::InstanceLockAddress(name.c_str());
+    EXPECT_EQ(address.rfind(runtime.Path() + "/", 0), 0u) << "the lock lives in the runtime folder";
+    const std::string lockName = name;
+    int squatted[2];
+    ASSERT_EQ(pipe(squatted), 0);
+    attacker = AsOtherUser(pipeFd[1], [&] {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::memcpy(a.sun_path, address.data(), address.size());
+        const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
+        const char took = bind(fd, reinterpret_cast<sockaddr*>(&a), len) == 0 && listen(fd, 4) == 0 ? 1 : 0;
+        bool held = false;
+        host::CreateInstanceLock(lockName.c_str(), &held);  // our own code, run by the other user
+        if (write(squatted[1], &took, 1) != 1) _exit(92);
+    });
+    if (attacker < 0) GTEST_SKIP() << "cannot switch to another user here";
+    ASSERT_TRUE(AwaitReady(pipeFd[0]));
+    char took = 1;
+    ASSERT_EQ(read(squatted[0], &took, 1), 1);
+    EXPECT_EQ(took, 0) << "the other user bound our lock's address";
+    host::InstanceLock lock = 0;
+    EXPECT_TRUE(StartsAsFirstCopy(name, &lock));
+    EXPECT_NE(lock, 0);
+    host::ReleaseInstanceLock(lock);
+    close(squatted[0]);
+    close(squatted[1]);
+}
+
+void SecondCopyAndKilledCopy(const std::string& name) {
     host::InstanceLock lock = 0;
     ASSERT_TRUE(StartsAsFirstCopy(name, &lock));
     host::TakeRaiseRequest();
@@ -220,6 +314,15 @@ TEST(Instance, SecondCopyAsksTheFirstForwardAndAKilledCopyLeavesNothing) {
     host::ReleaseInstanceLock(lock);
     close(ready[0]);
     close(ready[1]);
+}
+
+// The ordinary cases, with the lock in a private runtime folder and without one.
+TEST(Instance, SecondCopyAsksTheFirstForwardAndAKilledCopyLeavesNothing) {
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "in a runtime folder" : "by an abstract name");
+        const RuntimeFolder runtime(folder);
+        SecondCopyAndKilledCopy("KestralisCopies" + std::to_string(getpid()));
+    }
 }
 
 }  // namespace
