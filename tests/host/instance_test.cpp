@@ -55,6 +55,28 @@ bool AwaitReady(int ready) {
     return read(ready, &c, 1) == 1 && c == 1;
 }
 
+// The socket address `address` (as InstanceLockAddress gives it), for bind or connect.
+sockaddr_un AddressOf(const std::string& address, socklen_t* len) {
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, address.data(), address.size());
+    *len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
+    return a;
+}
+
+// A listener on `address` with room for `backlog` waiting calls; -1 when the address cannot be taken.
+int Squat(const std::string& address, int backlog) {
+    socklen_t len;
+    const sockaddr_un a = AddressOf(address, &len);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0) return -1;
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&a), len) != 0 || listen(fd, backlog) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // The whole check as the program makes it: take the lock, or ask its holder forward.
 bool StartsAsFirstCopy(const std::string& name, host::InstanceLock* lock) {
     bool held = false;
@@ -146,13 +168,7 @@ TEST_F(InstanceAttack, APlantedLinkToOurFileIsNeitherFollowedNorEmptied) {
 TEST_F(InstanceAttack, AnotherUserCanNeitherHoldOurLockNorAskUsForward) {
     const std::string address = host::InstanceLockAddress(name.c_str());
     attacker = AsOtherUser(pipeFd[1], [&] {
-        // Squats on our lock's own name.
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un a{};
-        a.sun_family = AF_UNIX;
-        std::memcpy(a.sun_path, address.data(), address.size());
-        const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
-        if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&a), len) != 0 || listen(fd, 4) != 0) _exit(94);
+        if (Squat(address, 4) < 0) _exit(94);  // on our lock's own name
     });
     if (attacker < 0) GTEST_SKIP() << "cannot switch to another user here";
     ASSERT_TRUE(AwaitReady(pipeFd[0]));
@@ -172,12 +188,10 @@ TEST_F(InstanceAttack, AnotherUserCanNeitherHoldOurLockNorAskUsForward) {
     const pid_t knocker = fork();
     if (knocker == 0) {
         if (setresgid(kOther, kOther, kOther) != 0 || setresuid(kOther, kOther, kOther) != 0) _exit(90);
+        socklen_t len;
+        const sockaddr_un a = AddressOf(address, &len);
         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un a{};
-        a.sun_family = AF_UNIX;
-        std::memcpy(a.sun_path, address.data(), address.size());
-        const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
-        _exit(fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&a), len) == 0 ? 0 : 1);
+        _exit(fd >= 0 && connect(fd, reinterpret_cast<const sockaddr*>(&a), len) == 0 ? 0 : 1);
     }
     EXPECT_EQ(Wait(knocker), 0) << "the other user could not even reach the socket";
     EXPECT_FALSE(host::TakeRaiseRequest()) << "another user asked us forward";
@@ -213,19 +227,16 @@ private:
 TEST_F(InstanceAttack, AListenerThatNeverAnswersCannotHoldUpTheStart) {
     const std::string address = host::InstanceLockAddress(name.c_str());
     ASSERT_EQ(address[0], '\0') << "without a runtime folder the lock is an abstract name";
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    std::memcpy(a.sun_path, address.data(), address.size());
-    const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
-    const int squatter = socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(bind(squatter, reinterpret_cast<sockaddr*>(&a), len), 0);
-    ASSERT_EQ(listen(squatter, 0), 0);
+    const int squatter = Squat(address, 0);
+    ASSERT_GE(squatter, 0);
+    socklen_t len;
+    const sockaddr_un a = AddressOf(address, &len);
     std::vector<int> queued;
     for (;;) {
         const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
         ASSERT_GE(fd, 0);
         queued.push_back(fd);
-        if (connect(fd, reinterpret_cast<sockaddr*>(&a), len) != 0) {
+        if (connect(fd, reinterpret_cast<const sockaddr*>(&a), len) != 0) {
             ASSERT_EQ(errno, EAGAIN);
             break;
         }
@@ -253,12 +264,7 @@ TEST_F(InstanceAttack, WithARuntimeFolderAnotherUserCannotTakeTheLock) {
     int squatted[2];
     ASSERT_EQ(pipe(squatted), 0);
     attacker = AsOtherUser(pipeFd[1], [&] {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un a{};
-        a.sun_family = AF_UNIX;
-        std::memcpy(a.sun_path, address.data(), address.size());
-        const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
-        const char took = bind(fd, reinterpret_cast<sockaddr*>(&a), len) == 0 && listen(fd, 4) == 0 ? 1 : 0;
+        const char took = Squat(address, 4) >= 0 ? 1 : 0;
         bool held = false;
         host::CreateInstanceLock(lockName.c_str(), &held);  // our own code, run by the other user
         if (write(squatted[1], &took, 1) != 1) _exit(92);
