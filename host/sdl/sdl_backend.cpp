@@ -1,17 +1,21 @@
 // The real backend: an SDL2 window scaled to the desktop, keyboard, mouse, sticks and the audio device.
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
 #include <signal.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "host/backend.h"
 #include "host/msgbox.h"
+#include "host/present.h"
 
 namespace host::backend {
 namespace {
@@ -21,6 +25,10 @@ struct State {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    bool onSurface = false;     // the picture goes into the window's own memory, not through the renderer
+    WindowScale scale;          // ... scaled by these tables
+    SDL_Surface* shown = nullptr;  // the window memory they last drew into, and its pixels
+    void* shownPixels = nullptr;
     i32 texW = 0, texH = 0;
     i32 pictureW = 0, pictureH = 0;  // the picture's own size, in which the mouse is reported
     bool fullScreen = false;         // asked for full screen: the cursor is kept on the picture
@@ -90,10 +98,18 @@ i32 MapKey(SDL_Keycode k, i32* side) {
 
 // The renderer reports the mouse in the picture's coordinates; over the letterbox bars that lies outside
 // the picture (negative or past its edge). A full-screen program's cursor never leaves its screen, so keep
-// it on the picture's border; a window's cursor goes where it likes.
+// it on the picture's border; a window's cursor goes where it likes. Through the window's own memory the
+// mouse comes in window pixels: the same letterbox maps it.
 void ClampToPicture(i32* x, i32* y) {
     const State& s = S();
-    if (!s.fullScreen || s.pictureW <= 0 || s.pictureH <= 0) return;
+    if (s.pictureW <= 0 || s.pictureH <= 0) return;
+    if (s.onSurface) {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(s.window, &w, &h);
+        WindowToPicture(Letterbox(s.pictureW, s.pictureH, w, h), s.pictureW, s.pictureH, x, y, s.fullScreen);
+        return;
+    }
+    if (!s.fullScreen) return;
     *x = *x < 0 ? 0 : *x >= s.pictureW ? s.pictureW - 1 : *x;
     *y = *y < 0 ? 0 : *y >= s.pictureH ? s.pictureH - 1 : *y;
 }
@@ -104,6 +120,13 @@ void AudioThunk(void* user, Uint8* stream, int len) {
     if (s->audioCb) s->audioCb(s->audioUser, reinterpret_cast<i16*>(stream), len / 4);
 }
 
+// The X library's call `name`. The library is already in the process (SDL drew the window through it);
+// look its calls up there rather than linking it a second time.
+void* X11Call(const char* name) {
+    void* lib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    return lib ? dlsym(lib, name) : nullptr;
+}
+
 // The size the display server really gave the window. Without a window manager nobody carries out a
 // full-screen request, and the window keeps its first size while SDL believes it covers the desktop; only
 // the server knows. False when it cannot be asked (not X11).
@@ -111,13 +134,8 @@ bool RealWindowSize(SDL_Window* w, int* width, int* height) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(w, &info) || info.subsystem != SDL_SYSWM_X11) return false;
-    // The X library is already in the process (SDL drew the window through it); look its call up there
-    // rather than linking it a second time.
     using GetAttributes = int (*)(Display*, ::Window, XWindowAttributes*);
-    static GetAttributes get = [] {
-        void* lib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
-        return lib ? reinterpret_cast<GetAttributes>(dlsym(lib, "XGetWindowAttributes")) : nullptr;
-    }();
+    static const auto get = reinterpret_cast<GetAttributes>(X11Call("XGetWindowAttributes"));
     XWindowAttributes a;
     if (!get || !get(info.info.x11.display, info.info.x11.window, &a)) return false;
     *width = a.width;
@@ -156,15 +174,121 @@ void FollowRealWindowSize() {
 // motion is reported out there, and the program must not go on believing the cursor is over it.
 bool PointerOffWindow(i32* x, i32* y) {
     const State& s = S();
-    if (!s.window || !s.renderer || s.fullScreen) return false;
+    if (!s.window || s.fullScreen) return false;
     int gx, gy, wx, wy;
     SDL_GetGlobalMouseState(&gx, &gy);
     SDL_GetWindowPosition(s.window, &wx, &wy);
+    if (s.onSurface) {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(s.window, &w, &h);
+        *x = gx - wx;
+        *y = gy - wy;
+        WindowToPicture(Letterbox(s.pictureW, s.pictureH, w, h), s.pictureW, s.pictureH, x, y, false);
+        return true;
+    }
+    if (!s.renderer) return false;
     float lx, ly;
     SDL_RenderWindowToLogical(s.renderer, gx - wx, gy - wy, &lx, &ly);
     *x = static_cast<i32>(SDL_floorf(lx));
     *y = static_cast<i32>(SDL_floorf(ly));
     return true;
+}
+
+// Whether OpenGL could be drawn by a graphics processor here, found without starting OpenGL (which costs
+// a tenth of a second and 90 MB when it turns out to be drawn on the processor). It needs a graphics
+// device the program may open and, on X11, a server that lets clients render on it directly (DRI2/DRI3,
+// or NVIDIA's own); a virtual server such as Xvfb offers neither.
+bool OpenGlMayBeHardware(SDL_Window* w) {
+    const char* soft = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (soft && *soft && *soft != '0') return false;
+    bool device = access("/dev/nvidia0", R_OK | W_OK) == 0;
+    if (DIR* dri = opendir("/dev/dri")) {
+        while (const dirent* e = readdir(dri)) {
+            const bool node = std::strncmp(e->d_name, "card", 4) == 0 || std::strncmp(e->d_name, "renderD", 7) == 0;
+            if (node && faccessat(dirfd(dri), e->d_name, R_OK | W_OK, 0) == 0) device = true;
+        }
+        closedir(dri);
+    }
+    if (!device) return false;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(w, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+    using QueryExtension = int (*)(Display*, const char*, int*, int*, int*);
+    const auto query = reinterpret_cast<QueryExtension>(X11Call("XQueryExtension"));
+    if (!query) return true;
+    int op, event, error;
+    for (const char* ext : {"DRI3", "DRI2", "NV-GLX"})
+        if (query(info.info.x11.display, ext, &op, &event, &error)) return true;
+    return false;
+}
+
+// True when the renderer's OpenGL is drawn on the processor after all (Mesa names its software drivers).
+bool RendererIsSoftware(SDL_Renderer* r) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(r, &info) != 0) return false;
+    if (info.flags & SDL_RENDERER_SOFTWARE) return true;
+    using GetString = const unsigned char* (*)(unsigned);
+    const auto get = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = get ? get(0x1F01 /* GL_RENDERER */) : nullptr;
+    if (!name) return false;
+    const char* n = reinterpret_cast<const char*>(name);
+    return std::strstr(n, "llvmpipe") || std::strstr(n, "softpipe") || std::strstr(n, "swrast") ||
+           std::strstr(n, "Software Rasterizer");
+}
+
+// The present through the window's own memory (X shared memory under X11). False when that memory is not
+// 32-bit 0x00RRGGBB pixels, the one layout the conversion writes.
+bool OpenSurfacePresent() {
+    State& s = S();
+    const SDL_Surface* ws = SDL_GetWindowSurface(s.window);
+    if (!ws || ws->format->BytesPerPixel != 4 || ws->format->Rmask != 0xFF0000 || ws->format->Gmask != 0xFF00 ||
+        ws->format->Bmask != 0xFF)
+        return false;
+    s.onSurface = true;
+    return true;
+}
+
+// The present through SDL's renderer: OpenGL where there is one, else SDL's own drawing. When `mayLeave`,
+// an OpenGL drawn on the processor gives way to the window's own memory.
+bool OpenRendererPresent(i32 width, i32 height, bool mayLeave) {
+    State& s = S();
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
+    if (mayLeave && s.renderer && RendererIsSoftware(s.renderer)) {
+        SDL_DestroyRenderer(s.renderer);
+        s.renderer = nullptr;
+        if (OpenSurfacePresent()) return true;
+        s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
+    }
+    if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!s.renderer) return false;
+    SDL_RenderSetLogicalSize(s.renderer, width, height);
+    SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(s.renderer);
+    SDL_RenderPresent(s.renderer);
+    return true;
+}
+
+// One picture into the window's own memory. SDL makes that memory again when the window changes size;
+// then the bars are drawn black once and the whole window goes out, and again once a second (an exposed
+// window gets its bars back). Otherwise only the picture's rectangle is sent.
+void PresentOnSurface(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb565) {
+    State& s = S();
+    SDL_Surface* ws = SDL_GetWindowSurface(s.window);
+    if (!ws) return;
+    u32* memory = static_cast<u32*>(ws->pixels);
+    bool fresh = WindowScale_Fit(&s.scale, width, height, ws->w, ws->h);
+    fresh = fresh || ws != s.shown || ws->pixels != s.shownPixels;
+    s.shown = ws;
+    s.shownPixels = ws->pixels;
+    if (fresh) WindowScale_Clear(s.scale, memory, ws->pitch);
+    WindowScale_Draw(&s.scale, pixels, pitchBytes, rgb565, memory, ws->pitch);
+    if (fresh || s.presents % 60 == 0) {
+        SDL_UpdateWindowSurface(s.window);
+        return;
+    }
+    const SDL_Rect r{s.scale.rect.left, s.scale.rect.top, s.scale.rect.width, s.scale.rect.height};
+    SDL_UpdateWindowSurfaceRects(s.window, &r, 1);
 }
 
 }  // namespace
@@ -258,6 +382,9 @@ static bool VideoUp() {
     if (s.videoUp) return true;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
     s.videoUp = true;
+    // SDL would show a window's own memory through an OpenGL texture, which costs more than it saves
+    // where OpenGL is drawn on the processor; the present that wants a texture makes its own.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     struct sigaction sa = {};
     sa.sa_handler = OnCloseSignal;
     sigemptyset(&sa.sa_mask);
@@ -277,20 +404,18 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
     s.fullScreen = fullScreen;
     s.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!s.window) return false;
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
-    if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!s.renderer) {
+    s.pictureW = width;
+    s.pictureH = height;
+    // KESTRALIS_PRESENT=opengl or =surface settles the path; otherwise OpenGL only where a graphics
+    // processor draws it.
+    const PresentPath path = PresentPathFromSetting(std::getenv("KESTRALIS_PRESENT"));
+    const bool surfaceFirst =
+        path == PresentPath::Surface || (path == PresentPath::Choose && !OpenGlMayBeHardware(s.window));
+    if (!(surfaceFirst && OpenSurfacePresent()) && !OpenRendererPresent(width, height, path == PresentPath::Choose)) {
         SDL_DestroyWindow(s.window);
         s.window = nullptr;
         return false;
     }
-    SDL_RenderSetLogicalSize(s.renderer, width, height);
-    s.pictureW = width;
-    s.pictureH = height;
-    SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(s.renderer);
-    SDL_RenderPresent(s.renderer);
     return true;
 }
 
@@ -304,6 +429,10 @@ void CloseWindow() {
     s.window = nullptr;
     s.presents = 0;
     s.sizeMended = false;
+    s.onSurface = false;
+    s.scale = WindowScale{};
+    s.shown = nullptr;
+    s.shownPixels = nullptr;
 }
 
 // A minimised window is shown again first: raising it alone leaves it an icon.
@@ -320,8 +449,8 @@ bool WindowOpen() { return S().window != nullptr; }
 
 void Present(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb565, bool vsync) {
     State& s = S();
-    if (!s.renderer) return;
-    if (!s.texture || s.texW != width || s.texH != height || s.texRgb565 != rgb565) {
+    if (!s.renderer && !s.onSurface) return;
+    if (s.renderer && (!s.texture || s.texW != width || s.texH != height || s.texRgb565 != rgb565)) {
         if (s.texture) SDL_DestroyTexture(s.texture);
         s.texture = SDL_CreateTexture(s.renderer, rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB555,
                                       SDL_TEXTUREACCESS_STREAMING, width, height);
@@ -330,13 +459,18 @@ void Present(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb5
         s.texRgb565 = rgb565;
         if (!s.texture) return;
     }
-    if (vsync != s.vsyncOn) {
+    // The window's own memory cannot wait for the display's refresh: there the frame gate alone paces.
+    if (s.renderer && vsync != s.vsyncOn) {
         SDL_RenderSetVSync(s.renderer, vsync ? 1 : 0);
         s.vsyncOn = vsync;
     }
     // The first pictures, and then one a second: the server may have had its say about the size since.
     if (s.presents < 10 || s.presents % 60 == 0) FollowRealWindowSize();
     ++s.presents;
+    if (s.onSurface) {
+        PresentOnSurface(pixels, width, height, pitchBytes, rgb565);
+        return;
+    }
     SDL_UpdateTexture(s.texture, nullptr, pixels, pitchBytes);
     SDL_RenderClear(s.renderer);
     SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
