@@ -1,6 +1,8 @@
 #include "host/files.h"
 
 #include <dirent.h>
+#include <errno.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +67,16 @@ int TextClose(void* cookie) {
     const int r = std::fclose(t->f);
     delete t;
     return r;
+}
+
+// The system's reason for `error`, in lower case as it stands inside a line; a missing name is "not found".
+std::string ErrorText(int error) {
+    if (error == ENOENT) return "not found";
+    char buf[256];
+    std::string text = strerror_r(error, buf, sizeof buf);
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && (text.size() < 2 || text[1] < 'A' || text[1] > 'Z'))
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
 }
 
 }  // namespace
@@ -134,6 +146,26 @@ std::FILE* OpenFile(const char* name, const char* mode) {
         delete cookie;
     }
     return t;
+}
+
+std::string ReadProblem(const char* name, bool folder) {
+    if (!name || !*name) return ErrorText(ENOENT);
+    const std::string path = ResolvePath(name);
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return ErrorText(errno);
+    if (folder) {
+        if (!S_ISDIR(st.st_mode)) return ErrorText(ENOTDIR);
+        DIR* d = opendir(path.c_str());
+        if (!d) return ErrorText(errno);
+        closedir(d);
+        return {};
+    }
+    if (S_ISDIR(st.st_mode)) return ErrorText(EISDIR);
+    if (!S_ISREG(st.st_mode)) return "not a regular file";
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return ErrorText(errno);
+    close(fd);
+    return {};
 }
 
 std::string SystemFolder() {

@@ -1,6 +1,9 @@
 #include "host/report.h"
 
+#include <algorithm>
 #include <cstdio>
+
+#include "host/files.h"
 
 namespace host {
 namespace {
@@ -9,6 +12,7 @@ constexpr size_t kKept = 256;
 
 struct State {
     std::vector<std::string> reports;
+    size_t unboxed = 0;  // how many of the last reports no box has taken yet
     bool quiet = false;
 };
 
@@ -19,16 +23,36 @@ State& S() {
 
 }  // namespace
 
-void ReportFileProblem(const char* name, const char* reason) {
+void ReportLine(const std::string& line) {
     State& s = S();
-    std::string line = std::string(name && *name ? name : "(no name)") + ": " + (reason ? reason : "unreadable");
     if (!s.quiet) std::fprintf(stderr, "%s\n", line.c_str());
     if (s.reports.size() >= kKept) s.reports.erase(s.reports.begin());
-    s.reports.push_back(std::move(line));
+    s.reports.push_back(line);
+    s.unboxed = std::min(s.unboxed + 1, s.reports.size());
+}
+
+void ReportFileProblem(const char* name, const char* reason) {
+    ReportLine(std::string(name && *name ? name : "(no name)") + ": " + (reason ? reason : "unreadable"));
+}
+
+std::string LoadProblem(const char* path, const char* contentReason) {
+    std::string why = ReadProblem(path);
+    return why.empty() ? std::string(contentReason ? contentReason : "unreadable") : why;
 }
 
 const std::vector<std::string>& FileReports() { return S().reports; }
-void ClearFileReports() { S().reports.clear(); }
+void ClearFileReports() {
+    S().reports.clear();
+    S().unboxed = 0;
+}
+
+std::vector<std::string> TakeUnboxedReports(size_t most) {
+    State& s = S();
+    const size_t n = std::min(s.unboxed, most);
+    s.unboxed = 0;
+    return std::vector<std::string>(s.reports.end() - static_cast<long>(n), s.reports.end());
+}
+
 void SetFileReportsQuiet(bool quiet) { S().quiet = quiet; }
 
 }  // namespace host

@@ -1,16 +1,26 @@
-// Plain-language reports of damaged or missing data, on standard error, in English: the error boxes name
-// only the routine that failed, so each failure is also said here with the file's name and the reason
-// ("IMAGE/TITLEC.BMP: not found").
+// Plain-language reports on standard error, in English, one line each: the error boxes name only the
+// routine that failed, so each failure of data or set-up is also said here with what failed and why
+// ("IMAGE/TITLEC.BMP: not found", "no display: x11 not available").
 #pragma once
 #include <string>
 #include <vector>
 
 namespace host {
 
+// Says one line (no newline in it) and keeps it.
+void ReportLine(const std::string& line);
+// "name: reason".
 void ReportFileProblem(const char* name, const char* reason);
+// Why the file `path` did not load: the system's reason when it cannot be read at all ("not found",
+// "permission denied", "is a directory", ...), otherwise `contentReason` (it reads, but what it holds was
+// refused).
+std::string LoadProblem(const char* path, const char* contentReason);
+
 // Every report since the last clear (the most recent 256), for tests.
 const std::vector<std::string>& FileReports();
 void ClearFileReports();
+// The lines said since the last call (at most the last `most`), for a box that has to say them again.
+std::vector<std::string> TakeUnboxedReports(size_t most);
 // Quiet: reports are kept but not written (fuzzing feeds the readers nothing but damaged data).
 void SetFileReportsQuiet(bool quiet);
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "el/draw/blit.h"
 #include "el/draw/pack.h"
@@ -20,10 +21,10 @@ namespace elDraw {
 namespace {
 
 // What the last picture read met, for the plain-language report of a failed load.
-const char* g_bitmapProblem = nullptr;
+std::string g_bitmapProblem;
 
 void ReportLoadFailure(const char* file) {
-    host::ReportFileProblem(file, g_bitmapProblem ? g_bitmapProblem : "cannot be loaded");
+    host::ReportFileProblem(file, g_bitmapProblem.empty() ? "cannot be loaded" : g_bitmapProblem.c_str());
 }
 
 constexpr u32 kCornerKey = 0xFFFFFFFFu;  // the key is the picture's top-left pixel
@@ -215,7 +216,7 @@ host::Surface* LoadBitmapSurface(host::Display* dd, const char* path, u16* width
     if (host::LoadBitmapResource(path, &bmp) != host::kBitmapOk) {
         const i32 rc = host::LoadBitmapFile(host::ResolvePath(path).c_str(), &bmp);
         if (rc != host::kBitmapOk) {
-            g_bitmapProblem = rc == host::kBitmapNotFound ? "not found" : "not a BMP file this program can read";
+            g_bitmapProblem = host::LoadProblem(path, rc == host::kBitmapNotFound ? "not found" : "not a BMP file this program can read");
             return nullptr;
         }
     }
@@ -226,7 +227,7 @@ host::Surface* LoadBitmapSurface(host::Display* dd, const char* path, u16* width
         g_bitmapProblem = "no room for the picture";
         return nullptr;
     }
-    g_bitmapProblem = nullptr;
+    g_bitmapProblem.clear();
     CopyBitmapToSurface(s, &bmp, 0, 0, 0, 0);
     return s;
 }

@@ -3,7 +3,6 @@
 
 #include "el/elMidi.h"
 #include "el/elSystem.h"
-#include "host/files.h"
 #include "host/mci.h"
 #include "host/midisynth.h"
 #include "host/mixer.h"
@@ -20,9 +19,7 @@ void ReportOpenFailure(const char* fileName, u32 code) {
     if (code == 275) {  // the file is missing or is not a MIDI file
         char path[256];
         std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), fileName ? fileName : "");
-        std::FILE* f = host::OpenFile(path, "rb");
-        if (f) std::fclose(f);
-        host::ReportFileProblem(fileName, f ? "not a MIDI file this program can play" : "not found");
+        host::ReportFileProblem(fileName, host::LoadProblem(path, "not a MIDI file this program can play").c_str());
     } else if (code == 291) {
         host::ReportFileProblem(fileName, "no audio device; the music stays silent");
     }

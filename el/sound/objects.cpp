@@ -224,7 +224,7 @@ i32 LoadObject(const char* name, i32 mix) {
             std::FILE* f = fits ? host::OpenFile(path, "rb") : nullptr;
             const bool there = f != nullptr;
             if (f) std::fclose(f);
-            host::ReportFileProblem(name, there ? "not a PCM WAVE file" : "not found");
+            host::ReportFileProblem(name, fits ? host::LoadProblem(path, "not a PCM WAVE file").c_str() : "not found");
             Report(there ? detail::kMsgCannotRead : detail::kMsgNoResource);
             return -1;
         }

@@ -1,6 +1,7 @@
 // What the user is told when data is missing or damaged: each failure is also said in English on the
 // error stream with the file's name and the reason, and a damaged WAVE file is a bad file, not a missing
 // resource. A missing or damaged MIDI file is said too, and the music stays silent.
+#include <filesystem>
 #include <string>
 
 #include "draw_screen_fixture.h"
@@ -74,6 +75,29 @@ TEST_F(PictureReportTest, MissingAndDamagedPicturesNameTheFileAndTheReason) {
     RemoveFile("H13R_BAD.BMP");
     EXPECT_TRUE(Reported("H13R_BAD.BMP: not a BMP file this program can read"));
     EXPECT_EQ(host::FileReports().size(), 2u);
+}
+
+// A file that is there but cannot be read is not "not found": the system's reason is said, whichever
+// loader met it.
+TEST_F(PictureReportTest, UnreadableFilesSayTheSystemsReason) {
+    Up();
+    elSound::Init();
+    elSound::InitObjects();
+    kt::ProgramSubfolder dir;
+    std::filesystem::create_symlink(dir.Abs("B.BMP"), dir.Abs("A.BMP"));
+    std::filesystem::create_symlink(dir.Abs("A.BMP"), dir.Abs("B.BMP"));
+    std::filesystem::create_directory(dir.Abs("SHOT.WAV"));
+    std::filesystem::create_symlink(dir.Abs("KTVB1.MID"), dir.Abs("KTVB1.MID"));
+    host::ClearFileReports();
+    EXPECT_EQ(elDraw::LoadObject(dir.Rel("A.BMP").c_str(), 1), 0);
+    EXPECT_TRUE(Reported(dir.Rel("A.BMP") + ": too many levels of symbolic links"));
+    EXPECT_EQ(elSound::LoadObject(dir.Rel("SHOT.WAV").c_str(), 1), -1);
+    EXPECT_TRUE(Reported(dir.Rel("SHOT.WAV") + ": is a directory"));
+    elMidi::Play(dir.Rel("KTVB1.MID").c_str(), 1);
+    elMidi::Stop();
+    EXPECT_TRUE(Reported(dir.Rel("KTVB1.MID") + ": too many levels of symbolic links"));
+    EXPECT_EQ(host::FileReports().size(), 3u);
+    for (i32 i = 0; i < elSound::kObjectCount; ++i) elSound::ReleaseObject(i);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Data names as the game writes them, found beside the program whatever their case.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,6 +40,45 @@ TEST(Files, TextReadsDropCarriageReturnsBeforeLineFeeds) {
     f = host::OpenFile((root + "/t.txt").c_str(), "rb");
     EXPECT_EQ(std::fread(buf, 1, sizeof buf, f), 10u);
     std::fclose(f);
+}
+
+// What stands in the way of reading a file or a folder is said in the system's words; nothing is opened
+// that could wait (a named pipe), and a name that is there and readable has no problem.
+TEST(Files, ReadProblemSaysTheSystemsReason) {
+    namespace fs = std::filesystem;
+    const std::string root = kt::TempFolder();
+    fs::create_directories(root + "/Sound");
+    std::ofstream(root + "/Sound/shot.wav") << "x";
+    fs::create_symlink(root + "/LOOPB", root + "/LOOPA");
+    fs::create_symlink(root + "/LOOPA", root + "/LOOPB");
+    ASSERT_EQ(mkfifo((root + "/PIPE.WAV").c_str(), 0600), 0);
+    const auto problem = [&](const char* name, bool folder = false) { return host::ReadProblem((root + name).c_str(), folder); };
+    EXPECT_EQ(problem("/SOUND/SHOT.WAV"), "");
+    EXPECT_EQ(problem("/SOUND"), "is a directory");
+    EXPECT_EQ(problem("/SOUND", true), "");
+    EXPECT_EQ(problem("/SOUND/SHOT.WAV", true), "not a directory");
+    EXPECT_EQ(problem("/SOUND/BOM.WAV"), "not found");
+    EXPECT_EQ(problem("/MIDI", true), "not found");
+    EXPECT_EQ(problem("/LOOPA"), "too many levels of symbolic links");
+    EXPECT_EQ(problem("/LOOPA", true), "too many levels of symbolic links");
+    EXPECT_EQ(problem("/PIPE.WAV"), "not a regular file");
+
+    // A file and a folder this user may not read; the system's administrator may read anything, so the
+    // check runs as an ordinary user in a child process there.
+    fs::permissions(root, fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(root + "/Sound", fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(root + "/Sound/shot.wav", fs::perms::none);
+    fs::create_directories(root + "/Closed");
+    fs::permissions(root + "/Closed", fs::perms::none);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        _exit(problem("/Sound/shot.wav") == "permission denied" && problem("/Closed", true) == "permission denied" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not said as permission denied, 2: could not become an ordinary user";
 }
 
 TEST(Files, ModuleFolderEndsInASeparatorAndNeverCuts) {
