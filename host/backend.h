@@ -46,6 +46,7 @@ bool PollEvent(Event* out);      // takes the next pending event, false when non
 void WaitEvent(u32 timeoutMs);   // blocks until an event may be waiting or the timeout passes
 
 // ---- window and frames out -------------------------------------------------------------------
+// False when the window cannot be opened, after saying why on the error stream (host/report.h).
 bool OpenWindow(const char* titleUtf8, i32 width, i32 height, bool fullScreen);
 void CloseWindow();
 void RaiseWindow();

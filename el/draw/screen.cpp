@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "el/draw/present.h"
 #include "el/draw/soft.h"
@@ -14,6 +15,7 @@
 #include "el/elMidi.h"
 #include "el/elSound.h"
 #include "host/crt.h"
+#include "host/report.h"
 #include "host/system.h"
 #include "host/window.h"
 
@@ -57,9 +59,34 @@ const InternalObject kInternal[4] = {
 
 bool Windowed() { return FullScreen == 0; }
 
-// A failed step: the error box, then the library shuts down and the program ends (with a non-zero
-// status) at its next message instead of running on without a screen.
+// What each failed step means, said in English on the error stream beside the box.
+struct StepWords {
+    const char* message;
+    const char* english;
+};
+const StepWords kStepWords[] = {
+    {msg::kNoDirectDraw, "no display device"},
+    {msg::kNoFullScreen, "the display cannot be taken for the game"},
+    {msg::kNoMode, "the display cannot be set to the game's size and depth"},
+    {msg::kNoPrimary, "the visible screen cannot be made"},
+    {msg::kNoBackBuffer, "the back buffer cannot be made"},
+    {msg::kNoClipper, "the window's clipper cannot be made"},
+    {msg::kNoClipperWindow, "the clipper cannot be tied to the window"},
+    {msg::kNoPrimaryClip, "the visible screen cannot be clipped to the window"},
+    {msg::kNoBufferSprite, "the library's own pictures cannot be made"},
+    {msg::kNoScreenSprite, "the library's own pictures cannot be made"},
+    {msg::kNoFontSprite, "the library's own pictures cannot be made"},
+    {msg::kNoFontBufferSprite, "the library's own pictures cannot be made"},
+    {msg::kNoPixelFormat, "the screen's pixel format cannot be read"},
+};
+
+// A failed step: the error box and its English line, then the library shuts down and the program ends
+// (with a non-zero status) at its next message instead of running on without a screen.
 i32 Fail(const char* message, u32 code) {
+    const char* english = "a step of the set-up failed";
+    for (const StepWords& w : kStepWords)
+        if (w.message == message) english = w.english;
+    host::ReportLine(std::string("cannot set up the screen: ") + english);
     elSystem::Error("elDraw::Screen", message, code);
     ScreenSetupFailed = 1;
     elSystem::End();

@@ -1,8 +1,17 @@
 // Start-up loading: the library's screen, the play field's clip rectangle, every picture and sound.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "el/elDraw.h"
 #include "el/elSound.h"
+#include "el/elSystem.h"
 #include "game/common/images.h"
 #include "game/shell/shell.h"
+#include "host/files.h"
+#include "host/report.h"
+#include "host/text.h"
+#include "host/window.h"
 
 namespace {
 
@@ -170,7 +179,47 @@ const LoadEntry kLoadList[] = {
 
 bool IsSound(const char* file) { return file[0] == 'S'; }
 
+// The folders the game reads from, each once, in the order of first use: those of the load list, then the
+// music's, which the stages play from later.
+std::vector<std::string> DataFolders() {
+    std::vector<std::string> folders;
+    const auto add = [&folders](const std::string& f) {
+        if (std::find(folders.begin(), folders.end(), f) == folders.end()) folders.push_back(f);
+    };
+    for (const LoadEntry& e : kLoadList) {
+        const std::string file = e.file;
+        add(file.substr(0, file.rfind('/')));
+    }
+    add("MIDI");
+    return folders;
+}
+
 }  // namespace
+
+bool Game_FindDataFolders() {
+    const std::string base = elSystem::GetModuleDir(0);
+    std::vector<std::string> missing;
+    std::string said;
+    for (const std::string& f : DataFolders()) {
+        // A folder inside one already missing goes without saying.
+        if (std::any_of(missing.begin(), missing.end(), [&f](const std::string& m) { return f.rfind(m + "/", 0) == 0; }))
+            continue;
+        const std::string why = host::ReadProblem((base + f).c_str(), true);
+        if (why.empty()) continue;
+        missing.push_back(f);
+        const std::string line = "data folder " + f + "/: " + why + " (looked in " + base + ")";
+        host::ReportLine(line);
+        said += line + "\n";
+    }
+    if (missing.empty()) return true;
+    // One box for all of them, instead of one for every picture that would follow.
+    const std::string text = "The game's data is missing, so it cannot start.\n\n" + said;
+    std::string cp932;
+    if (!host::Utf8ToCp932(text, &cp932)) cp932 = text;
+    host::MessageBox(MainWindow, cp932.c_str(), "\x83G\x83\x89\x81[\x94\xAD\x90\xB6",  // エラー発生
+                     host::kBoxSystemModal | host::kBoxIconExclamation | host::kBoxOk);
+    return false;
+}
 
 void Game_LoadResources() {
     elDraw::Screen(800, 600, 2);

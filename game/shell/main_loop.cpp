@@ -15,11 +15,15 @@ void* AppInstance = nullptr;
 SceneFn SceneTable[13] = {nullptr,    Title_Run,  Stage1_Run,  Stage2_Run, Stage2B_Run,     Stage3_Run,    Stage4_Run,
                           Stage4B_Run, Stage5_Run, Stage5B_Run, Ending_Run, LevelSelect_Run, ShipSelect_Run};
 
-bool WinMain_StartUp(void* instance, const char* commandLine, i32) {
+bool WinMain_StartUp(void* instance, const char* commandLine, i32, i32* exitCode) {
+    // A second copy has done its work once the first is in front; any other early end is a failed start,
+    // whose reason has been said on the error stream.
+    if (exitCode) *exitCode = 1;
     Game_RegisterHooks();
     elSystem::ResetGlobals();
     if (!elSystem::CheckSingleInstance("KESTRALIS")) {
         std::fprintf(stderr, "kestralis: the game is already running; brought it to the front\n");
+        if (exitCode) *exitCode = 0;
         return false;
     }
     // The library's windowed rules (no clip, the cursor shown off the picture) follow the window asked for.
@@ -37,6 +41,10 @@ bool WinMain_StartUp(void* instance, const char* commandLine, i32) {
     // keeps the picture's size.
     MainWindow = host::CreateMainWindow("DEFAULT", "KESTRALIS", FullScreen != 0, 800, 600);
     if (!MainWindow) return false;
+    if (!Game_FindDataFolders()) {
+        elSystem::End();
+        return false;
+    }
 
     AppInstance = instance;
     host::SRand(static_cast<u32>(host::WallSeconds()));
@@ -126,8 +134,8 @@ bool WinMain_PumpOnce(i32* exitCode) {
 }
 
 i32 WinMain(void* instance, void*, const char* commandLine, i32 showCommand) {
-    if (!WinMain_StartUp(instance, commandLine, showCommand)) return 0;
     i32 code = 0;
+    if (!WinMain_StartUp(instance, commandLine, showCommand, &code)) return code;
     while (WinMain_PumpOnce(&code)) {
     }
     // A screen that could not be set up has shown its box and shut the library down: fail the run.

@@ -5,13 +5,18 @@
 i32 WinMain(void* instance, void* prevInstance, const char* commandLine, i32 showCommand);
 
 // WinMain in its steps, so that a test can drive the program one message or pass at a time.
-bool WinMain_StartUp(void* instance, const char* commandLine, i32 showCommand);  // false: end at once
+// False: end at once, with *exitCode the program's status (0 for a second copy that brought the first to
+// the front, non-zero for a start that failed).
+bool WinMain_StartUp(void* instance, const char* commandLine, i32 showCommand, i32* exitCode = nullptr);
 bool WinMain_PumpOnce(i32* exitCode);  // one message or one pass; false once the quit message arrived
 void WinMain_Pass();
 
 void Scene_WipeTo(i32 kind, i32 strip, i32 mode);
 
 void Game_LoadResources();
+// True when every data folder the game reads from is there beside the program. Otherwise says which are
+// not, and where the program looked, once on the error stream and once in a box, and gives false.
+bool Game_FindDataFolders();
 void Game_OnKeyDown(u32 key);
 // Hands the key handler and the scene records to the library; start-up does it first.
 void Game_RegisterHooks();

@@ -3,6 +3,7 @@
 #include "host/headless/headless.h"
 #include "host/mci.h"
 #include "host/mixer.h"
+#include "host/report.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -280,6 +281,10 @@ void WaitEvent(u32 timeoutMs) {
 
 bool OpenWindow(const char* title, i32, i32, bool fullScreen) {
     auto& s = S();
+    if (Fault("OpenWindow")) {
+        host::ReportLine("no display: the headless machine has none");
+        return false;
+    }
     s.windowOpen = true;
     s.title = title;
     s.fullScreen = fullScreen;

@@ -12,10 +12,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "host/backend.h"
 #include "host/msgbox.h"
 #include "host/present.h"
+#include "host/report.h"
 
 namespace host::backend {
 namespace {
@@ -396,14 +398,17 @@ static bool VideoUp() {
 bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
     State& s = S();
     if (!VideoUp()) {
-        std::fprintf(stderr, "kestralis: no display: %s\n", SDL_GetError());
+        ReportLine(std::string("no display: ") + SDL_GetError());
         return false;
     }
     Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
     if (fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     s.fullScreen = fullScreen;
     s.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
-    if (!s.window) return false;
+    if (!s.window) {
+        ReportLine(std::string("cannot open the window: ") + SDL_GetError());
+        return false;
+    }
     s.pictureW = width;
     s.pictureH = height;
     // KESTRALIS_PRESENT=opengl or =surface settles the path; otherwise OpenGL only where a graphics
@@ -412,6 +417,7 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
     const bool surfaceFirst =
         path == PresentPath::Surface || (path == PresentPath::Choose && !OpenGlMayBeHardware(s.window));
     if (!(surfaceFirst && OpenSurfacePresent()) && !OpenRendererPresent(width, height, path == PresentPath::Choose)) {
+        ReportLine(std::string("cannot draw in the window: ") + SDL_GetError());
         SDL_DestroyWindow(s.window);
         s.window = nullptr;
         return false;

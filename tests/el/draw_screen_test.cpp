@@ -4,6 +4,7 @@
 
 #include "draw_screen_fixture.h"
 #include "game/shell/shell.h"
+#include "host/report.h"
 
 namespace {
 
@@ -238,8 +239,11 @@ TEST(ScreenProgram, FailedSetUpEndsTheProgramWithAnError) {
     LibraryDone = 0;  // a fresh program
     ErrorFlag = 0;
     host::headless::FailAlways("CreateDisplay");
+    host::ClearFileReports();
     const i32 status = WinMain(nullptr, nullptr, "", 1);
     EXPECT_NE(status, 0);
+    ASSERT_FALSE(host::FileReports().empty());
+    EXPECT_EQ(host::FileReports()[0], "cannot set up the screen: no display device");
     ASSERT_GE(host::headless::Boxes().size(), 1u);
     // The picture loads that follow say nothing: only the set-up's own box is shown by the screen.
     i32 drawBoxes = 0;

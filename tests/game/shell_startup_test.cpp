@@ -11,6 +11,8 @@
 #include "game/shell/shell.h"
 #include "game/stage/boss_data.h"
 #include "host/headless/headless.h"
+#include "host/instance.h"
+#include "host/report.h"
 #include "host/window.h"
 #include "support/game_data.h"
 #include "support/headless_machine.h"
@@ -75,6 +77,27 @@ TEST_F(StartUpTest, AMissingPictureLeavesItsHandleZeroAndTheRestLoad) {
     EXPECT_EQ(imgMYEND, 15) << "the failed load keeps its slot claimed";
     EXPECT_EQ(imgCONTINU1, 155);
     EXPECT_EQ(sndBOM, 1);
+}
+
+// How a start that ends early tells its caller: a copy that found another running has done its work (0);
+// one that could not open its window has failed, and has said why.
+TEST_F(StartUpTest, AnEarlyEndIsAFailureUnlessAnotherCopyRuns) {
+    host::ClearFileReports();
+    hl::FailNext("OpenWindow");
+    EXPECT_EQ(WinMain(nullptr, nullptr, "", 1), 1);
+    ASSERT_EQ(host::FileReports().size(), 1u);
+    EXPECT_EQ(host::FileReports()[0].rfind("no display: ", 0), 0u) << host::FileReports()[0];
+    EXPECT_TRUE(hl::Boxes().empty());
+    kt::EndProgram();
+
+    bool held = false;
+    const host::InstanceLock other = host::CreateInstanceLock("KESTRALIS:ElMutex", &held);
+    ASSERT_NE(other, 0);
+    i32 code = -1;
+    EXPECT_FALSE(WinMain_StartUp(nullptr, "", 1, &code));
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(hl::WindowIsOpen());
+    host::ReleaseInstanceLock(other);
 }
 
 TEST_F(StartUpTest, EnterOnTheTitleStartsAGameAndWipesToTheLevelSelect) {
