@@ -413,6 +413,17 @@ const FontDesc& FontDescOf(const Font* font) { return font->desc; }
 
 FontMetrics GetFontMetrics(const Font* font) { return font ? font->metrics : FontMetrics{}; }
 
+bool FontDrawsText(const Font* font, const char* text, i32 len) {
+    if (!font || !font->face) return false;
+    for (i32 at = 0; at < len && text[at];) {
+        const CharStep st = NextChar(text, len, at);
+        at += st.bytes;
+        if (st.code <= 0x20 || st.code == 0x8140) continue;  // blanks and controls draw nothing anyway
+        if (GlyphIndexOf(font, st.code) == 0) return false;
+    }
+    return true;
+}
+
 i32 CharAdvance(const Font* font, const char* bytes, i32 len) {
     if (!font || len <= 0) return 0;
     const CharStep st = NextChar(bytes, len, 0);

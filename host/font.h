@@ -61,6 +61,10 @@ struct FontMetrics {
 };
 FontMetrics GetFontMetrics(const Font* font);
 
+// True when the font has a face with a glyph for every character of `len` bytes of code page 932 text
+// (blanks aside): the text would read as drawn, not as missing-glyph boxes or nothing at all.
+bool FontDrawsText(const Font* font, const char* text, i32 len);
+
 // Advance of one character given as its code page 932 bytes (1 or 2). Characters the face lacks
 // advance by the width of its missing-glyph box.
 i32 CharAdvance(const Font* font, const char* bytes, i32 len);

@@ -95,6 +95,8 @@ Picture Draw(const char* captionUtf8, const char* textUtf8, u32 buttons, i32 foc
     p.height = buttonTop + kButtonH + kMargin;
     p.argb.assign(static_cast<size_t>(p.width) * p.height, kPaper);
     p.textLines = static_cast<i32>(lines.size());
+    p.legible = FontDrawsText(font, caption.c_str(), static_cast<i32>(caption.size())) &&
+                FontDrawsText(font, text.c_str(), static_cast<i32>(text.size()));
 
     // The caption strip: shown inside the box too, so that it reads with or without a window manager.
     Fill(p, 0, 0, p.width, stripH, kStrip);
@@ -149,6 +151,26 @@ i32 AnswerAt(const Picture& p, i32 x, i32 y) {
     for (const Button& b : p.buttons)
         if (x >= b.x && x < b.x + b.w && y >= b.y && y < b.y + b.h) return b.answer;
     return 0;
+}
+
+std::string WithEnglishLines(const char* textUtf8, const std::vector<std::string>& said) {
+    std::string out = textUtf8 ? textUtf8 : "";
+    for (const std::string& line : said)
+        if (out.find(line) == std::string::npos) out += (out.empty() ? "" : "\n") + line;
+    return out;
+}
+
+std::string WithoutSaidLines(const char* textUtf8, const std::vector<std::string>& said) {
+    std::string out, line;
+    std::string in = textUtf8 ? textUtf8 : "";
+    for (size_t at = 0; at <= in.size();) {
+        const size_t end = std::min(in.find('\n', at), in.size());
+        line = in.substr(at, end - at);
+        if (std::find(said.begin(), said.end(), line) == said.end()) out += (out.empty() ? "" : "\n") + line;
+        at = end + 1;
+    }
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
+    return out;
 }
 
 }  // namespace host::box

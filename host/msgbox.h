@@ -21,6 +21,7 @@ struct Picture {
     std::vector<u32> argb;         // width * height, rows packed, 0xAARRGGBB
     std::vector<Button> buttons;   // left to right; the first is the default
     i32 textLines = 0;
+    bool legible = false;          // the font has every character of the caption and the text
 };
 
 // Draws the box for a caption and a text in UTF-8 (shown as code page 932 through the program's font) with
@@ -31,5 +32,12 @@ Picture Draw(const char* captionUtf8, const char* textUtf8, u32 buttons, i32 foc
 i32 AnswerForKey(const Picture& p, u32 buttons, i32 focus, i32 vk);
 // The answer of the button under (x, y), or 0.
 i32 AnswerAt(const Picture& p, i32 x, i32 y);
+
+// The text for a box that is not drawn here (the system's own box, when the font cannot draw the text):
+// the text, then the English lines `said` on the error stream that it does not hold already, so that the
+// reason can be read whatever the box can show.
+std::string WithEnglishLines(const char* textUtf8, const std::vector<std::string>& said);
+// The text without its lines that were said on the error stream already (the error stream as the box).
+std::string WithoutSaidLines(const char* textUtf8, const std::vector<std::string>& said);
 
 }  // namespace host::box

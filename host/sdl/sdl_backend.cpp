@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "host/backend.h"
 #include "host/msgbox.h"
@@ -502,11 +503,13 @@ bool DisplayIsReal() {
     return driver && SDL_strcmp(driver, "dummy") != 0 && SDL_strcmp(driver, "offscreen") != 0;
 }
 
-// Our own box in a small window of its own, drawn with the program's font; waits for the answer.
+// Our own box in a small window of its own, drawn with the program's font; waits for the answer. -1 when
+// it cannot be shown, or when the font cannot draw the text (the box would stand there blank).
 i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     State& s = S();
     i32 focus = 0;
     box::Picture pic = box::Draw(caption, text, buttons, focus);
+    if (!pic.legible) return -1;
     SDL_Window* w = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, pic.width, pic.height,
                                      SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR);
     if (!w) return -1;
@@ -588,14 +591,33 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     return answer;
 }
 
+// The system's own box, drawn by SDL with the display's fonts; -1 when it cannot be shown.
+i32 RunSystemBox(const char* caption, const char* text, u32 buttons) {
+    const SDL_MessageBoxButtonData ok[1] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerOk, "OK"}};
+    const SDL_MessageBoxButtonData yesNo[2] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"},
+                                               {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, "No"}};
+    const bool yn = buttons == kBoxYesNo;
+    const SDL_MessageBoxData data{SDL_MESSAGEBOX_WARNING, S().window, caption, text, yn ? 2 : 1, yn ? yesNo : ok, nullptr};
+    int hit = -1;
+    if (SDL_ShowMessageBox(&data, &hit) != 0 || hit < 0) return -1;
+    // Closing the only window asks the program to quit: that was the box's close, not the user's.
+    if (!S().window) SDL_FlushEvent(SDL_QUIT);
+    return hit;
+}
+
 }  // namespace
 
 i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
+    // The English lines said since the last box are this box's reason in plain words.
+    const std::vector<std::string> said = TakeUnboxedReports(8);
     i32 hit = -1;
-    if (VideoUp() && DisplayIsReal()) hit = RunOwnBox(caption, text, buttons);
+    if (VideoUp() && DisplayIsReal()) {
+        hit = RunOwnBox(caption, text, buttons);
+        if (hit <= 0) hit = RunSystemBox(caption, box::WithEnglishLines(text, said).c_str(), buttons);
+    }
     if (hit <= 0) {
-        // No way to show it: say it on the terminal and take the safe answer.
-        std::fprintf(stderr, "%s: %s\n", caption, text);
+        // No way to show it: say it on the terminal (what it has not said there yet) and take the safe answer.
+        std::fprintf(stderr, "%s: %s\n", caption, box::WithoutSaidLines(text, said).c_str());
         return buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
     }
     return hit;

@@ -65,6 +65,17 @@ TEST_F(Fonts, BuiltInNamesMapToTheJapaneseFacesAndNoNameFails) {
     EXPECT_EQ(host::LiveFontCount(), 1);
 }
 
+// Whether a text reads in a font: a face without the Japanese characters cannot draw them, only what it has.
+TEST_F(Fonts, AFontDrawsOnlyTheTextItsFaceHasGlyphsFor) {
+    const std::string mixed = std::string("BMP ") + kAiu;
+    EXPECT_TRUE(host::FontDrawsText(FontHolder(Desc(kStdGothic, 16)).f, mixed.c_str(), static_cast<i32>(mixed.size())));
+    FontHolder latin(Desc("DejaVu Sans", 16, host::kCharSetAnsi));
+    ASSERT_EQ(host::FontFamily(latin.f), "DejaVu Sans");
+    EXPECT_TRUE(host::FontDrawsText(latin.f, "BMP : x", 7));
+    EXPECT_FALSE(host::FontDrawsText(latin.f, mixed.c_str(), static_cast<i32>(mixed.size())));
+    EXPECT_FALSE(host::FontDrawsText(nullptr, "x", 1));
+}
+
 TEST_F(Fonts, PositiveHeightIsTheCellAndDoubleByteCharactersAreFullWidth) {
     for (i32 h : {12, 16, 24, 31}) {
         FontHolder f(Desc(kStdGothic, h));

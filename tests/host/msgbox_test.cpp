@@ -2,11 +2,16 @@
 // same, as rows of missing-glyph boxes would), the caption inside the box, long text in lines, and the
 // answers of keys and clicks.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "host/backend.h"
 #include "host/msgbox.h"
+#include "support/headless_machine.h"
 
 namespace {
 
@@ -33,6 +38,7 @@ TEST(MessageBoxPicture, JapaneseTextIsDrawnWithRealGlyphs) {
     const int textTop = 30, textBottom = a.buttons[0].y;
     EXPECT_GT(Count(a, 0xFF101010, textTop, textBottom), 100) << "no ink where the text stands";
     EXPECT_NE(Rows(a, textTop, textBottom), Rows(b, textTop, textBottom)) << "different texts drew the same";
+    EXPECT_TRUE(a.legible);
     // The caption is drawn in the box itself (white on the strip), whatever the window manager shows.
     EXPECT_GT(Count(a, 0xFFFFFFFF, 0, 28), 40);
     const Picture c = Draw("エラー", "読み込めません", host::backend::kBoxOk, 0);
@@ -70,6 +76,42 @@ TEST(MessageBoxPicture, KeysAndClicksAnswer) {
     EXPECT_EQ(host::box::AnswerForKey(yn, kBoxYesNo, 1, 'Y'), kAnswerYes);
     const auto& no = yn.buttons[1];
     EXPECT_EQ(host::box::AnswerAt(yn, no.x + 1, no.y + 1), kAnswerNo);
+}
+
+// Runs in a process of its own started by the test below, on a machine without a single font: the box
+// cannot draw its words, and says so; the text for the system's own box carries the English line.
+TEST(MessageBoxWithoutFonts, TheBoxKnowsItCannotDrawAndTheEnglishLineGoesWithIt) {
+    if (!std::getenv("KESTRALIS_TEST_NO_FONTS")) GTEST_SKIP() << "run by MessageBoxPicture.WithoutAnyFont...";
+    const Picture p = Draw("エラー発生", "elDraw::LoadObject : BMPファイルを読み込めません", host::backend::kBoxOk, 0);
+    EXPECT_FALSE(p.legible);
+    const std::vector<std::string> said = {"IMAGE/TITLEC.BMP: not found"};
+    EXPECT_EQ(host::box::WithEnglishLines("elDraw::LoadObject : x", said), "elDraw::LoadObject : x\nIMAGE/TITLEC.BMP: not found");
+}
+
+TEST(MessageBoxPicture, WithoutAnyFontTheBoxFallsBackToTheSystemsBox) {
+    const std::string conf = kt::TempFolder() + "/fonts.conf";
+    std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+        setenv("KESTRALIS_TEST_NO_FONTS", "1", 1);
+        execl("/proc/self/exe", "test_host", "--gtest_filter=MessageBoxWithoutFonts.*", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// What a box that is not ours shows: the text and the English lines it does not hold yet; on the error
+// stream, where those lines stand already, the text without them.
+TEST(MessageBoxPicture, TextForOtherBoxesAddsOrLeavesOutTheEnglishLines) {
+    const std::vector<std::string> said = {"data folder IMAGE/: not found (looked in /x/)", "MIDI/A.MID: not found"};
+    const std::string text = "The game's data is missing.\n\ndata folder IMAGE/: not found (looked in /x/)\n";
+    EXPECT_EQ(host::box::WithEnglishLines(text.c_str(), said), text + "\nMIDI/A.MID: not found");
+    EXPECT_EQ(host::box::WithoutSaidLines(text.c_str(), said), "The game's data is missing.");
+    EXPECT_EQ(host::box::WithEnglishLines("t", {}), "t");
 }
 
 }  // namespace
