@@ -73,10 +73,6 @@ const StepWords kStepWords[] = {
     {msg::kNoClipper, "the window's clipper cannot be made"},
     {msg::kNoClipperWindow, "the clipper cannot be tied to the window"},
     {msg::kNoPrimaryClip, "the visible screen cannot be clipped to the window"},
-    {msg::kNoBufferSprite, "the library's own pictures cannot be made"},
-    {msg::kNoScreenSprite, "the library's own pictures cannot be made"},
-    {msg::kNoFontSprite, "the library's own pictures cannot be made"},
-    {msg::kNoFontBufferSprite, "the library's own pictures cannot be made"},
     {msg::kNoPixelFormat, "the screen's pixel format cannot be read"},
 };
 
@@ -86,6 +82,8 @@ i32 Fail(const char* message, u32 code) {
     const char* english = "a step of the set-up failed";
     for (const StepWords& w : kStepWords)
         if (w.message == message) english = w.english;
+    for (const InternalObject& o : kInternal)
+        if (o.message == message) english = "the library's own pictures cannot be made";
     host::ReportLine(std::string("cannot set up the screen: ") + english);
     elSystem::Error("elDraw::Screen", message, code);
     ScreenSetupFailed = 1;

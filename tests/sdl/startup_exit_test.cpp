@@ -103,6 +103,11 @@ TEST(StartUpExit, AMissingDataFolderIsSaidOnceAndEndsWithAnError) {
     EXPECT_EQ(said.find("IMAGE/ZAKU"), std::string::npos) << "a folder inside the missing one is not said again";
     EXPECT_EQ(said.find(".BMP"), std::string::npos) << "no picture was tried";
     EXPECT_EQ(said.find("SOUND/"), std::string::npos) << said;
+    // The one box (on the error stream, as the dummy display shows nobody a box), without the lines again.
+    const size_t box = said.find("The game's data is missing");
+    ASSERT_NE(box, std::string::npos) << said;
+    EXPECT_EQ(said.find("The game's data is missing", box + 1), std::string::npos) << said;
+    EXPECT_EQ(said.find(line, at + 1), std::string::npos) << said;
 
     ProgramCopy noMusic({"IMAGE", "SOUND"});
     EXPECT_EQ(noMusic.Run("dummy"), 1);
