@@ -166,10 +166,15 @@ void PrintText(i32 x, i32 y, const char* text) {
 }
 
 void PrintTextF(i32 x, i32 y, const char* format, ...) {
+    // No format prints an empty line, as an empty format would.
+    if (!format) {
+        PrintText(x, y, "");
+        return;
+    }
     char buf[256];
     va_list ap;
     va_start(ap, format);
-    const int n = std::vsnprintf(buf, sizeof buf, format ? format : "", ap);
+    const int n = std::vsnprintf(buf, sizeof buf, format, ap);
     va_end(ap);
     if (n < 0) return;
     if (n >= static_cast<int>(sizeof buf)) {
