@@ -1,6 +1,7 @@
 #include "host/msgbox.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "host/backend.h"
 #include "host/font.h"
@@ -48,8 +49,18 @@ void Text(Picture& p, const Font* f, i32 x, i32 y, const std::string& s, u32 c) 
 
 // UTF-8 to the font's code page; a character without a code page 932 form shows as '?'.
 std::string ToCp932(const char* utf8) {
-    std::string in = utf8 ? utf8 : "", out;
-    for (size_t at; (at = in.find("\xEF\xBF\xBD")) != std::string::npos;) in.replace(at, 3, "?");
+    // The replacement character (a byte sequence the reader could not decode) shows as '?' too.
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    std::string in, out;
+    for (std::string_view rest = utf8 ? utf8 : ""; !rest.empty();) {
+        if (rest.starts_with(kReplacement)) {
+            in += '?';
+            rest.remove_prefix(kReplacement.size());
+        } else {
+            in += rest.front();
+            rest.remove_prefix(1);
+        }
+    }
     if (Utf8ToCp932(in, &out)) return out;
     // Convert what converts, character by character.
     out.clear();
