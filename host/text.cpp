@@ -51,4 +51,17 @@ bool Utf8ToCp932(const std::string& utf8, std::string* out) {
     return Convert("UTF-8", "CP932", utf8, out, false);
 }
 
+std::string UpperCaseCp932(const char* text) {
+    std::string out = text ? text : "";
+    for (size_t i = 0; i < out.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(out[i]);
+        if (IsLeadByte(c) && i + 1 < out.size()) {
+            ++i;
+            continue;
+        }
+        if (c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
 }  // namespace host

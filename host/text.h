@@ -10,5 +10,8 @@ std::string Cp932ToUtf8(const char* text);
 bool Utf8ToCp932(const std::string& utf8, std::string* out);
 // True when `c` opens a double-byte character of code page 932.
 inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+// Upper-cases the single-byte letters a-z, leaving double-byte characters whole (their second byte may be
+// a letter).
+std::string UpperCaseCp932(const char* text);
 
 }  // namespace host

@@ -13,29 +13,16 @@
 #include "el/draw/object.h"
 #include "el/draw/screen.h"
 #include "host/files.h"
+#include "host/text.h"
 
 char PackFilePath[512] = {};
 
 namespace elDraw {
 namespace {
 
+using host::UpperCaseCp932;
+
 constexpr size_t kMaxEntryName = 127;
-
-bool IsLeadByte(u8 c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
-// Upper-cases the single-byte letters of a code page 932 string, leaving double-byte characters whole.
-std::string UpperCase(const char* text) {
-    std::string out = text ? text : "";
-    for (size_t i = 0; i < out.size(); ++i) {
-        const u8 c = static_cast<u8>(out[i]);
-        if (IsLeadByte(c) && i + 1 < out.size()) {
-            ++i;
-            continue;
-        }
-        if (c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
 
 bool ReadU16(std::FILE* f, u32* out) {
     u8 b[2];
@@ -94,7 +81,7 @@ i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) 
         if (f) std::fclose(f);
         return elSystem::Error(op, msg::kNoPackFile, 0);
     }
-    const std::string key = UpperCase(name);
+    const std::string key = UpperCaseCp932(name);
     u32 w = 0, h = 0;
     if (!FindEntry(f, key, &w, &h)) {
         std::fclose(f);
@@ -229,12 +216,12 @@ i32 Convert(const char* pack, const char* folder, i32 fresh) {
     for (const auto& e : std::filesystem::directory_iterator(where.empty() ? "." : where, ec)) {
         if (!e.is_regular_file(ec)) continue;
         const std::string file = e.path().filename().string();
-        if (file.size() >= 4 && UpperCase(file.substr(file.size() - 4).c_str()) == ".BMP") files.push_back(file);
+        if (file.size() >= 4 && UpperCaseCp932(file.substr(file.size() - 4).c_str()) == ".BMP") files.push_back(file);
     }
     std::sort(files.begin(), files.end(),
-              [](const std::string& a, const std::string& b) { return UpperCase(a.c_str()) < UpperCase(b.c_str()); });
+              [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
     for (const std::string& file : files) {
-        const std::string name = UpperCase((sub.empty() ? file : sub + "\\" + file).c_str());
+        const std::string name = UpperCaseCp932((sub.empty() ? file : sub + "\\" + file).c_str());
         ConvertOne(pack, name.c_str());
     }
     return 1;

@@ -15,6 +15,7 @@
 #include "el/sound/sound_internal.h"
 #include "host/files.h"
 #include "host/mixer.h"
+#include "host/text.h"
 
 namespace elSound {
 
@@ -22,26 +23,12 @@ char PackPath[259] = {};
 
 namespace {
 
+using host::UpperCaseCp932;
+
 using namespace detail;
 
 constexpr size_t kEntryNameMax = 128;  // an entry name with its zero must fit in this many bytes
 constexpr u32 kMaxFormatSize = 18 + 65535;
-
-bool LeadByte(u8 c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
-// Upper case for Shift-JIS text: the second byte of a double-byte character is left alone.
-std::string UpperSjis(const char* s) {
-    std::string out(s ? s : "");
-    for (size_t i = 0; i < out.size(); ++i) {
-        const u8 c = static_cast<u8>(out[i]);
-        if (LeadByte(c) && i + 1 < out.size()) {
-            ++i;
-            continue;
-        }
-        if (c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
 
 struct FileCloser {
     void operator()(std::FILE* f) const {
@@ -70,7 +57,7 @@ struct Entry {
 // Walks the entries up to the end of the file. False when the name is missing, or a damaged entry
 // (a name of 128 bytes or more, a size that cannot be read or skipped) ends the search.
 bool FindEntry(std::FILE* f, const char* name, Entry* e) {
-    const std::string wanted = UpperSjis(name);
+    const std::string wanted = UpperCaseCp932(name);
     const u64 size = FileSize(f);
     if (std::fseek(f, 0, SEEK_SET) != 0) return false;
     for (;;) {
@@ -214,13 +201,13 @@ void PackAppendWav(const char* packName, const char* wavePath) {
     if (ReadWaveFile((dir + wavePath).c_str(), &format, &formatSize, &data, &dataSize) != 0) return;
     const char* base = wavePath;
     for (const char* p = wavePath; *p; ++p) {
-        if (LeadByte(static_cast<u8>(*p)) && p[1]) {
+        if (host::IsLeadByte(static_cast<u8>(*p)) && p[1]) {
             ++p;
             continue;
         }
         if (*p == '\\' || *p == '/') base = p + 1;
     }
-    const std::string name = UpperSjis(base);
+    const std::string name = UpperCaseCp932(base);
     if (!name.empty() && name.size() < kEntryNameMax) {
         File f(host::OpenFile((dir + packName).c_str(), "ab"));
         if (f) {
@@ -246,13 +233,13 @@ u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
     for (std::filesystem::directory_iterator it(where.empty() ? "." : where, ec), end; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         const std::string n = it->path().filename().string();
-        if (n.size() >= 4 && UpperSjis(n.c_str()).compare(n.size() - 4, 4, ".WAV") == 0) names.push_back(n);
+        if (n.size() >= 4 && UpperCaseCp932(n.c_str()).compare(n.size() - 4, 4, ".WAV") == 0) names.push_back(n);
     }
     // In the order of a case-blind directory.
     std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return UpperSjis(a.c_str()) < UpperSjis(b.c_str()); });
+              [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
     for (const std::string& n : names) {
-        const std::string path = UpperSjis((sub.empty() ? n : sub + "\\" + n).c_str());
+        const std::string path = UpperCaseCp932((sub.empty() ? n : sub + "\\" + n).c_str());
         PackAppendWav(packName, path.c_str());
     }
     return 1;
