@@ -271,6 +271,27 @@ TEST(TextLayout, BreaksAtSpacesAndBetweenDoubleByteCharactersNeverInside) {
     host::DeleteFont(f);
 }
 
+// Lead bytes run up to 0xFC: the user-defined area (0xF0..) and the extensions (0xFA..0xFC) are pairs too,
+// in conversion, in the glyph table, in layout and when names are upper-cased.
+TEST(TextLayout, LeadBytesUpTo0xFCOpenTwoByteCharacters) {
+    const char text[] = "\xF0\x40\xFC\x4B";  // U+E000 (user-defined), U+9ED1
+    EXPECT_EQ(host::Cp932ToUtf8(text), "\xEE\x80\x80\xE9\xBB\x91");
+    EXPECT_EQ(host::Cp932CharToUnicode(text, 2), 0xE000u);
+    EXPECT_EQ(host::Cp932CharToUnicode(text + 2, 2), 0x9ED1u);
+    EXPECT_EQ(host::UpperCaseCp932("a\xF0\x61\xFC\x62z"), "A\xF0\x61\xFC\x62Z") << "second bytes stay as they are";
+    FontHolder f(Desc(kStdGothic, 12));
+    // One pixel wide: every line holds exactly one character.
+    const auto lines = host::LayoutText(f.f, text, 4, 1, true);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].start, 0);
+    EXPECT_EQ(lines[0].length, 2);
+    EXPECT_EQ(lines[1].start, 2);
+    EXPECT_EQ(lines[1].length, 2);
+    i32 cx = 0;
+    host::TextExtent(f.f, text + 2, 2, &cx, nullptr);
+    EXPECT_EQ(cx, 12) << "one full-width character";
+}
+
 TEST(FaceList, NamesAreCodePage932EachOnceWithTheJapaneseFacesFirst) {
     const auto faces = host::EnumFaces();
     ASSERT_FALSE(faces.empty());
