@@ -5,20 +5,30 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "host/report.h"
 
 namespace fuzz {
 
-// A private folder for the process, made once.
+// A private folder for the process, made once in the temporary folder (TMPDIR, else /tmp) and removed
+// with what it holds when the process exits. A run that ends in a crash or an interrupt skips that; run.sh
+// points TMPDIR at a folder of its own and removes it however the run ends.
 inline const std::string& Folder() {
     static const std::string folder = [] {
-        char pattern[] = "/tmp/kestralis-fuzz-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        if (!made) std::abort();
-        return std::string(made);
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/kestralis-fuzz-XXXXXX";
+        if (!mkdtemp(pattern.data())) std::abort();
+        return pattern;
     }();
+    // Registered after the name is made, so it runs before the name is destroyed.
+    static const bool removedAtExit = std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(Folder(), ec);
+    }) == 0;
+    (void)removedAtExit;
     return folder;
 }
 

@@ -16,7 +16,13 @@ done
 # The leak check passes over what the font library keeps for the life of the process.
 LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export LSAN_OPTIONS
+# The harness's scratch files go to a folder of this run, removed however the run ends: on time, on a
+# finding (the harness then ends at once, skipping its own clean-up) or on an interrupt.
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/kestralis-fuzz-run-XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 # The tests run from a fixed seed (KESTRALIS_FUZZ_SEED, 0 for a fresh one each run) so that a test run
 # gives the same verdict every time; set another seed to explore further.
-exec "$harness" -seed="${KESTRALIS_FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=262144 \
+TMPDIR=$scratch "$harness" -seed="${KESTRALIS_FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=262144 \
      -print_final_stats=1 "$corpus" "$@"
