@@ -3,6 +3,7 @@
 // key rule (black transparent, nothing else darker than 8), and fills its cells as drawn.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -249,6 +250,51 @@ TEST(DataPictures, RotatedSpritesStayInsideTheirCircleAndPointUp) {
         if (r.pointsUp) {
             EXPECT_LT(wy / w, c) << "the bright head should be at the top";
         }
+    }
+}
+
+// Every sheet the game draws with its colour key (a plain, turned, stretched or half blit) shows each
+// pixel that is not black at its own colour, so a glow that fades towards black becomes a dark halo round
+// the shape. Where such a sheet meets the key, it must be clearly lit: at most a small share of the
+// pixels next to a key pixel may be near-black. The scenery and the outlined lettering are left out:
+// their dark edges are drawn that way on purpose.
+TEST(DataPictures, KeyedSheetsEndWithoutADarkFringe) {
+    const char* keyed[] = {
+        // Bullets and the laser: turned, or drawn plain by some patterns and added by others.
+        "IMAGE/VAL40L.BMP", "IMAGE/VAL40L1.BMP", "IMAGE/VAL40L2.BMP", "IMAGE/VALL301.BMP", "IMAGE/VALL302.BMP",
+        "IMAGE/VALL3011.BMP", "IMAGE/VALL3013.BMP", "IMAGE/VALL3014.BMP", "IMAGE/VALL3015.BMP",
+        "IMAGE/VALL3016.BMP", "IMAGE/VALL3017.BMP", "IMAGE/VALL3018.BMP", "IMAGE/VAL3017A.BMP",
+        "IMAGE/VAL3018A.BMP", "IMAGE/VAL20w.BMP", "IMAGE/VAL21w.BMP", "IMAGE/VALL20.BMP", "IMAGE/VAL402.BMP",
+        "IMAGE/VAL405.BMP", "IMAGE/VAL1.BMP", "IMAGE/VAL12.BMP", "IMAGE/VAL13.BMP", "IMAGE/FLZ01_l.BMP",
+        // Explosions, the bomb and the exhaust flames.
+        "IMAGE/ZBAK1B.BMP", "IMAGE/ZBAK2B.BMP", "IMAGE/ZBAK3B.BMP", "IMAGE/ZBAK4B.BMP", "IMAGE/ZBAK6B.BMP",
+        "IMAGE/BBAK1B.BMP", "IMAGE/FBOM1.BMP", "IMAGE/ZFIRE1.BMP", "IMAGE/ZFIRE2.BMP",
+        // Ships, bosses, the rock and the HUD.
+        "IMAGE/ZAKU/SZAK1.BMP", "IMAGE/ZAKU/SZAK6.BMP", "IMAGE/ZAKU/SZAK8.BMP", "IMAGE/ZAKU/SZAK9.BMP",
+        "IMAGE/ZAKU/SZAK10.BMP", "IMAGE/ZAKU/SZAK12.BMP", "IMAGE/ZAKU/SZAK13.BMP", "IMAGE/ZAKU/SZAK21.BMP",
+        "IMAGE/ZAKU/SZAK22.BMP", "IMAGE/ZAKU/SZAK30.BMP", "IMAGE/ZAKU/SZAK31.BMP", "IMAGE/ZAKU/SZAK32.BMP",
+        "IMAGE/ZAKU/SZAK33.BMP", "IMAGE/ZAKU/SZAK52.BMP", "IMAGE/BOSS/BOSS11.BMP", "IMAGE/BOSS/BOSS31.BMP",
+        "IMAGE/BOSS/BOSS41.BMP", "IMAGE/BOSS/BOSS51.BMP", "IMAGE/BOSS/BOSS71.BMP", "IMAGE/BOSS/BOS111.BMP",
+        "IMAGE/BOSS/BOS511.BMP", "IMAGE/ROCK1.BMP", "IMAGE/MYMY.BMP", "IMAGE/SUJI09.BMP", "IMAGE/CONTINU1.BMP",
+        "IMAGE/MYME1.BMP", "MYME1.BMP", "MYME2.BMP",
+    };
+    constexpr int kNearBlack = 32;  // every channel below this
+    for (const char* path : keyed) {
+        SCOPED_TRACE(path);
+        const Bmp b = loadBmp(path);
+        ASSERT_EQ(b.error, "");
+        auto key = [&](int x, int y) { return x >= 0 && y >= 0 && x < b.w && y < b.h && !b.visible(x, y); };
+        int edge = 0, dark = 0;
+        for (int y = 0; y < b.h; ++y) {
+            for (int x = 0; x < b.w; ++x) {
+                if (!b.visible(x, y) || !(key(x - 1, y) || key(x + 1, y) || key(x, y - 1) || key(x, y + 1))) continue;
+                const uint8_t* p = b.at(x, y);
+                ++edge;
+                dark += std::max({p[0], p[1], p[2]}) < kNearBlack;
+            }
+        }
+        ASSERT_GT(edge, 0);
+        EXPECT_LE(dark * 10, edge) << dark << " of " << edge << " edge pixels are near-black";
     }
 }
 

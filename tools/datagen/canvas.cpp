@@ -359,8 +359,9 @@ Image finish(const Canvas& cv, Finish mode) {
             col = cv.c[i];
         }
         int r = q(col.r), g = q(col.g), b = q(col.b);
-        const int cut = mode == Finish::Soft ? 24 : 8;
-        if (std::max({r, g, b}) < cut) continue;  // too faint to see: leave it transparent
+        // Too faint to see (or, drawn opaque, too dark to be anything but a dark fringe): transparent.
+        const int cut = mode == Finish::Soft ? 48 : 8;
+        if (std::max({r, g, b}) < cut) continue;
         img.rgb[i * 3 + 0] = static_cast<uint8_t>(std::max(r, 8));
         img.rgb[i * 3 + 1] = static_cast<uint8_t>(std::max(g, 8));
         img.rgb[i * 3 + 2] = static_cast<uint8_t>(std::max(b, 8));
