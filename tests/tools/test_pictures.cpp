@@ -256,8 +256,9 @@ TEST(DataPictures, RotatedSpritesStayInsideTheirCircleAndPointUp) {
 // Every sheet the game draws with its colour key (a plain, turned, stretched or half blit) shows each
 // pixel that is not black at its own colour, so a glow that fades towards black becomes a dark halo round
 // the shape. Where such a sheet meets the key, it must be clearly lit: at most a small share of the
-// pixels next to a key pixel may be near-black. The scenery and the outlined lettering are left out:
-// their dark edges are drawn that way on purpose.
+// pixels next to a key pixel may be near-black. Left out, dark at the edge on purpose: the outlined
+// lettering (MYGOODN, RANKING1), the rocks' night side (BBACK1S) and the nebula that is always drawn
+// first, over the cleared field (BBACK8S). The full-screen pictures have no key pixels.
 TEST(DataPictures, KeyedSheetsEndWithoutADarkFringe) {
     const char* keyed[] = {
         // Bullets and the laser: turned, or drawn plain by some patterns and added by others.
@@ -277,6 +278,8 @@ TEST(DataPictures, KeyedSheetsEndWithoutADarkFringe) {
         "IMAGE/BOSS/BOSS41.BMP", "IMAGE/BOSS/BOSS51.BMP", "IMAGE/BOSS/BOSS71.BMP", "IMAGE/BOSS/BOS111.BMP",
         "IMAGE/BOSS/BOS511.BMP", "IMAGE/ROCK1.BMP", "IMAGE/MYMY.BMP", "IMAGE/SUJI09.BMP", "IMAGE/CONTINU1.BMP",
         "IMAGE/MYME1.BMP", "MYME1.BMP", "MYME2.BMP",
+        // Scenery drawn over other scenery.
+        "IMAGE/BACK/BBACK2S.BMP", "IMAGE/BACK/BBACK3S.BMP", "IMAGE/BACK/BBACK6S.BMP",
     };
     constexpr int kNearBlack = 32;  // every channel below this
     for (const char* path : keyed) {

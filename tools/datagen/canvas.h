@@ -109,8 +109,8 @@ public:
 enum class Finish {
     Keyed,     // drawn opaque over the scene: hard edge at half coverage, colours un-premultiplied
     Additive,  // added to the scene: colour as it stands against black, faint pixels dropped
-    Soft,      // fire and smoke drawn opaque: as Additive, but only the clearly lit part is kept, so that
-               // the edge never fades through near-black
+    Soft,      // light drawn opaque (fire, smoke, streaks): as Additive, but only the clearly lit part is kept, so
+               // that the edge never fades through near-black
 };
 // A sheet the game draws with its colour key anywhere (even if it adds it elsewhere) is Keyed or Soft:
 // with the key every pixel that is not black is drawn at its own colour, so an Additive glow would show

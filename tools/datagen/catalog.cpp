@@ -155,7 +155,7 @@ const std::vector<PictureEntry>& pictures() {
         {"IMAGE/ZFIRE2.BMP", 400, 70, paintFlame, {1, 205, 62}, S},
         {"IMAGE/BACK/BBACK1S.BMP", 440, 480, paintBackdrop, {1, 0, 71}, K},
         {"IMAGE/BACK/BBACK2S.BMP", 440, 480, paintBackdrop, {2, 0, 72}, K},
-        {"IMAGE/BACK/BBACK3S.BMP", 440, 480, paintBackdrop, {3, 0, 73}, K},
+        {"IMAGE/BACK/BBACK3S.BMP", 440, 480, paintBackdrop, {3, 0, 73}, S},
         {"IMAGE/BACK/BBACK6S.BMP", 640, 480, paintBackdrop, {6, 0, 76}, K},
         {"IMAGE/BACK/BBACK8S.BMP", 440, 480, paintBackdrop, {8, 0, 78}, K},
         {"IMAGE/TITLEC.BMP", 440, 480, paintTitle, {0, 0, 81}, K},
