@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/backend.h"
+#include "host/report.h"
 
 namespace host::mixer {
 
@@ -37,6 +38,7 @@ struct State {
     bool open = false;
     SourceFn music = nullptr;
     void* musicUser = nullptr;
+    bool missingSaid = false;  // the missing device was reported (once, however many ask for it)
 };
 
 State& S() {
@@ -150,7 +152,11 @@ bool AcquireDevice() {
     State& s = S();
     if (!s.open) {
         s.holds = 0;
-        if (!backend::OpenAudio(kOutputRate, kBlockFrames, Callback, nullptr)) return false;
+        if (!backend::OpenAudio(kOutputRate, kBlockFrames, Callback, nullptr)) {
+            if (!s.missingSaid) ReportFileProblem("no sound device", "playing without sound");
+            s.missingSaid = true;
+            return false;
+        }
         s.open = true;
         // A hold nobody gave back must not leave the audio thread mixing while the program's statics
         // are torn down. Registered after this module's state exists, so it runs before that goes.
@@ -189,6 +195,7 @@ void ForgetDevice() {
     State& s = S();
     s.open = false;
     s.holds = 0;
+    s.missingSaid = false;
     for (Buffer* b : s.buffers) b->playing = false;
 }
 

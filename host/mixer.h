@@ -9,7 +9,8 @@
 //
 // The audio device is shared: whoever needs it takes a hold (AcquireDevice) and gives it back
 // (ReleaseDevice); the device closes when the last hold goes. Without a device the buffers still exist and
-// take every call, but nothing advances and nothing is heard.
+// take every call, but nothing advances and nothing is heard; the first hold that finds no device says so in
+// one line on standard error ("no sound device: playing without sound"), later ones say nothing.
 //
 // All calls come from the program's thread; the mix runs on the audio thread (or, headless, inside the
 // virtual clock's advance). Shared state is guarded by the backend's audio lock.
@@ -40,8 +41,8 @@ bool DeviceOpen();
 // nothing it reads can be freed under it. Buffers stay valid; they are stopped. The first opening of the
 // device also arranges for this to run at exit.
 void CloseDevice();
-// Forgets the device without touching the backend (the headless backend was reset under the mixer).
-// Buffers stay valid; they are stopped.
+// Forgets the device without touching the backend (the headless backend was reset under the mixer), and
+// that a missing one was reported. Buffers stay valid; they are stopped.
 void ForgetDevice();
 
 // A second source mixed into the output (the music synthesiser): adds `frames` stereo frames into

@@ -1,5 +1,7 @@
 #include "host/report.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -54,5 +56,34 @@ std::vector<std::string> TakeUnboxedReports(size_t most) {
 }
 
 void SetFileReportsQuiet(bool quiet) { S().quiet = quiet; }
+
+ErrorStreamCatch::ErrorStreamCatch() {
+    std::fflush(stderr);
+    caught_ = std::tmpfile();
+    if (!caught_) return;
+    saved_ = dup(STDERR_FILENO);
+    if (saved_ < 0 || dup2(fileno(caught_), STDERR_FILENO) < 0) {
+        if (saved_ >= 0) close(saved_);
+        saved_ = -1;
+        std::fclose(caught_);
+        caught_ = nullptr;
+    }
+}
+
+void ErrorStreamCatch::End(bool passOn) {
+    if (saved_ < 0) return;
+    std::fflush(stderr);
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+    saved_ = -1;
+    if (passOn) {
+        std::rewind(caught_);
+        char buf[4096];
+        for (size_t n; (n = std::fread(buf, 1, sizeof buf, caught_)) > 0;) std::fwrite(buf, 1, n, stderr);
+        std::fflush(stderr);
+    }
+    std::fclose(caught_);
+    caught_ = nullptr;
+}
 
 }  // namespace host

@@ -2,6 +2,7 @@
 // routine that failed, so each failure of data or set-up is also said here with what failed and why
 // ("IMAGE/TITLEC.BMP: not found", "no display: x11 not available").
 #pragma once
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,5 +24,21 @@ void ClearFileReports();
 std::vector<std::string> TakeUnboxedReports(size_t most);
 // Quiet: reports are kept but not written (fuzzing feeds the readers nothing but damaged data).
 void SetFileReportsQuiet(bool quiet);
+
+// Holds back what anything in the process writes to the error stream (the descriptor itself, so that a
+// library's own complaints are caught too) from its making until End: passed on then, or dropped when a
+// plain report says the same thing better. Ends by passing it on when it goes out of scope.
+class ErrorStreamCatch {
+public:
+    ErrorStreamCatch();
+    ~ErrorStreamCatch() { End(true); }
+    void End(bool passOn);
+    ErrorStreamCatch(const ErrorStreamCatch&) = delete;
+    ErrorStreamCatch& operator=(const ErrorStreamCatch&) = delete;
+
+private:
+    int saved_ = -1;            // the error stream's own descriptor while the catch holds it
+    std::FILE* caught_ = nullptr;
+};
 
 }  // namespace host

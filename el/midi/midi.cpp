@@ -20,9 +20,8 @@ void ReportOpenFailure(const char* fileName, u32 code) {
         char path[256];
         std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), fileName ? fileName : "");
         host::ReportFileProblem(fileName, host::LoadProblem(path, "not a MIDI file this program can play").c_str());
-    } else if (code == 291) {
-        host::ReportFileProblem(fileName, "no audio device; the music stays silent");
     }
+    // 291, no audio device: the mixer has said so once already.
 }
 }  // namespace
 

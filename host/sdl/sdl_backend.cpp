@@ -626,7 +626,12 @@ i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
 bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user) {
     State& s = S();
     if (s.audio) return false;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    // Without a device the audio libraries write lines of their own; the mixer's one line replaces them.
+    ErrorStreamCatch noise;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        noise.End(false);
+        return false;
+    }
     s.audioCb = cb;
     s.audioUser = user;
     SDL_AudioSpec want{}, have{};
@@ -639,6 +644,7 @@ bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user) {
     s.audio = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (!s.audio) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        noise.End(false);
         return false;
     }
     SDL_PauseAudioDevice(s.audio, 0);

@@ -63,6 +63,34 @@ TEST_F(SoundReportTest, MissingOrDamagedMusicIsToldAndStaysSilent) {
     elMidi::Stop();
 }
 
+// Without a sound device every part of the sound that asks for it is refused; the user hears of it once.
+TEST(NoSoundDeviceReport, OneLineSaysSoAndPlayGoesOnSilent) {
+    kt::FreshMachine();
+    host::headless::SetAudioPresent(false);
+    host::ClearFileReports();
+    kt::ProgramSubfolder dir;
+    kt::WriteFile(dir.Abs("TUNE.MID"), kt::ChordSmf(1.0));
+    EXPECT_EQ(elSound::Init(), 0u);
+    elSound::InitObjects();
+    elMidi::Init();
+    for (int round = 0; round < 2; ++round) {
+        elSound::Beep();
+        elMidi::Play(dir.Rel("TUNE.MID").c_str(), 1);
+        host::headless::AdvanceMs(100);
+        elMidi::Stop();
+    }
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{"no sound device: playing without sound"});
+    EXPECT_TRUE(host::headless::Boxes().empty());
+    elSound::ReleaseAll();
+
+    // A later machine that has no device either is told again.
+    kt::FreshMachine();
+    host::headless::SetAudioPresent(false);
+    elSound::Init();
+    EXPECT_EQ(host::FileReports().size(), 2u);
+    elSound::ReleaseAll();
+}
+
 class PictureReportTest : public kt::ScreenTest {};
 
 TEST_F(PictureReportTest, MissingAndDamagedPicturesNameTheFileAndTheReason) {
