@@ -1,25 +1,32 @@
 #include "host/midisynth.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <fluidsynth.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
 
 #include "host/backend.h"
 #include "host/mixer.h"
+#include "host/report.h"
 
 // ================================ Standard MIDI Files =============================================
 namespace host::midi {
@@ -220,12 +227,29 @@ bool LoadSmf(const char* path, i32 rate, Song* out) {
 namespace host::midisynth {
 namespace {
 
-// A synthesiser with its settings, as one load makes it; both null when it could not be had.
+// How long the program's thread waits, once per load, for a load still under way when music starts. It
+// stays well inside the second in which Esc, closing the window and SIGTERM end the program; a load that
+// takes longer is taken by the mix when it finishes.
+constexpr std::chrono::milliseconds kStartWait{250};
+// How long the end of the program waits for loaders still at work, so that none is torn down in the
+// middle of its own end.
+constexpr std::chrono::milliseconds kExitWait{100};
+
+// A synthesiser with its settings, as one load makes it; both null when it could not be had, and then
+// `problem` says why.
 struct Made {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     double ms = 0.0;
+    std::string problem;
 };
+
+void Discard(Made& m) {
+    if (m.synth) delete_fluid_synth(m.synth);
+    if (m.settings) delete_fluid_settings(m.settings);
+    m.synth = nullptr;
+    m.settings = nullptr;
+}
 
 // The settings of a new synthesiser. Made on the program's thread: making them asks the audio system about
 // its devices.
@@ -247,17 +271,54 @@ void OneThreadLoads() {
     if (set) set(1);
 }
 
+// A failed call's reason as a report says it ("no such file or directory").
+std::string Reason(int err) {
+    std::string r = std::strerror(err);
+    if (!r.empty()) r[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(r[0])));
+    return r;
+}
+
+// Opens the soundfont: a regular file only, since a FIFO or a device can keep a read waiting for ever, and
+// opened without waiting so that the open itself cannot block on one. -1, with the reason, when it cannot
+// be had.
+int OpenSoundfont(const std::string& path, std::string* problem) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *problem = Reason(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *problem = S_ISDIR(st.st_mode) ? "is a directory" : "not a regular file";
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::atomic<void (*)()> g_loaderGate{nullptr};
+
 // Creates a synthesiser on `settings` and loads the soundfont at `path` into it; when either fails, frees
-// the settings and makes nothing. It touches nothing shared, so it may run on the loader thread.
+// the settings, makes nothing and says why. It touches nothing shared, so it may run on the loader thread.
 Made Make(fluid_settings_t* settings, const std::string& path) {
     const auto t0 = std::chrono::steady_clock::now();
     OneThreadLoads();
     Made m;
     m.settings = settings;
-    m.synth = new_fluid_synth(settings);
-    if (m.synth && fluid_synth_sfload(m.synth, path.c_str(), 1) == FLUID_FAILED) {
-        delete_fluid_synth(m.synth);
-        m.synth = nullptr;
+    if (const int fd = OpenSoundfont(path, &m.problem); fd >= 0) {
+        // The library opens the file by a name of its own: the descriptor's, so that it reads the file
+        // checked above whatever became of the path since.
+        std::string name = "/proc/self/fd/" + std::to_string(fd);
+        if (access(name.c_str(), R_OK) != 0) name = path;
+        m.synth = new_fluid_synth(settings);
+        if (!m.synth) {
+            m.problem = "the synthesiser could not be made";
+        } else if (fluid_synth_sfload(m.synth, name.c_str(), 1) == FLUID_FAILED) {
+            m.problem = "not a soundfont this program can load (damaged or of another kind)";
+            delete_fluid_synth(m.synth);
+            m.synth = nullptr;
+        }
+        close(fd);
     }
     if (!m.synth) {
         delete_fluid_settings(m.settings);
@@ -267,50 +328,97 @@ Made Make(fluid_settings_t* settings, const std::string& path) {
     return m;
 }
 
+// One load on a thread of its own, shared by the loader and the program's thread so that either may be the
+// last to let it go: a load nobody waits for any more (after a Stop, at the end of the program) frees what
+// it made when it ends. The loader writes `made` and then sets `done`; from then on `made` belongs to
+// whoever takes it.
+struct Load {
+    std::atomic<bool> done{false};
+    std::mutex m;
+    std::condition_variable cv;
+    Made made;
+    ~Load() { Discard(made); }
+};
+
+// Loader threads still at work, abandoned ones among them, and the process that started them (a child made
+// by fork has none of them).
+std::atomic<int> g_loadersAtWork{0};
+std::atomic<pid_t> g_loadersProcess{0};
+
 struct State {
-    bool tried = false;  // a load was made or started since the last Stop
-    fluid_settings_t* settings = nullptr;
-    fluid_synth_t* synth = nullptr;  // what the mix renders: written only by the program's thread
+    bool tried = false;   // a load was made or started since the last Stop
+    bool waited = false;  // a start has waited its while for the load under way
+    fluid_settings_t* settings = nullptr;        // changed under the audio lock
+    std::atomic<fluid_synth_t*> synth{nullptr};  // what the mix renders: changed under the audio lock
     std::string soundfont;
     double startMs = 0.0;
     i32 tail = 0;  // frames still rendered after the last voice ended (reverb and chorus ring on)
-    std::thread loader;
-    Made loaded;                        // the loader's result, read only once it has been joined
-    std::atomic<bool> loading{false};   // the loader is still at work
+    std::shared_ptr<Load> pending;  // the load under way: the program's thread's hold on it
+    Load* handoff = nullptr;        // the same load while the mix may still take it (under the audio lock)
 
-    // Puts a load's synthesiser in the mix's reach.
-    void Install(const Made& m) {
+    // Under the audio lock: puts what a load made in the mix's reach.
+    void Install(Made& m) {
         startMs = m.ms;
         settings = m.settings;
-        backend::AudioGuard g;  // the audio thread may be asking for music already
         synth = m.synth;
+        m.settings = nullptr;
+        m.synth = nullptr;
     }
-    // Waits for the loader, if there is one, and installs what it made.
-    void Take() {
-        if (!loader.joinable()) return;
-        loader.join();
-        Install(loaded);
-        loaded = Made{};
+    // Under the audio lock, from the mix: takes a load that finished after its music had started.
+    void TakeLate() {
+        if (!handoff || !handoff->done.load(std::memory_order_acquire)) return;
+        Install(handoff->made);
+        handoff = nullptr;
+    }
+    // The program's thread: takes the load under way once it has finished, waiting at most `wait` for it,
+    // and says why it failed.
+    void Collect(std::chrono::milliseconds wait) {
+        if (!pending) return;
+        if (wait.count() > 0) {
+            std::unique_lock<std::mutex> lock(pending->m);
+            pending->cv.wait_for(lock, wait, [this] { return pending->done.load(); });
+        }
+        if (!pending->done.load(std::memory_order_acquire)) return;
+        {
+            backend::AudioGuard g;
+            TakeLate();
+        }
+        Said(pending->made.problem);
+        pending.reset();
+    }
+    // Lets the load under way go on alone: what it makes is freed when it ends.
+    void Abandon() {
+        if (!pending) return;
+        {
+            backend::AudioGuard g;
+            handoff = nullptr;
+        }
+        pending.reset();
+    }
+    void Said(const std::string& problem) const {
+        if (!problem.empty()) ReportFileProblem(soundfont.c_str(), (problem + "; playing without music").c_str());
     }
     // Takes the synthesiser out of the mix's reach, then frees it and its settings.
     void Free() {
-        fluid_synth_t* old;
+        Made old;
         {
             backend::AudioGuard g;
-            old = synth;
+            old.synth = synth;
+            old.settings = settings;
             synth = nullptr;
+            settings = nullptr;
             tail = 0;
         }
-        if (old) delete_fluid_synth(old);
-        if (settings) delete_fluid_settings(settings);
-        settings = nullptr;
+        Discard(old);
     }
-    // A program that ends while the soundfont still loads waits for the loader before anything goes.
+    // A program that ends while the soundfont still loads waits a moment for the loader, and then no more:
+    // a load that goes on frees itself if it ever ends, and the process's end ends it otherwise.
     ~State() {
-        if (loader.joinable()) loader.join();
-        if (loaded.synth) delete_fluid_synth(loaded.synth);
-        if (loaded.settings) delete_fluid_settings(loaded.settings);
+        Abandon();
         Free();
+        const auto until = std::chrono::steady_clock::now() + kExitWait;
+        while (g_loadersAtWork.load() > 0 && g_loadersProcess.load() == getpid() && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 };
 
@@ -321,9 +429,19 @@ State& S() {
 
 void Quiet(int, const char*, void*) {}
 
+// The synthesiser's library hands a file it cannot read to the loaders of other instrument formats, which
+// complain through their own logging library on the error stream; the one report of the failure says it.
+void QuietOtherLoaders() {
+    using LogFunc = void (*)(const char*, int, const char*, void*);
+    using SetDefault = LogFunc (*)(LogFunc, void*);
+    static const auto set = reinterpret_cast<SetDefault>(dlsym(RTLD_DEFAULT, "g_log_set_default_handler"));
+    if (set) set([](const char*, int, const char*, void*) {}, nullptr);
+}
+
+// The soundfont named by KESTRALIS_SOUNDFONT, else the file Debian's General MIDI soundfont package
+// installs, else any soundfont in the usual places; "" when there is none.
 std::string FindSoundfont() {
     if (const char* env = std::getenv("KESTRALIS_SOUNDFONT"); env && *env) return env;
-    // The file Debian's General MIDI soundfont package installs, then any soundfont in the usual places.
     static const char* const kKnown[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
                                          "/usr/share/soundfonts/default.sf2"};
     std::error_code ec;
@@ -343,63 +461,101 @@ std::string FindSoundfont() {
 }
 
 // What a load needs from the program's thread (the environment, the file system, the library's log hooks
-// and the settings): null when there is nothing to load.
+// and the settings): null when there is nothing to load, which is said.
 fluid_settings_t* BeginLoad(State& s) {
     s.tried = true;
+    s.waited = false;
     for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, Quiet, nullptr);
+    QuietOtherLoaders();
     s.soundfont = FindSoundfont();
-    return s.soundfont.empty() ? nullptr : NewSettings();
+    if (s.soundfont.empty()) {
+        ReportFileProblem("General MIDI soundfont",
+                          "none in /usr/share/sounds/sf2 or /usr/share/soundfonts, and KESTRALIS_SOUNDFONT names "
+                          "none; playing without music");
+        return nullptr;
+    }
+    return NewSettings();
 }
 
 }  // namespace
 
 void Preload() {
     State& s = S();
-    if (s.tried || s.loader.joinable()) return;
+    if (s.tried || s.pending) return;
     fluid_settings_t* settings = BeginLoad(s);
     if (!settings) return;
-    s.loading = true;
+    auto load = std::make_shared<Load>();
     try {
-        s.loader = std::thread([&s, settings, path = s.soundfont] {
+        g_loadersProcess = getpid();
+        ++g_loadersAtWork;
+        std::thread([load, settings, path = s.soundfont]() mutable {
             // The lowest priority: the start-up beside it goes first, and the title is long enough for
             // the load to finish in the time the program leaves over.
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
-            s.loaded = Make(settings, path);
-            s.loading = false;
-        });
+            if (void (*gate)() = g_loaderGate.load()) gate();
+            Made m = Make(settings, path);
+            {
+                std::lock_guard<std::mutex> lock(load->m);
+                load->made = std::move(m);
+                load->done.store(true, std::memory_order_release);
+            }
+            load->cv.notify_all();
+            load.reset();  // the last hold frees what nobody took
+            --g_loadersAtWork;
+        }).detach();
     } catch (const std::system_error&) {
         // No thread to be had: the first Start loads as it would without a preload.
+        --g_loadersAtWork;
         delete_fluid_settings(settings);
-        s.loading = false;
         s.tried = false;
+        return;
     }
+    s.pending = std::move(load);
+    backend::AudioGuard g;
+    s.handoff = s.pending.get();
 }
 
-bool Preloading() { return S().loading; }
+bool Preloading() { return g_loadersAtWork.load() > 0 && g_loadersProcess.load() == getpid(); }
 
 bool Start() {
     State& s = S();
-    s.Take();
-    if (s.tried) return s.synth != nullptr;
+    if (s.pending) {
+        s.Collect(s.waited ? std::chrono::milliseconds(0) : kStartWait);
+        s.waited = true;
+        return Running();
+    }
+    if (s.tried) return Running();
     fluid_settings_t* settings = BeginLoad(s);
     if (!settings) return false;
-    s.Install(Make(settings, s.soundfont));
-    return s.synth != nullptr;
+    Made m = Make(settings, s.soundfont);
+    {
+        backend::AudioGuard g;
+        s.Install(m);
+    }
+    s.Said(m.problem);
+    return Running();
 }
 
-bool Running() { return S().synth != nullptr; }
+bool Running() { return S().synth.load() != nullptr; }
 
 void Stop() {
     State& s = S();
-    s.Take();
+    s.Collect(std::chrono::milliseconds(0));
+    s.Abandon();
     s.Free();
     s.tried = false;
 }
+void SetLoaderGate(void (*gate)()) { g_loaderGate = gate; }
 const std::string& SoundfontPath() { return S().soundfont; }
-double StartMillis() { return S().startMs; }
+double StartMillis() {
+    backend::AudioGuard g;
+    return S().startMs;
+}
 
 void Send(u8 status, u8 a, u8 b) {
-    fluid_synth_t* synth = S().synth;
+    State& s = S();
+    if (!s.synth) s.TakeLate();
+    fluid_synth_t* synth = s.synth;
     if (!synth) return;
     const int ch = status & 0x0F;
     switch (status & 0xF0) {
@@ -415,7 +571,7 @@ void Send(u8 status, u8 a, u8 b) {
         case 0xE0: fluid_synth_pitch_bend(synth, ch, a | (b << 7)); break;
         default: break;
     }
-    S().tail = mixer::kOutputRate * 2;
+    s.tail = mixer::kOutputRate * 2;
 }
 
 void AllSoundsOff() {

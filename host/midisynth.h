@@ -32,18 +32,26 @@ namespace host::midisynth {
 // Starts creating the synthesiser and loading the General MIDI soundfont on a thread of its own and returns
 // at once, so that the first Start finds them ready instead of paying for them itself. Does nothing while
 // a synthesiser runs, a load is under way or waiting to be taken, or a start has already failed.
+//
+// The soundfont is KESTRALIS_SOUNDFONT's file, else one installed in the usual places. Only a regular file
+// is opened. A soundfont that is missing, unreadable, not a regular file or damaged, or none at all, is
+// said in one line on standard error (the file and the reason) when the load's end is seen; the music
+// then keeps its timing but is silent.
 void Preload();
-// True while a load started by Preload is still under way (its thread has not finished).
+// True while a loader thread is still at work: a load under way, or one that a Stop left to end alone.
 bool Preloading();
-// Makes the synthesiser ready: takes a preloaded one (waiting for its load when that has not finished
-// yet), or else creates it and loads the soundfont here. False when either cannot be had (music then keeps
-// its timing but is silent). Call from the program's thread.
+// Makes the synthesiser ready: takes a preloaded one, waiting a short while (a fraction of a second, once
+// per load) when its load has not finished yet, or else creates it and loads the soundfont here. False when
+// there is none yet: a load that finishes later is taken by the mix then, and the music playing sounds
+// from that point on. Call from the program's thread.
 bool Start();
 bool Running();
-// Waits for a load still under way, then deletes the synthesiser (cleared under the audio lock first); a
-// later Preload or Start makes a new one.
+// Deletes the synthesiser (cleared under the audio lock first) without waiting for a load still under way,
+// which is left to end and free itself; a later Preload or Start makes a new one.
 void Stop();
-// Where the soundfont was found ("" when none was) and how long creating and loading it took.
+// For tests: a routine the loader thread runs before it opens the soundfont, which holds a load under way
+// for as long as the test needs (null: none).
+void SetLoaderGate(void (*gate)());
 const std::string& SoundfontPath();
 double StartMillis();
 

@@ -1,12 +1,19 @@
 // The synthesiser loaded ahead on its own thread: the open that takes it plays exactly what an open that
-// loads it itself would, a stop or the end of the program during the load waits for the loader, and a
-// soundfont that cannot be loaded leaves the music silent but on time.
+// loads it itself would; a start, a stop or the end of the program during a load that does not end waits
+// for it a moment at most, and the mix takes it when it does end; a soundfont that cannot be had is said
+// once, with its file and the reason, and leaves the music silent but on time.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "el/sound_files.h"
@@ -15,6 +22,7 @@
 #include "host/mci.h"
 #include "host/midisynth.h"
 #include "host/mixer.h"
+#include "host/report.h"
 #include "host/window.h"
 #include "support/headless_machine.h"
 
@@ -35,6 +43,21 @@ std::vector<u32> Notifications() {
     return codes;
 }
 
+// Waits (a while at most) for every loader thread to end.
+void WaitForLoaders() {
+    for (int i = 0; i < 30'000 && synth::Preloading(); ++i) usleep(1000);
+}
+
+// The loader gate of these tests: a load stays before its open while `g_hold` is set.
+std::atomic<bool> g_hold{false};
+void HoldWhileAsked() {
+    while (g_hold.load()) usleep(1000);
+}
+
+double MillisSince(std::chrono::steady_clock::time_point t0) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
 bool HaveSoundfont() {
     const bool have = synth::Start();
     synth::Stop();
@@ -52,6 +75,10 @@ protected:
     void TearDown() override {
         Send("close midi");
         synth::Stop();
+        g_hold = false;
+        synth::SetLoaderGate(nullptr);
+        unsetenv("KESTRALIS_SOUNDFONT");
+        WaitForLoaders();  // no test leaves a thread at work behind it (the children below are forked)
     }
     // One play of the file to its end from a fresh machine: what the mix made and the notices posted.
     struct Heard {
@@ -62,11 +89,13 @@ protected:
     Heard PlayOnce(bool preload) {
         kt::FreshMachine();
         synth::Stop();
-        if (preload) synth::Preload();
+        if (preload) {
+            synth::Preload();
+            WaitForLoaders();  // as in the game, where the title leaves the load the time it needs
+        }
         Heard h{};
         EXPECT_EQ(Send(open), 0u);
         h.sounding = synth::Running();
-        EXPECT_FALSE(synth::Preloading()) << "the open has taken the load";
         hl::ClearCapturedAudio();
         Send("play midi notify");
         hl::AdvanceMs(990);
@@ -94,17 +123,18 @@ TEST_F(PreloadTest, ThePreloadedSynthesiserPlaysTheSameSamplesAndEndsOnTheSameFr
     EXPECT_TRUE(preloaded.samples == loadedByOpen.samples) << "the music differs with the way it was loaded";
 }
 
-TEST_F(PreloadTest, AStopDuringTheLoadWaitsForItAndALaterStartLoadsAgain) {
+TEST_F(PreloadTest, AStopDuringTheLoadLeavesItToEndAloneAndALaterStartLoadsAgain) {
     if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         synth::Preload();
         synth::Preload();  // a load under way is not started twice
         synth::Stop();
-        EXPECT_FALSE(synth::Preloading());
         EXPECT_FALSE(synth::Running());
     }
-    EXPECT_TRUE(synth::Start()) << "a stop forgets the load it waited for";
+    WaitForLoaders();
+    EXPECT_FALSE(synth::Running()) << "an abandoned load is not taken";
+    EXPECT_TRUE(synth::Start()) << "a stop forgets the load it left";
     synth::Preload();
     EXPECT_FALSE(synth::Preloading()) << "nothing is loaded while a synthesiser runs";
     EXPECT_TRUE(synth::Running());
@@ -114,25 +144,110 @@ TEST_F(PreloadTest, ASoundfontThatCannotBeLoadedLeavesTheMusicSilentButOnTime) {
     const std::string bad = dir.Abs("broken.sf2");
     kt::WriteFile(bad, std::vector<u8>{'R', 'I', 'F', 'F', 4, 0, 0, 0, 's', 'f', 'b', 'k'});
     setenv("KESTRALIS_SOUNDFONT", bad.c_str(), 1);
+    host::ClearFileReports();
     const Heard h = PlayOnce(true);
     unsetenv("KESTRALIS_SOUNDFONT");
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{
+                                       bad + ": not a soundfont this program can load (damaged or of another kind); "
+                                             "playing without music"});
     EXPECT_FALSE(h.sounding);
     EXPECT_EQ(h.notices, std::vector<u32>{host::kMciNotifySuccessful});
     EXPECT_EQ(kt::Rms(h.samples, 0, h.samples.size()), 0.0);
+}
+
+// Opens a FIFO's writing end a few seconds on, unless told not to: a reader that a regression left waiting
+// on it then reads its end, and the test fails on time instead of hanging.
+class FifoWatchdog {
+public:
+    explicit FifoWatchdog(std::string path)
+        : path_(std::move(path)), thread_([this] {
+              for (int i = 0; i < 5000 && !stop_.load(); ++i) usleep(1000);
+              if (const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
+          }) {}
+    ~FifoWatchdog() {
+        stop_ = true;
+        thread_.join();
+    }
+
+private:
+    std::string path_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST_F(PreloadTest, ASoundfontThatCannotBeHadIsSaidOnceWithItsReasonAndNothingWaitsOnIt) {
+    const std::string pipe = dir.Abs("pipe.sf2"), folder = dir.Abs("folder.sf2");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    FifoWatchdog watchdog(pipe);
+    const struct {
+        std::string path, reason;
+    } cases[] = {{dir.Abs("none.sf2"), "no such file or directory"},
+                 {folder, "is a directory"},
+                 {pipe, "not a regular file"}};
+    for (const auto& c : cases) {
+        for (bool preload : {false, true}) {
+            SCOPED_TRACE(c.path + (preload ? " preloaded" : ""));
+            setenv("KESTRALIS_SOUNDFONT", c.path.c_str(), 1);
+            host::ClearFileReports();
+            const auto t0 = std::chrono::steady_clock::now();
+            if (preload) synth::Preload();
+            EXPECT_FALSE(synth::Start());
+            EXPECT_FALSE(synth::Start()) << "a failed start is not tried again";
+            EXPECT_LT(MillisSince(t0), 1000.0);
+            EXPECT_EQ(host::FileReports(), std::vector<std::string>{c.path + ": " + c.reason + "; playing without music"});
+            synth::Stop();
+        }
+    }
+}
+
+TEST_F(PreloadTest, AStartWaitsAMomentAtMostForALoadThatHangsAndTheMixTakesItWhenItEnds) {
+    if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    g_hold = true;
+    synth::SetLoaderGate(HoldWhileAsked);
+    synth::Preload();
+    auto t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(Send(open), 0u);
+    EXPECT_LT(MillisSince(t0), 1000.0) << "the open of the music";
+    EXPECT_FALSE(synth::Running());
+    Send("play midi");
+    hl::ClearCapturedAudio();
+    hl::AdvanceMs(200);
+    EXPECT_EQ(kt::Rms(hl::CapturedAudio(), 0, hl::CapturedAudio().size()), 0.0) << "silent, on time";
+
+    g_hold = false;
+    WaitForLoaders();
+    Send("seek midi to start");
+    Send("play midi");
+    hl::ClearCapturedAudio();
+    hl::AdvanceMs(500);
+    EXPECT_TRUE(synth::Running()) << "the mix took the load when it ended";
+    EXPECT_GT(kt::Rms(hl::CapturedAudio(), 0, hl::CapturedAudio().size()), 300.0);
+
+    // A stop during a load that hangs leaves it behind at once.
+    synth::Stop();
+    g_hold = true;
+    synth::Preload();
+    t0 = std::chrono::steady_clock::now();
+    synth::Stop();
+    EXPECT_LT(MillisSince(t0), 100.0);
+    EXPECT_FALSE(synth::Running());
 }
 
 // The end of the program while the loader still works: a child process preloads and ends at once, by
 // exit() as the program does (its statics torn down behind the loader) or after the library's audio
 // shutdown. Under the sanitizers a use of anything freed or a leaked synthesiser ends the child badly; a
 // child that cannot end is a failure too. The child says 0 when the loader was still at work at its end.
-int RunChild(bool shutdownFirst) {
+int RunChild(bool shutdownFirst, bool hang = false) {
     const pid_t pid = fork();
     if (pid == 0) {
+        g_hold = hang;
+        synth::SetLoaderGate(HoldWhileAsked);
         synth::Preload();
         const bool busy = synth::Preloading();
         if (shutdownFirst) {
             host::ShutdownAudio();
-            if (synth::Running() || synth::Preloading()) _exit(6);
+            if (synth::Running()) _exit(6);
         }
         std::exit(busy ? 0 : 20);
     }
@@ -162,6 +277,22 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     }
     if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
     EXPECT_GT(endedDuringTheLoad, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PreloadTest, TheProgramEndsAtOnceWhileALoadHangs) {
+    if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    for (bool shutdownFirst : {false, true}) {
+        SCOPED_TRACE(shutdownFirst);
+        const auto t0 = std::chrono::steady_clock::now();
+        const int status = RunChild(shutdownFirst, true);
+        EXPECT_LT(MillisSince(t0), 1000.0);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
 }
 
 }  // namespace
