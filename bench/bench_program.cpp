@@ -5,12 +5,14 @@
 #include <filesystem>
 
 #include "el/elSystem.h"
+#include "game/common/player_state.h"
 #include "game/shell/shell.h"
 #include "host/files.h"
 #include "host/headless/headless.h"
 #include "host/instance.h"
 #include "host/surface.h"
 #include "host/window.h"
+#include "support/new_game.h"
 
 namespace kb {
 namespace {
@@ -63,6 +65,12 @@ bool StartProgram() {
     i32 code = 0;
     while (host::headless::PendingEvents() > 0 || AppActive == 0) WinMain_PumpOnce(&code);
     return true;
+}
+
+void NewGameInStage(u32 mode, i32 level) {
+    kt::NewGameIn(mode, level);
+    PlayerState.shipType = 1;
+    PlayerState.controlKeys = 1;
 }
 
 void EndProgram() {

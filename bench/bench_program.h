@@ -4,6 +4,7 @@
 // share one start of it, and a benchmark that wants a bare machine (its own screen, the mixer alone, the
 // pump without a window) ends it first; the next benchmark that needs the program starts it again.
 #pragma once
+#include "host/types.h"
 
 namespace kb {
 
@@ -11,6 +12,9 @@ namespace kb {
 // sounds loaded, the window active, no sleeping in the frame gate), unless it runs already. False when it
 // could not start.
 bool StartProgram();
+// A new game at `level` with the key-controlled first ship, standing in the scene `mode` about to run its
+// first frame.
+void NewGameInStage(u32 mode, i32 level);
 // Ends the program if it runs: the library shut down, the window closed, the lock given back, the queue
 // emptied and the library ready to be started again. Does nothing on a bare machine.
 void EndProgram();

@@ -25,16 +25,8 @@ namespace {
 // Starts the program headless and stands it in the first stage's boss section.
 bool StartInStageOne() {
     if (!kb::StartProgram()) return false;
-    Game_ResetState();
-    Game_ResetPools();
-    Game_NewGame();
-    Level = 1;
-    PlayMode = 1;
-    PlayerState.shipType = 1;
-    PlayerState.controlKeys = 1;
+    kb::NewGameInStage(ModeStage1, 1);
     StageState.backdropMode = 0;
-    GameMode = ModeStage1;
-    PrevMode = ModeStage1;
     ModeChanged = 0;
     StageState.musicFrame = 1;
     return true;

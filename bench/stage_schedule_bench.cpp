@@ -103,18 +103,8 @@ void BM_StageSchedule(benchmark::State& state) {
     double worst = 0;
     double firstWall = 0;
     for (auto _ : state) {
-        Game_ResetState();
-        Game_ResetPools();
-        Game_NewGame();
-        Level = 3;
-        PlayMode = 1;
-        PlaySubMode = 0;
-        PlayerState.shipType = 1;
-        PlayerState.controlKeys = 1;
+        kb::NewGameInStage(s.mode, 3);
         StageState.backdropMode = 0;
-        GameMode = s.mode;
-        PrevMode = s.mode;
-        ModeChanged = 1;
         FrameTime = 1.0f / 60;
         us.clear();
         worst = 0;

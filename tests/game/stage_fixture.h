@@ -13,6 +13,7 @@
 #include "host/window.h"
 #include "support/game_data.h"
 #include "support/headless_machine.h"
+#include "support/new_game.h"
 
 namespace kt {
 
@@ -42,17 +43,7 @@ protected:
     }
 
     // A game just started at `level`, with the scene `mode` about to run its first frame.
-    static void EnterStage(u32 mode, i32 level = 1) {
-        Game_ResetState();
-        Game_ResetPools();
-        Game_NewGame();
-        Level = level;
-        PlayMode = 1;
-        PlaySubMode = 0;
-        GameMode = mode;
-        PrevMode = mode;
-        ModeChanged = 1;
-    }
+    static void EnterStage(u32 mode, i32 level = 1) { NewGameIn(mode, level); }
 
     // How often the music file `name` was opened since the last ClearMciLog.
     static int MusicOpens(const std::string& name) {
