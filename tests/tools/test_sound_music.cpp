@@ -2,6 +2,7 @@
 // accept, with the lengths and character the game needs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -106,9 +107,11 @@ TEST(DataSounds, ExplosionIsLoudAtOnceAndDecays) {
     const double secs = double(w.samples.size()) / w.rate;
     EXPECT_GE(secs, 0.3);
     EXPECT_LE(secs, 0.6);
-    // Restarted every frame during a defeat: the first 17 ms carry the sound.
-    EXPECT_GT(peak(w, 0, 0.002), 0.5);
-    EXPECT_GT(rms(w, 0, 0.017), 0.25);
+    // Restarted every frame during a defeat: the first 17 ms carry the sound, at its full level at once.
+    const double loudest = peak(w, 0, secs);
+    EXPECT_GT(loudest, 0.3);
+    EXPECT_GT(peak(w, 0, 0.002), 0.9 * loudest);
+    EXPECT_GT(rms(w, 0, 0.017), 0.5 * loudest);
     EXPECT_LT(rms(w, secs - 0.05, secs), rms(w, 0, 0.05) / 10);
     EXPECT_LT(std::fabs(w.samples.back()), 0.02);
     EXPECT_TRUE(gameReads("SOUND/BOM.WAV"));
@@ -251,6 +254,41 @@ TEST(DataMusic, StagesSoundDifferentAndTheEndingIsCalmer) {
         EXPECT_LT(*tunes[i].tempos.begin(), *ending.tempos.begin()) << kTunes[i] << " is slower than the ending";
         EXPECT_GT(tunes[i].notes / tunes[i].seconds, ending.notes / ending.seconds) << kTunes[i];
     }
+}
+
+// The effects sound over the music, and the shot restarts while an explosion still rings: the two at once
+// leave room under full scale for the music beside them.
+TEST(DataLevels, ShotAndExplosionTogetherLeaveRoomForTheMusic) {
+    const Wave shot = parseWave(readBytes(dataPath("SOUND/SHOT.WAV")));
+    const Wave bomb = parseWave(readBytes(dataPath("SOUND/BOM.WAV")));
+    EXPECT_LE(peak(shot, 0, 1) + peak(bomb, 0, 1), 0.9);
+}
+
+// The first stage's tune through the synthesiser as the game sets it up, for its first 20 seconds: heard
+// beside the effects (an RMS of -26 dBFS or more) and never at full scale by itself.
+TEST(DataLevels, StageMusicIsHeardBesideTheEffects) {
+    host::midi::Song song;
+    ASSERT_TRUE(host::midi::LoadSmf(dataPath(kTunes[0]).c_str(), 44100, &song));
+    if (!host::midisynth::Start()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    const size_t frames = 44100 * 20;
+    std::vector<float> left(frames), right(frames);
+    size_t next = 0;
+    for (size_t pos = 0; pos < frames;) {
+        for (; next < song.events.size() && song.events[next].frame <= pos; ++next)
+            host::midisynth::Send(song.events[next].status, song.events[next].data1, song.events[next].data2);
+        const size_t until = next < song.events.size() ? std::min<size_t>(frames, song.events[next].frame) : frames;
+        host::midisynth::RenderAdd(left.data() + pos, right.data() + pos, static_cast<i32>(until - pos));
+        pos = until;
+    }
+    host::midisynth::Stop();
+    double sum = 0, top = 0;
+    for (size_t i = 0; i < frames; ++i) {
+        sum += double(left[i]) * left[i] + double(right[i]) * right[i];
+        top = std::max({top, std::fabs(double(left[i])), std::fabs(double(right[i]))});
+    }
+    const double rmsDb = 20 * std::log10(std::sqrt(sum / (2.0 * frames)) / 32768);
+    EXPECT_GE(rmsDb, -26.0);
+    EXPECT_LT(top, 32767.0);
 }
 
 }  // namespace

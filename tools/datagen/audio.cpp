@@ -11,6 +11,10 @@ namespace datagen {
 namespace {
 constexpr int kRate = 22050;
 constexpr float kPi = 3.14159265358979f;
+// The effects' peak levels. The shot restarts every fourth frame and the explosion every frame of a boss's
+// defeat, both under the music: together with it they must stay under full scale.
+constexpr float kShotLevel = 0.3f;
+constexpr float kBombLevel = 0.5f;
 
 std::vector<uint8_t> wavBytes(const std::vector<float>& samples) {
     std::vector<uint8_t> out;
@@ -63,7 +67,7 @@ std::vector<uint8_t> makeShotWav() {
         float env = std::exp(-k * 2.5f);
         env *= std::min(1.f, static_cast<float>(i) / 22.f);                 // 1 ms attack
         env *= std::min(1.f, static_cast<float>(n - 1 - i) / 110.f);        // 5 ms release to silence
-        s[static_cast<size_t>(i)] = 0.55f * env * (tone + 0.5f * noise);
+        s[static_cast<size_t>(i)] = kShotLevel * env * (tone + 0.5f * noise);
     }
     return wavBytes(s);
 }
@@ -86,7 +90,7 @@ std::vector<uint8_t> makeBombWav() {
         const float body = (i < 20 ? white : 0.65f * lp + 0.7f * lp2) * 1.6f + 0.55f * std::sin(phase);
         float env = std::exp(-t / 0.11f) * 0.8f + 0.2f * std::exp(-t / 0.04f);
         env *= std::min(1.f, static_cast<float>(n - 1 - i) / 220.f);  // 10 ms release to silence
-        s[static_cast<size_t>(i)] = std::tanh(1.6f * body * env) * 0.95f;
+        s[static_cast<size_t>(i)] = std::tanh(1.6f * body * env) * kBombLevel;
     }
     return wavBytes(s);
 }
