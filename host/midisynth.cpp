@@ -284,8 +284,8 @@ std::string Reason(int err) {
 }
 
 // Opens the soundfont: a regular file only, since a FIFO or a device can keep a read waiting for ever, and
-// opened without waiting so that the open itself cannot block on one. -1, with the reason, when it cannot
-// be had.
+// opened without waiting so that the open itself cannot block on one (so the program's thread may open it).
+// -1, with the reason, when it cannot be had.
 int OpenSoundfont(const std::string& path, std::string* problem) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -303,28 +303,27 @@ int OpenSoundfont(const std::string& path, std::string* problem) {
 
 std::atomic<void (*)()> g_loaderGate{nullptr};
 
-// Creates a synthesiser on `settings` and loads the soundfont at `path` into it; when either fails, frees
-// the settings, makes nothing and says why. It touches nothing shared, so it may run on the loader thread.
-Made Make(fluid_settings_t* settings, const std::string& path) {
+// Creates a synthesiser on `settings` and loads into it the soundfont open on `fd` (found at `path`), then
+// closes `fd`; when either fails, frees the settings, makes nothing and says why. It touches nothing
+// shared, so it may run on the loader thread.
+Made Make(fluid_settings_t* settings, int fd, const std::string& path) {
     const auto t0 = std::chrono::steady_clock::now();
     OneThreadLoads();
     Made m;
     m.settings = settings;
-    if (const int fd = OpenSoundfont(path, &m.problem); fd >= 0) {
-        // The library opens the file by a name of its own: the descriptor's, so that it reads the file
-        // checked above whatever became of the path since.
-        std::string name = "/proc/self/fd/" + std::to_string(fd);
-        if (access(name.c_str(), R_OK) != 0) name = path;
-        m.synth = new_fluid_synth(settings);
-        if (!m.synth) {
-            m.problem = "the synthesiser could not be made";
-        } else if (fluid_synth_sfload(m.synth, name.c_str(), 1) == FLUID_FAILED) {
-            m.problem = "not a soundfont this program can load (damaged or of another kind)";
-            delete_fluid_synth(m.synth);
-            m.synth = nullptr;
-        }
-        close(fd);
+    // The library opens the file by a name of its own: the descriptor's, so that it reads the file checked
+    // when it was opened whatever became of the path since.
+    std::string name = "/proc/self/fd/" + std::to_string(fd);
+    if (access(name.c_str(), R_OK) != 0) name = path;
+    m.synth = new_fluid_synth(settings);
+    if (!m.synth) {
+        m.problem = "the synthesiser could not be made";
+    } else if (fluid_synth_sfload(m.synth, name.c_str(), 1) == FLUID_FAILED) {
+        m.problem = "not a soundfont this program can load (damaged or of another kind)";
+        delete_fluid_synth(m.synth);
+        m.synth = nullptr;
     }
+    close(fd);
     if (!m.synth) {
         delete_fluid_settings(m.settings);
         m.settings = nullptr;
@@ -466,8 +465,14 @@ std::string FindSoundfont() {
 }
 
 // What a load needs from the program's thread (the environment, the file system, the library's log hooks
-// and the settings): null when there is nothing to load, which is said.
-fluid_settings_t* BeginLoad(State& s) {
+// and the settings), with the soundfont open: null settings when there is nothing to load, which is said
+// at once.
+struct Begun {
+    fluid_settings_t* settings = nullptr;
+    int fd = -1;
+};
+
+Begun BeginLoad(State& s) {
     s.tried = true;
     s.waited = false;
     for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, Quiet, nullptr);
@@ -477,9 +482,21 @@ fluid_settings_t* BeginLoad(State& s) {
         ReportFileProblem("General MIDI soundfont",
                           "none in /usr/share/sounds/sf2 or /usr/share/soundfonts, and KESTRALIS_SOUNDFONT names "
                           "none; playing without music");
-        return nullptr;
+        return {};
     }
-    return NewSettings();
+    std::string problem;
+    Begun b;
+    b.fd = OpenSoundfont(s.soundfont, &problem);
+    if (b.fd < 0) {
+        s.Said(problem);
+        return {};
+    }
+    b.settings = NewSettings();
+    if (!b.settings) {
+        close(b.fd);
+        return {};
+    }
+    return b;
 }
 
 }  // namespace
@@ -487,18 +504,18 @@ fluid_settings_t* BeginLoad(State& s) {
 void Preload() {
     State& s = S();
     if (s.tried || s.pending) return;
-    fluid_settings_t* settings = BeginLoad(s);
-    if (!settings) return;
+    const Begun b = BeginLoad(s);
+    if (!b.settings) return;
     auto load = std::make_shared<Load>();
     try {
         g_loadersProcess = getpid();
         ++g_loadersAtWork;
-        std::thread([load, settings, path = s.soundfont]() mutable {
+        std::thread([load, b, path = s.soundfont]() mutable {
             // The lowest priority: the start-up beside it goes first, and the title is long enough for
             // the load to finish in the time the program leaves over.
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
             if (void (*gate)() = g_loaderGate.load()) gate();
-            Made m = Make(settings, path);
+            Made m = Make(b.settings, b.fd, path);
             {
                 std::lock_guard<std::mutex> lock(load->m);
                 load->made = std::move(m);
@@ -511,7 +528,8 @@ void Preload() {
     } catch (const std::system_error&) {
         // No thread to be had: the first Start loads as it would without a preload.
         --g_loadersAtWork;
-        delete_fluid_settings(settings);
+        delete_fluid_settings(b.settings);
+        close(b.fd);
         s.tried = false;
         return;
     }
@@ -530,9 +548,9 @@ bool Start() {
         return Running();
     }
     if (s.tried) return Running();
-    fluid_settings_t* settings = BeginLoad(s);
-    if (!settings) return false;
-    Made m = Make(settings, s.soundfont);
+    const Begun b = BeginLoad(s);
+    if (!b.settings) return false;
+    Made m = Make(b.settings, b.fd, s.soundfont);
     {
         backend::AudioGuard g;
         s.Install(m);

@@ -34,9 +34,9 @@ namespace host::midisynth {
 // a synthesiser runs, a load is under way or waiting to be taken, or a start has already failed.
 //
 // The soundfont is KESTRALIS_SOUNDFONT's file, else one installed in the usual places. Only a regular file
-// is opened. A soundfont that is missing, unreadable, not a regular file or damaged, or none at all, is
-// said in one line on standard error (the file and the reason) when the load's end is seen; the music
-// then keeps its timing but is silent.
+// is opened, here and without waiting. A soundfont that is missing, unreadable or not a regular file, or
+// none at all, is said at once in one line on standard error (the file and the reason); one that proves
+// damaged is said so when the load's end is seen. The music then keeps its timing but is silent.
 void Preload();
 // True while a loader thread is still at work: a load under way, or one that a Stop left to end alone.
 bool Preloading();
@@ -49,7 +49,7 @@ bool Running();
 // Deletes the synthesiser (cleared under the audio lock first) without waiting for a load still under way,
 // which is left to end and free itself; a later Preload or Start makes a new one.
 void Stop();
-// For tests: a routine the loader thread runs before it opens the soundfont, which holds a load under way
+// For tests: a routine the loader thread runs before it loads the soundfont, which holds a load under way
 // for as long as the test needs (null: none).
 void SetLoaderGate(void (*gate)());
 const std::string& SoundfontPath();

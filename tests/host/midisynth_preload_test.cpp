@@ -191,7 +191,10 @@ TEST_F(PreloadTest, ASoundfontThatCannotBeHadIsSaidOnceWithItsReasonAndNothingWa
             setenv("KESTRALIS_SOUNDFONT", c.path.c_str(), 1);
             host::ClearFileReports();
             const auto t0 = std::chrono::steady_clock::now();
-            if (preload) synth::Preload();
+            if (preload) {
+                synth::Preload();
+                EXPECT_EQ(host::FileReports().size(), 1u) << "said at once, not when the music starts";
+            }
             EXPECT_FALSE(synth::Start());
             EXPECT_FALSE(synth::Start()) << "a failed start is not tried again";
             EXPECT_LT(MillisSince(t0), 1000.0);
