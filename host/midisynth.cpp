@@ -399,6 +399,7 @@ struct State {
         }
         pending.reset();
     }
+    // Says in one line why the soundfont gives no music (nothing when it does).
     void Said(const std::string& problem) const {
         if (!problem.empty()) ReportFileProblem(soundfont.c_str(), (problem + "; playing without music").c_str());
     }
