@@ -11,6 +11,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <string_view>
 
 #include "host/surface.h"
 
@@ -23,6 +24,14 @@ struct Scheduled {
     u64 at;
     u64 seq;
     backend::Event e;
+};
+
+// What a fault point was asked and armed with.
+struct FaultPoint {
+    i32 asked = 0;
+    i32 failNext = 0;   // the next this many asks fail
+    i32 failAfter = -1; // this many asks succeed, the next one fails (-1: not armed)
+    bool failAlways = false;
 };
 
 struct State {
@@ -46,10 +55,9 @@ struct State {
     Frame last;
     bool keepFrames = false;
     std::vector<Frame> kept;
-    std::map<std::string, i32> failNext;
-    std::map<std::string, bool> failAlways;
-    std::map<std::string, i32> asked;
-    std::map<std::string, i32> failAfter;
+    // Every fault point asked about or armed, by name. Looked up without building a string: the surfaces
+    // ask on every blit and lock, hundreds of times a frame.
+    std::map<std::string, FaultPoint, std::less<>> faults;
     bool audioPresent = true;
     bool audioOpen = false;
     i32 audioRate = 0;
@@ -69,6 +77,14 @@ struct State {
 State& S() {
     static State s;
     return s;
+}
+
+FaultPoint& PointNamed(const char* point) {
+    auto& faults = S().faults;
+    const std::string_view name(point);
+    auto it = faults.find(name);
+    if (it == faults.end()) it = faults.emplace(std::string(name), FaultPoint{}).first;
+    return it->second;
 }
 
 // Runs the audio device for every whole block that the clock has passed.
@@ -190,20 +206,32 @@ u32 Checksum(const Frame& f) {
     }
     return h;
 }
+u64 Digest(const Frame& f) {
+    constexpr u64 kPrime = 1099511628211ull;
+    u64 h = 14695981039346656037ull;
+    const size_t n = f.pixels.size();
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        u64 w;
+        std::memcpy(&w, f.pixels.data() + i, sizeof w);
+        h = (h ^ w) * kPrime;
+    }
+    for (; i < n; ++i) h = (h ^ f.pixels[i]) * kPrime;
+    return h;
+}
 void KeepFrames(bool keep) { S().keepFrames = keep; }
 const std::vector<Frame>& Frames() { return S().kept; }
 
-void FailNext(const char* point, i32 times) { S().failNext[point] += times; }
-void FailAlways(const char* point, bool on) { S().failAlways[point] = on; }
-void FailAfter(const char* point, i32 passes) { S().failAfter[point] = passes < 0 ? 0 : passes; }
+void FailNext(const char* point, i32 times) { PointNamed(point).failNext += times; }
+void FailAlways(const char* point, bool on) { PointNamed(point).failAlways = on; }
+void FailAfter(const char* point, i32 passes) { PointNamed(point).failAfter = passes < 0 ? 0 : passes; }
 void ClearFaults() {
-    S().failAfter.clear();
-    S().failNext.clear();
-    S().failAlways.clear();
+    for (auto& [name, p] : S().faults) p = FaultPoint{.asked = p.asked};
 }
 i32 FaultCount(const char* point) {
-    auto it = S().asked.find(point);
-    return it == S().asked.end() ? 0 : it->second;
+    const auto& faults = S().faults;
+    auto it = faults.find(std::string_view(point));
+    return it == faults.end() ? 0 : it->second.asked;
 }
 
 void SetAudioPresent(bool present) { S().audioPresent = present; }
@@ -228,6 +256,8 @@ namespace host::backend {
 
 using host::headless::S;
 using host::headless::Frame;
+using host::headless::FaultPoint;
+using host::headless::PointNamed;
 
 const char* Name() { return "headless"; }
 
@@ -357,18 +387,14 @@ bool ReadStick(i32 index, StickState* out) {
 }
 
 bool Fault(const char* point) {
-    auto& s = S();
-    ++s.asked[point];
-    if (auto it = s.failAlways.find(point); it != s.failAlways.end() && it->second) return true;
-    if (auto it = s.failNext.find(point); it != s.failNext.end() && it->second > 0) {
-        --it->second;
+    FaultPoint& p = PointNamed(point);
+    ++p.asked;
+    if (p.failAlways) return true;
+    if (p.failNext > 0) {
+        --p.failNext;
         return true;
     }
-    if (auto it = s.failAfter.find(point); it != s.failAfter.end()) {
-        if (it->second-- > 0) return false;
-        s.failAfter.erase(it);
-        return true;
-    }
+    if (p.failAfter >= 0) return p.failAfter-- == 0;
     return false;
 }
 
