@@ -1,9 +1,12 @@
-// The whole game with its schedules, title to title, at both levels: every family that a stage's schedule
-// fires in play goes live at least once in that stage; the alternate stages, forced into their modes,
-// reach theirs; the same seed and input give the same frames.
+// The whole game with its schedules, title to title, at both levels, a test per stage and level so that
+// they run side by side: every family that a stage's schedule fires in play goes live at least once in that
+// stage; the alternate stages, forced into their modes, reach theirs; the same seed and input give the same
+// frames. Each stage's play is pinned, so that a changed table shows even where the tables' own tests work
+// out what they expect from the tables themselves.
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "el/elDraw.h"
@@ -96,6 +99,64 @@ const PlayedStage kRoute[] = {
     {&Stage3Script, &Stage3Rows, ModeStage4}, {&Stage4Script, &Stage4Rows, ModeStage5},
     {&Stage5Script, &Stage5Rows, ModeEnding},
 };
+// Forced into the modes that play never sets, the alternate stages run their schedules too.
+const PlayedStage kAlternates[] = {
+    {&Stage2BScript, &Stage2BRows, ModeStage3},
+    {&Stage4BScript, &Stage4BRows, ModeStage5},
+    {&Stage5BScript, &Stage5BRows, ModeEnding},
+};
+
+// The stages' modes by name, for the rows a failing check prints: the route, then the alternates.
+struct ModeName {
+    u32 mode;
+    const char* name;
+};
+const ModeName kModeNames[] = {
+    {ModeStage1, "ModeStage1"}, {ModeStage2, "ModeStage2"},   {ModeStage3, "ModeStage3"},   {ModeStage4, "ModeStage4"},
+    {ModeStage5, "ModeStage5"}, {ModeStage2B, "ModeStage2B"}, {ModeStage4B, "ModeStage4B"}, {ModeStage5B, "ModeStage5B"},
+};
+std::string NameOf(u32 mode) {
+    for (const ModeName& m : kModeNames)
+        if (m.mode == mode) return m.name;
+    return std::to_string(mode);
+}
+
+// What a stage played from a fixed seed by the fixed play below shows and fires, frame by frame, up to its
+// clear. A change to a table (a bullet's speed, a window's bounds, a random range, a spawn call) moves
+// these numbers; a change to a picture moves the pictures alone. When a change is meant, check it by eye (or
+// by the tests of the family), then copy the rows the failing tests print over the old ones here.
+struct PinnedPlay {
+    u32 mode;
+    i32 level;
+    u32 frames;      // frames presented from the stage's first frame to its clear
+    u64 pictures;    // the frames' pixels, folded
+    u64 families;    // the live records of every family the stage fires, frame by frame, folded
+};
+// clang-format off
+const PinnedPlay kPinned[] = {
+    {ModeStage1, 1, 8536, 14894979409361494070ull, 3449881489646648563ull},
+    {ModeStage1, 3, 8536, 937310449488984071ull, 10018573793697708099ull},
+    {ModeStage2, 1, 7021, 17098379110594847855ull, 9894556764392317536ull},
+    {ModeStage2, 3, 8431, 4674508687933339155ull, 4187586505112381224ull},
+    {ModeStage3, 1, 10953, 8736130854625583427ull, 2761246620049081044ull},
+    {ModeStage3, 3, 10953, 8736130854625583427ull, 2761246620049081044ull},
+    {ModeStage4, 1, 8234, 5235455380126563436ull, 8029442759797976714ull},
+    {ModeStage4, 3, 8234, 4524706054577989857ull, 13406929996188431481ull},
+    {ModeStage5, 1, 7354, 4840797383490451631ull, 9152327858749756943ull},
+    {ModeStage5, 3, 8744, 8253686667236612400ull, 2256140048389222087ull},
+    {ModeStage2B, 1, 2371, 16206147385531058685ull, 664734242124642576ull},
+    {ModeStage4B, 1, 3874, 9131193041374552757ull, 5158721151626133921ull},
+    {ModeStage5B, 1, 3241, 2552881612704838903ull, 7159568567689493142ull},
+};
+// clang-format on
+
+const PinnedPlay* PinnedFor(u32 mode, i32 level) {
+    for (const PinnedPlay& p : kPinned)
+        if (p.mode == mode && p.level == level) return &p;
+    return nullptr;
+}
+
+u64 Fold(u64 h, u64 v) { return (h ^ v) * 1099511628211ull; }
 
 // The ship's shots reach a boss only once it has come down onto the screen; the tests hurt it there, as
 // the first hits would, just enough to make it fire.
@@ -107,6 +168,10 @@ protected:
         kt::StageTest::SetUp();
         // The frame gate starts from this test's clock, whatever an earlier test of the process left.
         elSystem::SetFrameRate(60);
+        // The saucers keep their spin from one game to the next; each test starts them as a fresh program
+        // does, so that its pictures are the same whatever ran before it in the process.
+        for (SpinEnemySlot& e : Szak6ASlots) e.spinAngle = 0;
+        for (SpinEnemySlot& e : Szak6BSlots) e.spinAngle = 0;
     }
     // The ship shrugs off every hit: a hit while returning is undone a frame later.
     static void KeepShip() {
@@ -120,21 +185,64 @@ protected:
         Pass(17);
     }
 
-    // Plays the stage of `p` from its first frame: the escorts come by distance; once the boss has come
-    // down it is hurt just enough to fire, and after one whole attack loop the stage is taken to its
-    // time-out mark and clears. Returns the fired families that never went live.
-    std::set<std::string> PlayStage(const PlayedStage& p, i32 level) {
+    // From the title through the level select into stage 1 at `level`, with the star field alone behind.
+    void StartFromTheTitle(i32 level) {
+        Pass(17);  // the title
+        Key(host::kVkReturn);
+        ASSERT_EQ(GameMode, ModeLevelSelect);
+        Key(host::kVkSpace);  // the star field alone behind the stages
+        Key(level == 1 ? host::kVkF1 : host::kVkF1 + 1);
+        ASSERT_EQ(GameMode, ModeStage1);
+        ASSERT_EQ(Level, level);
+        ASSERT_EQ(StageState.backdropMode, 1);
+    }
+    // A game just started at `level` whose next frame is the first of the stage in `mode`, as the clear of
+    // the stage before it leaves one.
+    void StartAt(u32 mode, i32 level) {
+        Pass(17);  // a pass outside the stage, so that the stage's first frame time is one pass long
+        EnterStage(mode, level);
+        StageState.backdropMode = 1;
+    }
+
+    // The numbers a played stage is checked against.
+    struct Played {
+        u32 frames = 0;
+        u64 pictures = 14695981039346656037ull;
+        u64 families = 14695981039346656037ull;
+        int saucers = 0;  // saucer records live, summed over the frames
+    };
+
+    // Plays the stage of `p` from its first frame with `passMs` a pass: the escorts come by distance; once
+    // the boss has come down it is hurt just enough to fire, and after one whole attack loop the stage is
+    // taken to its time-out mark and clears. With `everyFamily`, expects every family fired in play to go
+    // live.
+    Played PlayStage(const PlayedStage& p, i32 level, u32 passMs, bool everyFamily) {
         const StageScript& s = *p.script;
-        std::set<std::string> unseen = FiredInPlay(s, *p.rows, level);
-        for (const std::string& f : unseen) EXPECT_GE(kt::LiveRecords(f), 0) << "no pool known for " << f;
-        if (s.mode != ModeStage1)
-            for (const std::string& f : kParkedSaucerShots) unseen.erase(f);
+        // The families' counters looked up once: the test reads them every frame.
+        std::vector<std::pair<std::string, kt::Counter>> fired, unseen;
+        for (const std::string& f : FiredInPlay(s, *p.rows, level)) {
+            const kt::Counter count = kt::CounterOf(f);
+            EXPECT_NE(count, nullptr) << "no pool known for " << f;
+            if (!count) continue;
+            fired.emplace_back(f, count);
+            if (s.mode == ModeStage1 || !kParkedSaucerShots.contains(f)) unseen.emplace_back(f, count);
+        }
+        Played out;
         bool hurt = false, looped = false;
         i32 lastClock = 0;
+        u64 seen = hl::FrameCount();
         for (int frame = 0; GameMode == s.mode && frame < 60'000; ++frame) {
             KeepShip();
-            Pass(17);
-            for (auto it = unseen.begin(); it != unseen.end();) it = kt::LiveRecords(*it) > 0 ? unseen.erase(it) : ++it;
+            Pass(passMs);
+            if (hl::FrameCount() != seen) {
+                seen = hl::FrameCount();
+                ++out.frames;
+                out.pictures = Fold(out.pictures, hl::Digest(hl::LastFrame()));
+            }
+            for (const auto& [f, count] : fired) out.families = Fold(out.families, static_cast<u64>(count()));
+            std::erase_if(unseen, [](const auto& u) { return u.second() > 0; });
+            for (const SpinEnemySlot& e : Szak6ASlots) out.saucers += e.active;
+            for (const SpinEnemySlot& e : Szak6BSlots) out.saucers += e.active;
             if (GameMode != s.mode) break;
             if (!hurt && OnScreen(*s.boss)) {
                 s.boss->hp = s.hpCeiling - 1;
@@ -148,73 +256,74 @@ protected:
         }
         EXPECT_TRUE(looped) << "stage " << s.mode << " never ran a whole attack loop";
         EXPECT_EQ(GameMode, p.next) << "stage " << s.mode << " did not clear";
-        return unseen;
+        if (!everyFamily) return out;
+        std::string names;
+        for (const auto& [f, count] : unseen) names += " " + f;
+        EXPECT_TRUE(unseen.empty()) << "stage " << s.mode << " at level " << level << " never showed:" << names;
+        return out;
     }
 
-    void PlayWholeGame(i32 level) {
-        Pass(17);  // the title
-        Key(host::kVkReturn);
-        ASSERT_EQ(GameMode, ModeLevelSelect);
-        Key(host::kVkSpace);  // the star field alone behind the stages
-        Key(level == 1 ? host::kVkF1 : host::kVkF1 + 1);
-        ASSERT_EQ(GameMode, ModeStage1);
-        ASSERT_EQ(Level, level);
-        ASSERT_EQ(StageState.backdropMode, 1);
-        for (const PlayedStage& p : kRoute) {
-            ASSERT_EQ(GameMode, p.script->mode);
-            const std::set<std::string> unseen = PlayStage(p, level);
-            std::string names;
-            for (const std::string& f : unseen) names += " " + f;
-            EXPECT_TRUE(unseen.empty()) << "stage " << p.script->mode << " at level " << level
-                                        << " never showed:" << names;
-        }
-        for (int pass = 0; GameMode == ModeEnding && pass < 1000; ++pass) Pass(250);
-        EXPECT_EQ(GameMode, ModeTitle);
-        EXPECT_EQ(Level, 0);
+    // Compares a played stage with its pinned row; on a difference prints the row that would pin it now.
+    static void ExpectPinned(u32 mode, i32 level, const Played& got) {
+        const PinnedPlay* want = PinnedFor(mode, level);
+        const std::string row = "    {" + NameOf(mode) + ", " + std::to_string(level) + ", " +
+                                std::to_string(got.frames) + ", " + std::to_string(got.pictures) + "ull, " +
+                                std::to_string(got.families) + "ull},";
+        ASSERT_NE(want, nullptr) << "no pinned row for this stage; played:\n" << row;
+        EXPECT_TRUE(want->frames == got.frames && want->pictures == got.pictures && want->families == got.families)
+            << "stage " << mode << " at level " << level << " played differently ("
+            << (want->frames != got.frames ? "frame count " : "") << (want->pictures != got.pictures ? "pictures " : "")
+            << (want->families != got.families ? "families" : "") << "); if the change is meant, pin it with:\n"
+            << row;
     }
 };
 
-TEST_F(ScheduleGameTest, TheWholeGameAtLevelOneShowsEveryFamilyItsSchedulesFire) { PlayWholeGame(1); }
-TEST_F(ScheduleGameTest, TheWholeGameAtLevelThreeShowsEveryFamilyItsSchedulesFire) { PlayWholeGame(3); }
+// Each stage of the played route at both levels, each from its own start: stage 1 from the title, the
+// others as the stage before leaves them, the fifth on through the ending back to the title. Together
+// they run the whole game, title to title, side by side.
+class ScheduleGameRoute : public ScheduleGameTest, public ::testing::WithParamInterface<std::tuple<int, i32>> {};
 
-// Forced into the modes that play never sets, the alternate stages run their schedules and clear to their
-// next modes; the alternate fourth stage sends in the saucers.
-TEST_F(ScheduleGameTest, TheAlternateStagesReachTheirNextModes) {
-    struct Case {
-        const StageScript* s;
-        u32 next;
-    };
-    for (const Case& c : {Case{&Stage2BScript, ModeStage3}, Case{&Stage4BScript, ModeStage5},
-                          Case{&Stage5BScript, ModeEnding}}) {
-        const StageScript& s = *c.s;
-        Pass(17);  // a pass outside the stage, so that the stage's first frame time is one pass long
-        EnterStage(s.mode, 1);
-        StageState.backdropMode = 1;
-        int saucers = 0;
-        bool hurt = false;
-        for (int frame = 0; GameMode == s.mode && frame < 20'000; ++frame) {
-            PlayerState.respawning = 1;
-            PlayerState.respawnTimer = 0;
-            Pass(50);
-            for (const SpinEnemySlot& e : Szak6ASlots) saucers += e.active;
-            for (const SpinEnemySlot& e : Szak6BSlots) saucers += e.active;
-            if (GameMode != s.mode) break;
-            if (!hurt && OnScreen(*s.boss)) {
-                s.boss->hp = s.hpCeiling - 1;
-                hurt = true;
-            }
-            if (hurt && s.boss->attackClock == 300) StageState.distance = s.timeoutFrom;
-        }
-        EXPECT_TRUE(hurt) << s.mode;
-        EXPECT_EQ(GameMode, c.next) << s.mode << " at d = " << StageState.distance << ", clock "
-                                    << s.boss->attackClock << ", hp " << s.boss->hp;
-        if (s.mode == ModeStage4B) {
-            EXPECT_GT(saucers, 0);
-        } else {
-            EXPECT_EQ(saucers, 0) << s.mode;
-        }
+TEST_P(ScheduleGameRoute, EveryFamilyItsScheduleFiresShowsAndThePlayIsPinned) {
+    const auto [index, level] = GetParam();
+    const PlayedStage& p = kRoute[index];
+    if (index == 0) {
+        StartFromTheTitle(level);
+    } else {
+        StartAt(p.script->mode, level);
     }
+    if (HasFatalFailure()) return;
+    const Played played = PlayStage(p, level, 17, true);
+    ExpectPinned(p.script->mode, level, played);
+    if (p.next != ModeEnding) return;
+    for (int pass = 0; GameMode == ModeEnding && pass < 1000; ++pass) Pass(250);
+    EXPECT_EQ(GameMode, ModeTitle);
+    EXPECT_EQ(Level, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameRoute, ::testing::Combine(::testing::Range(0, 5), ::testing::Values(1, 3)),
+                         [](const auto& info) {
+                             return "Stage" + std::to_string(std::get<0>(info.param) + 1) + "Level" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
+
+// The alternate stages, forced into their modes, run their schedules and clear to their next modes; the
+// alternate fourth stage sends in the saucers.
+class ScheduleGameAlternate : public ScheduleGameTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ScheduleGameAlternate, TheStageClearsToItsNextModeAndThePlayIsPinned) {
+    const PlayedStage& p = kAlternates[GetParam()];
+    StartAt(p.script->mode, 1);
+    const Played played = PlayStage(p, 1, 50, false);
+    if (p.script->mode == ModeStage4B) {
+        EXPECT_GT(played.saucers, 0);
+    } else {
+        EXPECT_EQ(played.saucers, 0);
+    }
+    ExpectPinned(p.script->mode, 1, played);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameAlternate, ::testing::Range(0, 3),
+                         [](const auto& info) { return NameOf(kAlternates[info.param].script->mode).substr(4); });
 
 // Two plays of the same stretch from the same seed with the same keys: escorts, boss and bullets.
 TEST_F(ScheduleGameTest, TheSameSeedAndKeysGiveTheSameFrames) {

@@ -54,7 +54,6 @@ std::string Family(std::string_view pool) {
     return std::string(pool);
 }
 
-using Counter = int (*)();
 // clang-format off
 #define POOL(Record, name, ...) {Family(#name), [] { return LiveIn(name); }},
 #define MIX(k) {"SzakMix " #k, [] { return SzakMixSlots[k].active; }}, \
@@ -76,9 +75,14 @@ const std::map<std::string, Counter> kPools = {
 
 }  // namespace
 
-int LiveRecords(const std::string& family) {
+Counter CounterOf(const std::string& family) {
     const auto it = kPools.find(family);
-    return it == kPools.end() ? -1 : it->second();
+    return it == kPools.end() ? nullptr : it->second;
+}
+
+int LiveRecords(const std::string& family) {
+    const Counter count = CounterOf(family);
+    return count ? count() : -1;
 }
 
 }  // namespace kt
