@@ -196,8 +196,7 @@ protected:
         ASSERT_EQ(Level, level);
         ASSERT_EQ(StageState.backdropMode, 1);
     }
-    // A game just started at `level` whose next frame is the first of the stage in `mode`, as the clear of
-    // the stage before it leaves one.
+    // A game just started at `level` whose next frame is the first of the stage in `mode`.
     void StartAt(u32 mode, i32 level) {
         Pass(17);  // a pass outside the stage, so that the stage's first frame time is one pass long
         EnterStage(mode, level);
@@ -271,7 +270,7 @@ protected:
                                 std::to_string(got.families) + "ull},";
         ASSERT_NE(want, nullptr) << "no pinned row for this stage; played:\n" << row;
         EXPECT_TRUE(want->frames == got.frames && want->pictures == got.pictures && want->families == got.families)
-            << "stage " << mode << " at level " << level << " played differently ("
+            << NameOf(mode) << " at level " << level << " played differently ("
             << (want->frames != got.frames ? "frame count " : "") << (want->pictures != got.pictures ? "pictures " : "")
             << (want->families != got.families ? "families" : "") << "); if the change is meant, pin it with:\n"
             << row;
@@ -279,8 +278,8 @@ protected:
 };
 
 // Each stage of the played route at both levels, each from its own start: stage 1 from the title, the
-// others as the stage before leaves them, the fifth on through the ending back to the title. Together
-// they run the whole game, title to title, side by side.
+// others from a game started in them, the fifth on through the ending back to the title. Together they
+// run the whole game, title to title, side by side.
 class ScheduleGameRoute : public ScheduleGameTest, public ::testing::WithParamInterface<std::tuple<int, i32>> {};
 
 TEST_P(ScheduleGameRoute, EveryFamilyItsScheduleFiresShowsAndThePlayIsPinned) {
