@@ -83,7 +83,7 @@ void BM_PutAdd(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_PutAdd)->Arg(16)->Arg(60);
+BENCHMARK(BM_PutAdd)->Arg(16)->Arg(20)->Arg(24)->Arg(60);
 
 void BM_SdlAdditiveBlit(benchmark::State& state) {
     const i32 n = static_cast<i32>(state.range(0));

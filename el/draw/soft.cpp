@@ -227,26 +227,41 @@ void VectorRows(const Levels& lv, const Walk& walk) {
         ld[c] = _mm_set1_epi16(static_cast<short>(lv.ld[c] << 11));
     }
     auto channel = [&]<int Up>(__m128i sv, __m128i dv, i32 c) { return Channel<Up, WithLevels>(sv, dv, ls[c], ld[c]); };
+    // Eight source pixels over eight destination pixels: the value each destination pixel ends with.
+    auto eight = [&](__m128i sv, __m128i dOld) {
+        __m128i dv = dOld;
+        const __m128i transparent = _mm_cmpeq_epi16(sv, zero);
+        if constexpr (Junk) {
+            sv = _mm_and_si128(sv, _mm_cmpeq_epi16(_mm_and_si128(sv, junk), zero));
+            dv = _mm_and_si128(dv, _mm_cmpeq_epi16(_mm_and_si128(dv, junk), zero));
+        }
+        const __m128i out = _mm_or_si128(_mm_or_si128(channel.template operator()<UpR>(sv, dv, 0),
+                                                      channel.template operator()<UpG>(sv, dv, 1)),
+                                         channel.template operator()<UpB>(sv, dv, 2));
+        return _mm_or_si128(_mm_and_si128(transparent, dOld), _mm_andnot_si128(transparent, out));
+    };
+    auto load = [](const u16* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
     const i32 n = walk.w, whole = n & ~7;
     for (i32 r = 0; r < walk.h; ++r) {
         const u16* s = walk.Src(r);
         u16* d = walk.Dst(r);
-        for (i32 i = 0; i < whole; i += 8) {
-            __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-            const __m128i dOld = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-            __m128i dv = dOld;
-            const __m128i transparent = _mm_cmpeq_epi16(sv, zero);
-            if constexpr (Junk) {
-                sv = _mm_and_si128(sv, _mm_cmpeq_epi16(_mm_and_si128(sv, junk), zero));
-                dv = _mm_and_si128(dv, _mm_cmpeq_epi16(_mm_and_si128(dv, junk), zero));
-            }
-            const __m128i out = _mm_or_si128(_mm_or_si128(channel.template operator()<UpR>(sv, dv, 0),
-                                                          channel.template operator()<UpG>(sv, dv, 1)),
-                                             channel.template operator()<UpB>(sv, dv, 2));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
-                             _mm_or_si128(_mm_and_si128(transparent, dOld), _mm_andnot_si128(transparent, out)));
+        if (n < 8) {
+            // A row narrower than eight goes through eight-pixel scratch rows; the source's unused lanes
+            // are 0 (transparent), so they only carry their destination through.
+            alignas(16) u16 sp[8] = {}, dp[8] = {};
+            std::copy_n(s, n, sp);
+            std::copy_n(d, n, dp);
+            _mm_store_si128(reinterpret_cast<__m128i*>(dp), eight(load(sp), load(dp)));
+            std::copy_n(dp, n, d);
+            continue;
         }
-        TableRow(lv, s + whole, d + whole, n - whole);
+        // The last one to seven pixels are the last eight of the row, blended from the destination as it
+        // was before the row began and stored after the rest, over the same values the loop wrote there.
+        const bool tail = whole != n;
+        const __m128i last = tail ? eight(load(s + n - 8), load(d + n - 8)) : zero;
+        for (i32 i = 0; i < whole; i += 8)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), eight(load(s + i), load(d + i)));
+        if (tail) _mm_storeu_si128(reinterpret_cast<__m128i*>(d + n - 8), last);
     }
 }
 

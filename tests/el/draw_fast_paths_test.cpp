@@ -71,6 +71,33 @@ TEST_P(FastPath, AddAndAlphaBlendsMatchTheTablesBitForBit) {
     }
 }
 
+// Every row width from 1 to 40, so each count of pixels past the last whole eight is met, at the
+// bottom-right corner of the back buffer (the row ends at the surface's last pixel) and in the middle.
+TEST_P(FastPath, EveryRowWidthBlendsAsThePixelWalk) {
+    const i32 sheet = Sheet(40, 4, RandomPicture(40 * 4));
+    for (i32 w = 1; w <= 40; ++w)
+        for (i32 member = 0; member < 3; ++member) {
+            const std::vector<u16> back = RandomPicture(screenW * screenH);
+            const i32 x = member == 0 ? screenW - w : Rand(0, screenW - w), y = member == 0 ? screenH - 4 : Rand(0, 20);
+            const i32 level = Rand(0, 31);
+            auto draw = [&] {
+                RandomBack(back);
+                if (member == 2)
+                    elDraw::PutAlpha(x, y, level, sheet, 0, 0, w, 4);
+                else if (member == 1)
+                    elDraw::PutAddLevel(x, y, static_cast<f32>(level) / 31.0f, sheet, 0, 0, w, 4);
+                else
+                    elDraw::PutAdd(x, y, sheet, 0, 0, w, 4);
+                return Snapshot();
+            };
+            const std::vector<u16> fast = draw();
+            elDraw::soft::SetVectorBlends(false);
+            const std::vector<u16> slow = draw();
+            elDraw::soft::SetVectorBlends(true);
+            ASSERT_EQ(fast, slow) << "width " << w << ", member " << member;
+        }
+}
+
 // The rotated draw straight from its definition: every box pixel inside the clip takes the source pixel
 // at trunc(u / 360) - offX, trunc(v / 360) - offY when that lies in the source rectangle and on the sheet
 // and is not 0.
