@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "host/backend.h"
@@ -134,11 +135,20 @@ u32 PixelToRgb(const PixelLayout& layout, u16 pixel) {
 
 Surface::~Surface() { delete[] bits_; }
 
-i32 Surface::Lock(LockInfo* out) {
+void Surface::Changed() {
+    static u64 last = 0;
+    version_ = ++last;
+}
+
+i32 Surface::Lock(LockInfo* out) { return LockFor(out, true); }
+i32 Surface::LockToRead(LockInfo* out) { return LockFor(out, false); }
+
+i32 Surface::LockFor(LockInfo* out, bool writing) {
     if (!out) return kSurfaceFailed;
     if (Faulty("SurfaceLost")) LoseAllSurfaces();
     if (lost_) return kSurfaceLost;
     if (Faulty("LockSurface")) return kSurfaceFailed;
+    if (writing) Changed();
     ++lockCount_;
     out->bits = bits_;
     out->pitch = pitch_;
@@ -176,12 +186,14 @@ i32 Surface::Restore() {
     if (!lost_) return kSurfaceOk;
     std::memset(bits_, 0, static_cast<size_t>(pitch_) * static_cast<size_t>(height_));
     lost_ = false;
+    Changed();
     return kSurfaceOk;
 }
 
 void Surface::MarkLost() {
     lost_ = true;
     lockCount_ = 0;  // the lock went with the memory
+    Changed();
 }
 
 u16 Surface::PixelAt(i32 x, i32 y) const {
@@ -192,6 +204,7 @@ u16 Surface::PixelAt(i32 x, i32 y) const {
 void Surface::PutPixelAt(i32 x, i32 y, u16 value) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     Row(bits_, pitch_, y)[x] = value;
+    Changed();
 }
 
 Surface* CreateSurface(i32 width, i32 height, bool primary) {
@@ -213,6 +226,7 @@ Surface* CreateSurface(i32 width, i32 height, bool primary) {
     s->layout_ = LayoutOf(g_kind);
     s->primary_ = primary;
     s->bits_ = mem;
+    s->Changed();
     Live().push_back(s);
     return s;
 }
@@ -251,6 +265,10 @@ i32 StartBlit(const Surface* dst, const Surface* src, const Rect& sr) {
 
 i32 CheckCopy(const Surface* dst, const Surface* src, const Rect& sr) { return StartBlit(dst, src, sr); }
 
+void CopyKeyedRows(u8* dst, i32 dstPitch, const u8* src, i32 srcPitch, i32 w, i32 h, u16 key) {
+    KeyedRows(dst, dstPitch, src, srcPitch, w, h, key);
+}
+
 i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keyed) {
     if (i32 rc = StartBlit(dst, src, sr); rc != kSurfaceOk) return rc;
     const i32 w = sr.right - sr.left, h = sr.bottom - sr.top;
@@ -265,7 +283,7 @@ i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keye
         // Copy through a scratch picture so overlapping moves read the old pixels.
         std::vector<u16> tmp(static_cast<size_t>(w) * static_cast<size_t>(h));
         for (i32 j = 0; j < h; ++j)
-            std::memcpy(&tmp[static_cast<size_t>(j) * w], Row(src->Bits(), sp, sr.top + j) + sr.left, size_t(w) * 2);
+            std::memcpy(&tmp[static_cast<size_t>(j) * w], Row(std::as_const(*src).Bits(), sp, sr.top + j) + sr.left, size_t(w) * 2);
         for (i32 j = 0; j < h; ++j) {
             u16* d = Row(dst->Bits(), dp, y + j) + x;
             const u16* s = &tmp[static_cast<size_t>(j) * w];
@@ -276,7 +294,7 @@ i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& sr, bool keye
         }
         return kSurfaceOk;
     }
-    const u8* sb = src->Bits();
+    const u8* sb = std::as_const(*src).Bits();
     u8* db = dst->Bits();
     if (keyed) {
         KeyedRows(reinterpret_cast<u8*>(Row(db, dp, y) + x), dp, reinterpret_cast<const u8*>(Row(sb, sp, sr.top) + sr.left),
@@ -299,7 +317,7 @@ i32 StretchRect(Surface* dst, const Rect& dr, Surface* src, const Rect& sr, bool
     // The source rectangle is copied out first, so a stretch within one surface reads old pixels.
     std::vector<u16> tmp(static_cast<size_t>(sw) * static_cast<size_t>(sh));
     for (i32 j = 0; j < sh; ++j)
-        std::memcpy(&tmp[static_cast<size_t>(j) * sw], Row(src->Bits(), src->Pitch(), sr.top + j) + sr.left, size_t(sw) * 2);
+        std::memcpy(&tmp[static_cast<size_t>(j) * sw], Row(std::as_const(*src).Bits(), src->Pitch(), sr.top + j) + sr.left, size_t(sw) * 2);
     std::vector<i32> col(static_cast<size_t>(dw));
     for (i32 i = 0; i < dw; ++i) col[i] = static_cast<i32>(static_cast<i64>(i) * sw / dw);
     for (i32 j = 0; j < dh; ++j) {

@@ -77,6 +77,8 @@ public:
     // Locks the whole surface for direct access. Several surfaces may be locked at once; locking a
     // surface that is already locked nests (each Lock needs its Unlock). A lost surface cannot be locked.
     i32 Lock(LockInfo* out);
+    // The same lock for a caller that only reads the pixels: it leaves the version alone.
+    i32 LockToRead(LockInfo* out);
     i32 Unlock();
     bool IsLocked() const { return lockCount_ > 0; }
 
@@ -95,7 +97,17 @@ public:
     u16 PixelAt(i32 x, i32 y) const;
     void PutPixelAt(i32 x, i32 y, u16 value);
     const u8* Bits() const { return bits_; }
-    u8* Bits() { return bits_; }
+    u8* Bits() {
+        Changed();
+        return bits_;
+    }
+
+    // A number that no other picture this surface or any other surface has held ever had: it is new
+    // whenever the pixels may have changed (a lock, a copy, fill or pixel written into it, a loss or a
+    // restore, a writable pointer handed out) and for every surface made. Whatever is worked out from a
+    // surface's pixels can be kept under it.
+    u64 Version() const { return version_; }
+    void Changed();
 
 private:
     friend Surface* CreateSurface(i32, i32, bool);
@@ -111,6 +123,8 @@ private:
     bool hasKey_ = false;
     u16 key_ = 0;
     bool lost_ = false;
+    u64 version_ = 0;
+    i32 LockFor(LockInfo* out, bool writing);
 };
 
 // Bytes of zeroed memory after every surface's last row, so that a vector read of a few bytes starting at
@@ -139,6 +153,10 @@ i32 CopyRect(Surface* dst, i32 x, i32 y, Surface* src, const Rect& srcRect, bool
 
 // The checks CopyRect makes before it copies (the same results, the same fault points), without copying.
 i32 CheckCopy(const Surface* dst, const Surface* src, const Rect& srcRect);
+
+// The rows of a keyed copy between two different pictures: w pixels of each of h rows, source pixels
+// equal to key skipped; pitches in bytes.
+void CopyKeyedRows(u8* dst, i32 dstPitch, const u8* src, i32 srcPitch, i32 w, i32 h, u16 key);
 
 // Stretched copy, nearest pixel. Both rectangles must lie wholly inside their surfaces.
 i32 StretchRect(Surface* dst, const Rect& dstRect, Surface* src, const Rect& srcRect, bool keyed);

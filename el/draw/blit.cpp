@@ -123,7 +123,7 @@ i32 SoftMember(i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32 srcRight
     const Area a = SoftArea(BackBuffer, src, x, y, srcLeft, srcTop, srcRight, srcBottom, mirrorX, mirrorY);
     if (a.Empty()) return 1;
     host::LockInfo s, d;
-    if (src->Lock(&s) != host::kSurfaceOk) return 0;
+    if (src->LockToRead(&s) != host::kSurfaceOk) return 0;
     if (BackBuffer->Lock(&d) != host::kSurfaceOk) {
         src->Unlock();
         return 0;

@@ -13,9 +13,12 @@ i32 GlowNoiseIndex = 0;
 
 namespace elDraw::soft {
 
-bool Locked::Lock(host::Surface* s) {
+bool Locked::Lock(host::Surface* s) { return Take(s, true); }
+bool Locked::LockToRead(host::Surface* s) { return Take(s, false); }
+
+bool Locked::Take(host::Surface* s, bool writing) {
     host::LockInfo info;
-    if (!s || s->Lock(&info) != host::kSurfaceOk) return false;
+    if (!s || (writing ? s->Lock(&info) : s->LockToRead(&info)) != host::kSurfaceOk) return false;
     surface = s;
     bits = reinterpret_cast<u16*>(info.bits);
     pitch = info.pitch / 2;
@@ -58,7 +61,7 @@ Begin Start(Walk& walk, i32 x, i32 y, i32 objectNo, i32 srcLeft, i32 srcTop, i32
     if (dx < c.left) sl += c.left - dx, w -= c.left - dx, dx = c.left;
     if (dy < c.top) st += c.top - dy, h -= c.top - dy, dy = c.top;
     if (w < 0 || h < 0) return Begin::Nothing;
-    if (!walk.sheet.Lock(sheet)) return Begin::Failed;
+    if (!walk.sheet.LockToRead(sheet)) return Begin::Failed;
     if (!walk.back.Lock(BackBuffer)) {
         walk.sheet.Unlock();
         return Begin::Failed;

@@ -51,8 +51,12 @@ struct Locked {
     i32 pitch = 0;  // pixels
     i32 width = 0, height = 0;
     bool Lock(host::Surface* s);
+    bool LockToRead(host::Surface* s);  // for a surface only read from: its version stays
     void Unlock();
     u16* Row(i32 y) const { return bits + static_cast<std::ptrdiff_t>(y) * pitch; }
+
+private:
+    bool Take(host::Surface* s, bool writing);
 };
 
 // The clipped walk of one blend call: where to read and write, and how much.

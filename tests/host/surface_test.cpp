@@ -2,6 +2,7 @@
 // loss and restore.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "host/headless/headless.h"
@@ -181,6 +182,57 @@ TEST_F(SurfaceTest, LossOnlyByInjectionAndRestoreKeepsTheKey) {
     u16 key = 0;
     EXPECT_EQ(a->GetColorKey(&key), host::kSurfaceOk);
     EXPECT_EQ(key, 3);
+}
+
+// The version moves with every way of writing pixels and with nothing that only reads them, and no two
+// surfaces, however made and freed, share one.
+TEST_F(SurfaceTest, TheVersionMovesWhenThePixelsMayChangeAndOnlyThen) {
+    host::Surface* a = Make(8, 8);
+    host::Surface* b = Make(8, 8);
+    b->SetColorKey(0);
+    EXPECT_NE(a->Version(), b->Version());
+    u64 seen = a->Version();
+    auto moved = [&](const char* what) {
+        EXPECT_NE(a->Version(), seen) << what;
+        seen = a->Version();
+    };
+    auto still = [&](const char* what) { EXPECT_EQ(a->Version(), seen) << what; };
+    host::LockInfo lock;
+    ASSERT_EQ(a->LockToRead(&lock), host::kSurfaceOk);
+    a->Unlock();
+    (void)std::as_const(*a).Bits();
+    (void)a->PixelAt(1, 1);
+    (void)host::GetPixelRgb(a, 1, 1);
+    ASSERT_EQ(host::CopyRect(b, 0, 0, a, host::Rect{0, 0, 4, 4}, false), host::kSurfaceOk);
+    ASSERT_EQ(host::StretchRect(b, host::Rect{0, 0, 8, 8}, a, host::Rect{0, 0, 4, 4}, false), host::kSurfaceOk);
+    still("read");
+    ASSERT_EQ(a->Lock(&lock), host::kSurfaceOk);
+    a->Unlock();
+    moved("locked to write");
+    a->PutPixelAt(2, 2, 7);
+    moved("a pixel put");
+    host::SetPixelRgb(a, 2, 2, 0xFFFFFF);
+    moved("a pixel set");
+    (void)a->Bits();
+    moved("a writable pointer");
+    ASSERT_EQ(host::CopyRect(a, 0, 0, b, host::Rect{0, 0, 4, 4}, true), host::kSurfaceOk);
+    moved("copied into");
+    ASSERT_EQ(host::StretchRect(a, host::Rect{0, 0, 8, 8}, b, host::Rect{0, 0, 4, 4}, false), host::kSurfaceOk);
+    moved("stretched into");
+    ASSERT_EQ(host::FillRect(a, host::Rect{0, 0, 2, 2}, 3), host::kSurfaceOk);
+    moved("filled");
+    const u32 rgb[4] = {0x102030, 0x405060, 0x708090, 0xA0B0C0};
+    ASSERT_EQ(host::CopyBitmapToSurface(a, host::Bitmap{2, 2, rgb}, 0, 0, 0, 0), host::kSurfaceOk);
+    moved("a bitmap copied onto it");
+    a->MarkLost();
+    moved("lost");
+    ASSERT_EQ(a->Restore(), host::kSurfaceOk);
+    moved("restored");
+    host::ReleaseSurface(b);
+    made.pop_back();
+    host::Surface* c = Make(8, 8);  // likely at b's address
+    EXPECT_NE(c->Version(), seen);
+    EXPECT_GT(c->Version(), seen) << "a new surface's version is one never given before";
 }
 
 TEST_F(SurfaceTest, DeviceContextPixelsUseTheRgbRule) {
