@@ -13,6 +13,7 @@
 
 #include "el/draw/screen.h"
 #include "el/draw/soft.h"
+#include "host/surface.h"
 
 namespace elDraw {
 
@@ -51,6 +52,8 @@ void Narrow(i64& c0, i64& c1, i64 a, i64 b, i64 lo, i64 hi) {
 // Everything one rotated draw needs once the box, the clip and the locks are settled.
 struct Rot {
     i64 left = 0, top = 0;
+    i64 bw = 0, bh = 0;
+    i32 angle = 0;  // 0..359
     i64 startX = 0, startY = 0, endX = 0, endY = 0;
     i64 offX = 0, offY = 0;
     i64 sinA = 0, cosA = 0;
@@ -84,6 +87,8 @@ Begin Prepare(Rot& rot, i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32
     const IntRect c = soft::ClipOn(BackBuffer);
     rot.left = left;
     rot.top = top;
+    rot.bw = bw;
+    rot.bh = bh;
     rot.startX = 0, rot.startY = 0, rot.endX = bw, rot.endY = bh;
     if (left + bw > c.right) rot.endX = c.right - static_cast<i64>(left);
     if (top + bh > c.bottom) rot.endY = c.bottom - static_cast<i64>(top);
@@ -92,6 +97,7 @@ Begin Prepare(Rot& rot, i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32
     if (rot.endX < rot.startX || rot.endY < rot.startY) return Begin::Nothing;
 
     const i32 a = ((angle % 360) + 360) % 360;
+    rot.angle = a;
     rot.sinA = SinTable[a];
     rot.cosA = SinTable[a + 90];
     const i64 srcW = static_cast<i64>(srcRight) - srcLeft, srcH = static_cast<i64>(srcBottom) - srcTop;
@@ -114,7 +120,7 @@ Begin Prepare(Rot& rot, i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32
     rot.sheetMinV = std::max<i64>(0, -static_cast<i64>(srcTop));
     rot.sheetMaxV = static_cast<i64>(sheet->Height()) - 1 - srcTop;
 
-    if (!rot.sheet.Lock(sheet)) return Begin::Failed;
+    if (!rot.sheet.LockToRead(sheet)) return Begin::Failed;
     if (!rot.back.Lock(BackBuffer)) {
         rot.sheet.Unlock();
         return Begin::Failed;
@@ -132,7 +138,7 @@ void Done(Rot& rot) {
 // would leave the int range are skipped; when the whole clipped box stays inside it (the usual case)
 // the rows are walked without any per-row narrowing.
 template <class RowFn, class PixelFn, class NarrowFn>
-void WalkBox(Rot& rot, RowFn row, PixelFn pixel, NarrowFn narrow) {
+void WalkBox(const Rot& rot, RowFn row, PixelFn pixel, NarrowFn narrow) {
     if (rot.startX >= rot.endX || rot.startY >= rot.endY) return;
     const i64 cs[2] = {rot.startX, rot.endX - 1}, rs[2] = {rot.startY, rot.endY - 1};
     bool fits = true;
@@ -347,12 +353,10 @@ const bool WideRotate = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 }  // namespace
 
-i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
-              i32 srcRight, i32 srcBottom) {
-    Rot rot;
-    const Begin begin =
-        Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1);
-    if (begin != Begin::Draw) return soft::Skipped(begin);
+namespace {
+
+// PutRotate's walk over the clipped box of a prepared draw.
+void WalkRotated(const Rot& rot) {
     // Source pixels wanted: 0 <= su < srcW and on the sheet, where su = trunc(u / 360) - offX.
     const i64 minU = std::max<i64>(0, rot.sheetMinU), maxU = std::min<i64>(rot.srcW - 1, rot.sheetMaxU);
     const i64 minV = std::max<i64>(0, rot.sheetMinV), maxV = std::min<i64>(rot.srcH - 1, rot.sheetMaxV);
@@ -371,8 +375,7 @@ i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo,
             else
 #endif
                 RotateEight(rot, base, pitch, lowU, lowV, static_cast<i32>(spanU), static_cast<i32>(spanV));
-            Done(rot);
-            return 1;
+            return;
         }
 #endif
         const i64 loU = LowestWith(lowU), hiU = HighestWith(lowU + static_cast<i64>(spanU));
@@ -415,6 +418,121 @@ i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo,
                 },
                 narrow);
         }
+    }
+}
+
+// ---- turned pictures kept ---------------------------------------------------------------------------
+//
+// A rotated draw's pixels depend only on the sheet's pixels, the source rectangle, the box's size and the
+// angle, so the whole box is turned once into a picture of its own (0 where nothing is drawn) and every
+// later draw of it is a keyed copy of that picture under the clip, pixel for pixel what the walk writes.
+// The first draw of a box only notes it and walks as before; the second turns the picture: a box that is
+// never drawn twice (its sheet changing all the time) costs no more than the walk.
+// A picture is kept under the sheet's version, which is new whenever the sheet's pixels may have changed
+// (a reload, a restore, any drawing into it) and never comes back, so a picture of an old sheet is never
+// found again; it only waits for the next clear-out.
+//
+// Memory is fixed: kKeptPixels pixels (8 MiB) for the pictures and kKeptSlots index slots (640 KiB),
+// enough for every angle of a dozen 30x30 cells. When either is full, everything kept is let go and the
+// store fills again from the draws that follow. Boxes over kKeptSide pixels a side are walked every time.
+
+constexpr i64 kKeptSide = 128;
+constexpr u32 kKeptPixels = 1u << 22;
+constexpr u32 kKeptSlots = 1u << 14;
+constexpr u32 kKeptMost = kKeptSlots / 4 * 3;  // slots used before a clear-out, so probes stay short
+
+struct KeptKey {
+    u64 version = 0;  // 0: an empty slot
+    i32 srcLeft = 0, srcTop = 0, srcW = 0, srcH = 0, bw = 0, bh = 0, angle = 0;
+    bool operator==(const KeptKey&) const = default;
+};
+constexpr u32 kSeenOnce = UINT32_MAX;
+struct KeptSlot {
+    KeptKey key;
+    u32 at = 0;  // the picture's first pixel in KeptPixels, or kSeenOnce: drawn once, not turned yet
+};
+
+u16 KeptPixels[kKeptPixels];
+KeptSlot KeptIndex[kKeptSlots];
+u32 KeptFilled = 0;  // pixels of KeptPixels in use
+u32 KeptCount = 0;   // slots of KeptIndex in use
+
+void Kept_Clear() {
+    std::fill(std::begin(KeptIndex), std::end(KeptIndex), KeptSlot{});
+    KeptFilled = 0;
+    KeptCount = 0;
+}
+
+u32 Kept_Hash(const KeptKey& k) {
+    u64 h = k.version * 0x9E3779B97F4A7C15ull;
+    for (i32 v : {k.srcLeft, k.srcTop, k.srcW, k.srcH, k.bw, k.bh, k.angle})
+        h = (h ^ static_cast<u32>(v)) * 0xFF51AFD7ED558CCDull;
+    return static_cast<u32>(h >> 40);
+}
+
+// The picture of a prepared draw: the kept one, or one turned now at the box's second draw; nullptr at
+// its first.
+const u16* Kept_Picture(const Rot& rot) {
+    const KeptKey key{rot.sheet.surface->Version(), rot.srcLeft, rot.srcTop, rot.srcW, rot.srcH,
+                      static_cast<i32>(rot.bw), static_cast<i32>(rot.bh), rot.angle};
+    const u32 size = static_cast<u32>(rot.bw * rot.bh);
+    u32 i = Kept_Hash(key) & (kKeptSlots - 1);
+    while (KeptIndex[i].key.version != 0 && !(KeptIndex[i].key == key)) i = (i + 1) & (kKeptSlots - 1);
+    KeptSlot& slot = KeptIndex[i];
+    if (slot.key.version != 0 && slot.at != kSeenOnce) return KeptPixels + slot.at;
+    if (slot.key.version == 0) {
+        if (KeptCount >= kKeptMost) Kept_Clear();  // the slot found stays empty
+        slot = KeptSlot{key, kSeenOnce};
+        ++KeptCount;
+        return nullptr;
+    }
+    if (KeptFilled + size > kKeptPixels) {
+        Kept_Clear();
+        return nullptr;  // noted again at the next draw
+    }
+    u16* picture = KeptPixels + KeptFilled;
+    std::fill_n(picture, size, u16{0});
+    Rot whole = rot;
+    whole.back.surface = nullptr;
+    whole.back.bits = picture;
+    whole.back.pitch = whole.back.width = static_cast<i32>(rot.bw);
+    whole.back.height = static_cast<i32>(rot.bh);
+    whole.left = whole.top = 0;
+    whole.startX = whole.startY = 0;
+    whole.endX = rot.bw;
+    whole.endY = rot.bh;
+    WalkRotated(whole);
+    slot.at = KeptFilled;
+    KeptFilled += size;
+    return picture;
+}
+
+// Whether a draw may come from a kept picture: a box small enough, and a sheet that is neither the back
+// buffer (the walk would read what it writes) nor held by another lock (its pixels may be changing).
+bool Kept_Suits(const Rot& rot, bool sheetHeld) {
+    return !sheetHeld && rot.sheet.surface != BackBuffer && rot.bw >= 1 && rot.bh >= 1 && rot.bw <= kKeptSide &&
+           rot.bh <= kKeptSide;
+}
+
+}  // namespace
+
+i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
+              i32 srcRight, i32 srcBottom) {
+    const host::Surface* sheet = ObjectSurface(objectNo);
+    const bool sheetHeld = sheet && sheet->IsLocked();
+    Rot rot;
+    const Begin begin =
+        Prepare(rot, left, top, right, bottom, angle, objectNo, srcLeft, srcTop, srcRight, srcBottom, false, 1);
+    if (begin != Begin::Draw) return soft::Skipped(begin);
+    const u16* picture = Kept_Suits(rot, sheetHeld) ? Kept_Picture(rot) : nullptr;
+    if (!picture) {
+        WalkRotated(rot);
+    } else {
+        const i32 pitch = static_cast<i32>(rot.bw);
+        host::CopyKeyedRows(reinterpret_cast<u8*>(rot.back.Row(static_cast<i32>(rot.top + rot.startY)) + rot.left + rot.startX),
+                            rot.back.pitch * 2,
+                            reinterpret_cast<const u8*>(picture + rot.startY * pitch + rot.startX), pitch * 2,
+                            static_cast<i32>(rot.endX - rot.startX), static_cast<i32>(rot.endY - rot.startY), 0);
     }
     Done(rot);
     return 1;
