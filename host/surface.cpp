@@ -10,6 +10,13 @@
 
 #include "host/backend.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 namespace host {
 namespace {
 
@@ -72,15 +79,63 @@ inline void KeyedRow(u16* __restrict d, const u16* __restrict s, i32 n, u16 key)
     }
 }
 
-// The rows of a keyed copy between two different surfaces. Built twice where the compiler can: for the
-// widest registers the processor has and for the plain machine, the choice made once when the program loads.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
+// The rows of a keyed copy between two different surfaces, whole registers at a time. A row's last
+// pixels are taken as the last whole register of the row, overlapping the one before: a keyed copy writes
+// a pixel from its source pixel alone, so writing it twice writes the same value. Rows narrower than a
+// register go through the plain loop.
+#if defined(__SSE2__)
+void KeyedRowsSse2(u8* db, i32 dp, const u8* sb, i32 sp, i32 w, i32 h, u16 key) {
+    const __m128i k = _mm_set1_epi16(static_cast<short>(key));
+    for (i32 j = 0; j < h; ++j) {
+        u16* d = reinterpret_cast<u16*>(db + static_cast<ptrdiff_t>(dp) * j);
+        const u16* s = reinterpret_cast<const u16*>(sb + static_cast<ptrdiff_t>(sp) * j);
+        if (w < 8) {
+            KeyedRow(d, s, w, key);
+            continue;
+        }
+        for (i32 i = 0;; i += 8) {
+            if (i > w - 8) i = w - 8;
+            const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+            const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+            const __m128i keep = _mm_cmpeq_epi16(sv, k);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_or_si128(_mm_and_si128(keep, dv), _mm_andnot_si128(keep, sv)));
+            if (i == w - 8) break;
+        }
+    }
+}
 #endif
+
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx2"))) void KeyedRowsAvx2(u8* db, i32 dp, const u8* sb, i32 sp, i32 w, i32 h, u16 key) {
+    if (w < 16) return KeyedRowsSse2(db, dp, sb, sp, w, h, key);
+    const __m256i k = _mm256_set1_epi16(static_cast<short>(key));
+    for (i32 j = 0; j < h; ++j) {
+        u16* d = reinterpret_cast<u16*>(db + static_cast<ptrdiff_t>(dp) * j);
+        const u16* s = reinterpret_cast<const u16*>(sb + static_cast<ptrdiff_t>(sp) * j);
+        for (i32 i = 0;; i += 16) {
+            if (i > w - 16) i = w - 16;
+            const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+            const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(sv, dv, _mm256_cmpeq_epi16(sv, k)));
+            if (i == w - 16) break;
+        }
+    }
+}
+// Wide registers when the processor has them, decided once when the program loads.
+const bool WideKeyed = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+#endif
+
 void KeyedRows(u8* db, i32 dp, const u8* sb, i32 sp, i32 w, i32 h, u16 key) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (WideKeyed) return KeyedRowsAvx2(db, dp, sb, sp, w, h, key);
+#endif
+#if defined(__SSE2__)
+    KeyedRowsSse2(db, dp, sb, sp, w, h, key);
+#else
     for (i32 j = 0; j < h; ++j)
         KeyedRow(reinterpret_cast<u16*>(db + static_cast<ptrdiff_t>(dp) * j),
                  reinterpret_cast<const u16*>(sb + static_cast<ptrdiff_t>(sp) * j), w, key);
+#endif
 }
 
 // Checks shared by the copies: both surfaces usable, not locked, not lost.

@@ -2,6 +2,7 @@
 // loss and restore.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -111,6 +112,27 @@ TEST_F(SurfaceTest, KeyedCopySkipsTheKeyAndNeedsOne) {
     EXPECT_EQ(dst->PixelAt(1, 0), 0);
     EXPECT_EQ(dst->PixelAt(2, 0), 7);
     EXPECT_EQ(dst->PixelAt(3, 0), 9);
+}
+
+// Every width from 1 to 40 (the rows are copied whole registers at a time, the last one overlapping),
+// random pixels a third of them the key, onto a surface exactly as wide as the copy.
+TEST_F(SurfaceTest, KeyedCopiesOfEveryWidthSkipTheKeyAndNothingElse) {
+    std::mt19937 rng(7u);
+    auto pixel = [&] { return rng() % 3 == 0 ? u16{0x1234} : static_cast<u16>(rng()); };
+    for (i32 w = 1; w <= 40; ++w) {
+        host::Surface* src = Make(w + 3, 3);
+        host::Surface* dst = Make(w, 4);
+        src->SetColorKey(0x1234);
+        for (host::Surface* s : {src, dst})
+            for (i32 y = 0; y < s->Height(); ++y)
+                for (i32 x = 0; x < s->Width(); ++x) s->PutPixelAt(x, y, pixel());
+        std::vector<u16> want = Pixels(dst);
+        for (i32 y = 0; y < 3; ++y)
+            for (i32 x = 0; x < w; ++x)
+                if (const u16 p = src->PixelAt(x + 2, y); p != 0x1234) want[static_cast<size_t>((y + 1) * w + x)] = p;
+        ASSERT_EQ(host::CopyRect(dst, 0, 1, src, host::Rect{2, 0, w + 2, 3}, true), host::kSurfaceOk);
+        ASSERT_EQ(Pixels(dst), want) << "width " << w;
+    }
 }
 
 TEST_F(SurfaceTest, OverlappingCopyWithinOneSurfaceReadsOldPixels) {
