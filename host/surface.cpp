@@ -81,9 +81,16 @@ inline void KeyedRow(u16* __restrict d, const u16* __restrict s, i32 n, u16 key)
 
 // The rows of a keyed copy between two different surfaces, whole registers at a time. A row's last
 // pixels are taken as the last whole register of the row, overlapping the one before: a keyed copy writes
-// a pixel from its source pixel alone, so writing it twice writes the same value. Rows narrower than a
-// register go through the plain loop.
+// a pixel from its source pixel and the destination pixel as it was, so the overlap gets the same values
+// twice. That register is read before the row is written and stored after it (a read of memory just
+// written in part would wait for the write). Rows narrower than a register go through the plain loop.
 #if defined(__SSE2__)
+inline __m128i Keyed8(const u16* s, const u16* d, __m128i k) {
+    const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+    const __m128i keep = _mm_cmpeq_epi16(sv, k);
+    return _mm_or_si128(_mm_and_si128(keep, _mm_loadu_si128(reinterpret_cast<const __m128i*>(d))), _mm_andnot_si128(keep, sv));
+}
+
 void KeyedRowsSse2(u8* db, i32 dp, const u8* sb, i32 sp, i32 w, i32 h, u16 key) {
     const __m128i k = _mm_set1_epi16(static_cast<short>(key));
     for (i32 j = 0; j < h; ++j) {
@@ -93,34 +100,35 @@ void KeyedRowsSse2(u8* db, i32 dp, const u8* sb, i32 sp, i32 w, i32 h, u16 key) 
             KeyedRow(d, s, w, key);
             continue;
         }
-        for (i32 i = 0;; i += 8) {
-            if (i > w - 8) i = w - 8;
-            const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-            const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-            const __m128i keep = _mm_cmpeq_epi16(sv, k);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_or_si128(_mm_and_si128(keep, dv), _mm_andnot_si128(keep, sv)));
-            if (i == w - 8) break;
-        }
+        const bool tail = w % 8 != 0;
+        const __m128i last = tail ? Keyed8(s + w - 8, d + w - 8, k) : k;
+        for (i32 i = 0; i + 8 <= w; i += 8) _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), Keyed8(s + i, d + i, k));
+        if (tail) _mm_storeu_si128(reinterpret_cast<__m128i*>(d + w - 8), last);
     }
 }
 #endif
 
 #if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("avx2"))) void KeyedRowsAvx2(u8* db, i32 dp, const u8* sb, i32 sp, i32 w, i32 h, u16 key) {
+#define Avx2 __attribute__((target("avx2")))
+Avx2 inline __m256i Keyed16(const u16* s, const u16* d, __m256i k) {
+    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
+    return _mm256_blendv_epi8(sv, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d)), _mm256_cmpeq_epi16(sv, k));
+}
+
+Avx2 void KeyedRowsAvx2(u8* db, i32 dp, const u8* sb, i32 sp, i32 w, i32 h, u16 key) {
     if (w < 16) return KeyedRowsSse2(db, dp, sb, sp, w, h, key);
     const __m256i k = _mm256_set1_epi16(static_cast<short>(key));
     for (i32 j = 0; j < h; ++j) {
         u16* d = reinterpret_cast<u16*>(db + static_cast<ptrdiff_t>(dp) * j);
         const u16* s = reinterpret_cast<const u16*>(sb + static_cast<ptrdiff_t>(sp) * j);
-        for (i32 i = 0;; i += 16) {
-            if (i > w - 16) i = w - 16;
-            const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
-            const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(sv, dv, _mm256_cmpeq_epi16(sv, k)));
-            if (i == w - 16) break;
-        }
+        const bool tail = w % 16 != 0;
+        const __m256i last = tail ? Keyed16(s + w - 16, d + w - 16, k) : k;
+        for (i32 i = 0; i + 16 <= w; i += 16)
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), Keyed16(s + i, d + i, k));
+        if (tail) _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + w - 16), last);
     }
 }
+#undef Avx2
 // Wide registers when the processor has them, decided once when the program loads.
 const bool WideKeyed = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 #endif
