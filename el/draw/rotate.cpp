@@ -432,7 +432,7 @@ void WalkRotated(const Rot& rot) {
 // (a reload, a restore, any drawing into it) and never comes back, so a picture of an old sheet is never
 // found again; it only waits for the next clear-out.
 //
-// Memory is fixed: kKeptPixels pixels (8 MiB) for the pictures and kKeptSlots index slots (640 KiB),
+// Memory is fixed: kKeptPixels pixels (8 MiB) for the pictures and kKeptSlots index slots (768 KiB),
 // enough for every angle of a dozen 30x30 cells. When either is full, everything kept is let go and the
 // store fills again from the draws that follow. Boxes over kKeptSide pixels a side are walked every time.
 
@@ -451,6 +451,8 @@ struct KeptSlot {
     KeptKey key;
     u32 at = 0;  // the picture's first pixel in KeptPixels, or kSeenOnce: drawn once, not turned yet
 };
+
+static_assert(sizeof(KeptSlot) * kKeptSlots == 768 * 1024, "the index's size as stated above");
 
 u16 KeptPixels[kKeptPixels];
 KeptSlot KeptIndex[kKeptSlots];
