@@ -102,10 +102,10 @@ public:
         return bits_;
     }
 
-    // A number that no other picture this surface or any other surface has held ever had: it is new
-    // whenever the pixels may have changed (a lock, a copy, fill or pixel written into it, a loss or a
-    // restore, a writable pointer handed out) and for every surface made. Whatever is worked out from a
-    // surface's pixels can be kept under it.
+    // A number given to no other state of this or any other surface: it is new for every surface made and
+    // whenever the pixels may have changed (a lock to write, a copy, fill or pixel written into it, a loss
+    // or a restore, a writable pointer handed out). Whatever is worked out from a surface's pixels can be
+    // kept under it. Changed() gives the surface a new one.
     u64 Version() const { return version_; }
     void Changed();
 
