@@ -9,6 +9,14 @@
 
 namespace {
 
+void ReferenceRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, const host::Surface* sheet, i32 sl, i32 st,
+                     i32 sr, i32 sb);
+
+// A rotated draw: the sheet, the source rectangle, the box's size and the angle.
+struct RotateCase {
+    i32 sheet, sl, st, w, h, bw, bh, angle;
+};
+
 class FastPath : public kt::SoftDraw, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {
@@ -31,6 +39,19 @@ protected:
     void RandomBack(const std::vector<u16>& v) {
         for (i32 y = 0; y < screenH; ++y)
             for (i32 x = 0; x < screenW; ++x) BackBuffer->PutPixelAt(x, y, v[static_cast<size_t>(y * screenW + x)]);
+    }
+    // The case drawn at (left, top) under the current clip over a random picture, against the definition
+    // drawn over the same picture.
+    void CheckRotate(const RotateCase& k, i32 left, i32 top, const char* what) {
+        const std::vector<u16> back = RandomPicture(screenW * screenH);
+        RandomBack(back);
+        elDraw::PutRotate(left, top, left + k.bw, top + k.bh, k.angle, k.sheet, k.sl, k.st, k.sl + k.w, k.st + k.h);
+        const std::vector<u16> drawn = Snapshot();
+        RandomBack(back);
+        ReferenceRotate(left, top, left + k.bw, top + k.bh, k.angle, Surf(k.sheet), k.sl, k.st, k.sl + k.w, k.st + k.h);
+        ASSERT_EQ(drawn, Snapshot()) << what << ": box " << k.bw << "x" << k.bh << " at " << left << "," << top
+                                     << ", source " << k.w << "x" << k.h << " at " << k.sl << "," << k.st
+                                     << ", angle " << k.angle;
     }
 };
 
@@ -120,135 +141,70 @@ void ReferenceRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, const 
         }
 }
 
+// Random cells of random sheets, each drawn three times at random places under random clips: the first
+// draw walks the box, the second turns its picture and keeps it, the third copies what was kept.
 TEST_P(FastPath, RotatedDrawMatchesItsDefinitionBitForBit) {
-    const i32 sheet = Sheet(40, 30, RandomPicture(40 * 30));
-    for (i32 round = 0; round < 400; ++round) {
-        const std::vector<u16> back = RandomPicture(screenW * screenH);
-        const i32 w = Rand(1, 34), h = Rand(1, 26);
-        const i32 sl = Rand(0, 40 - w), st = Rand(0, 30 - h);
-        // Boxes narrower, as wide and wider than the source (odd sizes too), across every clip edge.
-        const i32 bw = std::max(1, w + Rand(-6, 12)), bh = std::max(1, h + Rand(-6, 12));
-        const i32 left = Rand(-bw, screenW), top = Rand(-bh, screenH);
-        elDraw::SetClip(Rand(0, 8), Rand(0, 8), screenW - Rand(0, 8), screenH - Rand(0, 8));
-        const i32 angle = round < 8 ? round * 45 : Rand(0, 359);
-        RandomBack(back);
-        elDraw::PutRotate(left, top, left + bw, top + bh, angle, sheet, sl, st, sl + w, st + h);
-        const std::vector<u16> fast = Snapshot();
-        RandomBack(back);
-        ReferenceRotate(left, top, left + bw, top + bh, angle, Surf(sheet), sl, st, sl + w, st + h);
-        ASSERT_EQ(fast, Snapshot()) << "round " << round << ": box " << bw << "x" << bh << " at " << left << "," << top
-                                    << ", source " << w << "x" << h << ", angle " << angle;
-    }
-}
-
-// One rotated draw over `back`, against the definition drawn over the same picture.
-struct RotateCase {
-    i32 sheet, sl, st, w, h, bw, bh, angle;
-};
-
-class TurnedPictures : public FastPath {
-protected:
-    std::vector<u16> back;
-    void SetUp() override {
-        FastPath::SetUp();
-        back = RandomPicture(screenW * screenH);
-    }
-    // Draws the case at (left, top) under the current clip and checks it pixel for pixel.
-    void Check(const RotateCase& k, i32 left, i32 top, const char* what) {
-        RandomBack(back);
-        elDraw::PutRotate(left, top, left + k.bw, top + k.bh, k.angle, k.sheet, k.sl, k.st, k.sl + k.w, k.st + k.h);
-        const std::vector<u16> drawn = Snapshot();
-        RandomBack(back);
-        ReferenceRotate(left, top, left + k.bw, top + k.bh, k.angle, Surf(k.sheet), k.sl, k.st, k.sl + k.w, k.st + k.h);
-        ASSERT_EQ(drawn, Snapshot()) << what << ": box " << k.bw << "x" << k.bh << " at " << left << "," << top
-                                     << ", source " << k.w << "x" << k.h << " at " << k.sl << "," << k.st
-                                     << ", angle " << k.angle;
-    }
-    void CheckSomewhere(const RotateCase& k, const char* what) {
-        elDraw::SetClip(Rand(0, 8), Rand(0, 8), screenW - Rand(0, 8), screenH - Rand(0, 8));
-        Check(k, Rand(-k.bw, screenW), Rand(-k.bh, screenH), what);
-    }
-};
-
-// A few dozen cells of three random sheets at a few angles each, drawn again and again at random places
-// under random clips: the first draw of each turns its picture, the rest copy it.
-TEST_P(TurnedPictures, DrawsFromKeptPicturesMatchTheWalkBitForBit) {
-    i32 sheets[3];
-    for (i32& s : sheets) {
-        const i32 w = Rand(8, 48), h = Rand(8, 40);
-        s = Sheet(w, h, RandomPicture(w * h));
-    }
-    std::vector<RotateCase> cases;
-    for (i32 i = 0; i < 40; ++i) {
-        const i32 s = sheets[Rand(0, 2)];
-        const i32 sw = Surf(s)->Width(), sh = Surf(s)->Height();
+    for (i32 round = 0; round < 300; ++round) {
+        const i32 sw = Rand(8, 48), sh = Rand(8, 40);
+        const i32 sheet = Sheet(sw, sh, RandomPicture(sw * sh));
         const i32 w = Rand(1, sw), h = Rand(1, sh);
-        // Now and then a source rectangle that runs off the sheet.
-        const i32 sl = Rand(0, 7) == 0 ? Rand(-4, sw) : Rand(0, sw - w), st = Rand(0, 7) == 0 ? Rand(-4, sh) : Rand(0, sh - h);
-        cases.push_back({s, sl, st, w, h, std::max(1, w + Rand(-6, 12)), std::max(1, h + Rand(-6, 12)),
-                         i < 8 ? i * 45 : Rand(0, 359)});
-    }
-    for (i32 round = 0; round < 400; ++round) {
-        CheckSomewhere(cases[static_cast<size_t>(Rand(0, 39))], "round");
+        // Boxes narrower, as wide and wider than the source (odd sizes too); now and then a source
+        // rectangle that runs off the sheet.
+        const bool off = Rand(0, 7) == 0;
+        const RotateCase k{sheet, off ? Rand(-4, sw) : Rand(0, sw - w), off ? Rand(-4, sh) : Rand(0, sh - h), w, h,
+                           std::max(1, w + Rand(-6, 12)), std::max(1, h + Rand(-6, 12)), round < 8 ? round * 45 : Rand(0, 359)};
+        for (i32 draw = 0; draw < 3 && !HasFatalFailure(); ++draw) {
+            elDraw::SetClip(Rand(0, 8), Rand(0, 8), screenW - Rand(0, 8), screenH - Rand(0, 8));
+            CheckRotate(k, Rand(-k.bw, screenW), Rand(-k.bh, screenH), "random");
+        }
+        host::ReleaseSurface(Surf(sheet));
+        elDraw::EmptyObject(sheet);
         if (HasFatalFailure()) return;
     }
 }
 
-// Every way a sheet's pixels can change between two draws of the same cell at the same angle.
-TEST_P(TurnedPictures, ASheetThatChangesNeverShowsAnOldPicture) {
-    const i32 sheet = Sheet(30, 30, RandomPicture(30 * 30));
+// Every way a sheet's pixels can change between draws of one case: each is followed by three draws
+// (noted, turned and kept, copied).
+TEST_P(FastPath, ARotatedDrawNeverShowsAPictureOfAnOldSheet) {
+    const i32 sheet = Sheet(30, 30, RandomPicture(30 * 30)), other = Sheet(30, 30, RandomPicture(30 * 30));
     const RotateCase k{sheet, 0, 0, 30, 30, 34, 34, 33};
-    auto again = [&](const char* what) {  // noted, turned and kept, then drawn from what was kept
-        for (i32 i = 0; i < 3; ++i) Check(k, 10 + i, 6 + i, what);
+    auto again = [&](const char* what) {
+        for (i32 i = 0; i < 3; ++i) CheckRotate(k, 10 + i, 6 + i, what);
     };
     again("first");
     Surf(sheet)->PutPixelAt(15, 15, static_cast<u16>(Surf(sheet)->PixelAt(15, 15) ^ 0x1234));
     again("a pixel written");
-    ASSERT_EQ(host::FillRect(Surf(sheet), host::Rect{0, 10, 30, 14}, 0x4321), host::kSurfaceOk);
-    again("a band filled");
-    const i32 other = Sheet(30, 30, RandomPicture(30 * 30));
     elDraw::PutSpriteToObject(sheet, 3, 3, other, 0, 0, 20, 20);
     again("a sprite drawn into it");
     host::LockInfo lock;
     ASSERT_EQ(Surf(sheet)->Lock(&lock), host::kSurfaceOk);
-    again("while it is locked");  // its owner may still write through the lock...
-    reinterpret_cast<u16*>(lock.bits)[5] ^= 0x0F0F;
-    reinterpret_cast<u16*>(lock.bits + lock.pitch * 20)[7] = 0x7BEF;
+    again("while its owner holds it locked");
+    reinterpret_cast<u16*>(lock.bits + lock.pitch * 20)[7] ^= 0x7BEF;
     Surf(sheet)->Unlock();
-    again("written through a lock");  // ...and has
+    again("written through that lock");
     // Freed and made again in the same slot: the new surface may well sit at the old one's address.
-    const std::vector<u16> fresh = RandomPicture(30 * 30);
     host::ReleaseSurface(Surf(sheet));
     elDraw::EmptyObject(sheet);
-    ASSERT_EQ(Sheet(30, 30, fresh), sheet);
+    ASSERT_EQ(Sheet(30, 30, RandomPicture(30 * 30)), sheet);
     again("freed and made again");
     Surf(sheet)->MarkLost();
     ASSERT_EQ(Surf(sheet)->Restore(), host::kSurfaceOk);
     again("lost and restored blank");
 }
 
-// Far more pictures than the store holds, both of big boxes (the pixels run out) and of one-pixel boxes
-// (the index runs out): drawing stays right through every clear-out, and pictures let go are turned again.
-TEST_P(TurnedPictures, TheStoreLetsGoWhenFullAndStaysRight) {
+// Far more pictures than the store holds, of big boxes (the pixels run out) and of one-pixel boxes (the
+// index runs out): drawing stays right through every clear-out.
+TEST_P(FastPath, RotatedDrawsStayRightWhenTheKeptPicturesRunOut) {
     const i32 sheet = Sheet(40, 30, RandomPicture(40 * 30));
-    elDraw::SetClip(0, 0, screenW, screenH);
-    for (i32 angle = 0; angle < 360; angle += 1) {
-        const RotateCase big{sheet, 0, 0, 40, 30, 128, 128, angle};
-        elDraw::PutRotate(-40, -40, 88, 88, angle, sheet, 0, 0, 40, 30);
-        elDraw::PutRotate(-40, -40, 88, 88, angle, sheet, 0, 0, 40, 30);
-        if (angle % 45 == 0) Check(big, -40, -40, "big boxes");
-        if (HasFatalFailure()) return;
-    }
-    for (i32 angle = 0; angle < 360; angle += 45) Check({sheet, 0, 0, 40, 30, 128, 128, angle}, -30, -50, "big again");
+    for (i32 angle = 0; angle < 360; ++angle)
+        for (i32 twice = 0; twice < 2; ++twice) elDraw::PutRotate(-40, -40, 88, 88, angle, sheet, 0, 0, 40, 30);
     for (i32 sl = 0; sl < 40; ++sl)
-        for (i32 angle = 0; angle < 360; ++angle)
-            for (i32 twice = 0; twice < 2; ++twice) elDraw::PutRotate(sl, 5, sl + 1, 6, angle, sheet, sl, 3, sl + 1, 4);
-    for (i32 sl = 0; sl < 40; sl += 3) Check({sheet, sl, 3, 1, 1, 1, 1, sl * 9}, sl, 5, "one-pixel boxes");
-    for (i32 angle = 0; angle < 360; angle += 45) Check({sheet, 0, 0, 40, 30, 128, 128, angle}, -50, -30, "big at last");
+        for (i32 angle = 0; angle < 720; ++angle) elDraw::PutRotate(sl, 5, sl + 1, 6, angle / 2, sheet, sl, 3, sl + 1, 4);
+    for (i32 angle = 0; angle < 360 && !HasFatalFailure(); angle += 45) {
+        CheckRotate({sheet, 0, 0, 40, 30, 128, 128, angle}, -40, -40, "big");
+        CheckRotate({sheet, angle / 9, 3, 1, 1, 1, 1, angle}, angle / 9, 5, "one pixel");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Layouts, TurnedPictures, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Rgb555" : "Rgb565"; });
 
 INSTANTIATE_TEST_SUITE_P(Layouts, FastPath, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Rgb555" : "Rgb565"; });

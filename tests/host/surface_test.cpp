@@ -2,6 +2,7 @@
 // loss and restore.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <utility>
 #include <vector>
@@ -212,49 +213,40 @@ TEST_F(SurfaceTest, TheVersionMovesWhenThePixelsMayChangeAndOnlyThen) {
     host::Surface* a = Make(8, 8);
     host::Surface* b = Make(8, 8);
     b->SetColorKey(0);
-    EXPECT_NE(a->Version(), b->Version());
-    u64 seen = a->Version();
-    auto moved = [&](const char* what) {
-        EXPECT_NE(a->Version(), seen) << what;
-        seen = a->Version();
-    };
-    auto still = [&](const char* what) { EXPECT_EQ(a->Version(), seen) << what; };
     host::LockInfo lock;
-    ASSERT_EQ(a->LockToRead(&lock), host::kSurfaceOk);
-    a->Unlock();
-    (void)std::as_const(*a).Bits();
-    (void)a->PixelAt(1, 1);
-    (void)host::GetPixelRgb(a, 1, 1);
-    ASSERT_EQ(host::CopyRect(b, 0, 0, a, host::Rect{0, 0, 4, 4}, false), host::kSurfaceOk);
-    ASSERT_EQ(host::StretchRect(b, host::Rect{0, 0, 8, 8}, a, host::Rect{0, 0, 4, 4}, false), host::kSurfaceOk);
-    still("read");
-    ASSERT_EQ(a->Lock(&lock), host::kSurfaceOk);
-    a->Unlock();
-    moved("locked to write");
-    a->PutPixelAt(2, 2, 7);
-    moved("a pixel put");
-    host::SetPixelRgb(a, 2, 2, 0xFFFFFF);
-    moved("a pixel set");
-    (void)a->Bits();
-    moved("a writable pointer");
-    ASSERT_EQ(host::CopyRect(a, 0, 0, b, host::Rect{0, 0, 4, 4}, true), host::kSurfaceOk);
-    moved("copied into");
-    ASSERT_EQ(host::StretchRect(a, host::Rect{0, 0, 8, 8}, b, host::Rect{0, 0, 4, 4}, false), host::kSurfaceOk);
-    moved("stretched into");
-    ASSERT_EQ(host::FillRect(a, host::Rect{0, 0, 2, 2}, 3), host::kSurfaceOk);
-    moved("filled");
+    const host::Rect quarter{0, 0, 4, 4}, whole{0, 0, 8, 8};
     const u32 rgb[4] = {0x102030, 0x405060, 0x708090, 0xA0B0C0};
-    ASSERT_EQ(host::CopyBitmapToSurface(a, host::Bitmap{2, 2, rgb}, 0, 0, 0, 0), host::kSurfaceOk);
-    moved("a bitmap copied onto it");
-    a->MarkLost();
-    moved("lost");
-    ASSERT_EQ(a->Restore(), host::kSurfaceOk);
-    moved("restored");
+    const std::pair<const char*, std::function<void()>> reads[] = {
+        {"locked to read", [&] { a->LockToRead(&lock), a->Unlock(); }},
+        {"read", [&] { (void)std::as_const(*a).Bits(), (void)a->PixelAt(1, 1), (void)host::GetPixelRgb(a, 1, 1); }},
+        {"copied from", [&] { host::CopyRect(b, 0, 0, a, quarter, false), host::StretchRect(b, whole, a, quarter, true); }},
+    };
+    const std::pair<const char*, std::function<void()>> writes[] = {
+        {"locked to write", [&] { a->Lock(&lock), a->Unlock(); }},
+        {"a pixel put", [&] { a->PutPixelAt(2, 2, 7); }},
+        {"a pixel set", [&] { host::SetPixelRgb(a, 2, 2, 0xFFFFFF); }},
+        {"a writable pointer", [&] { (void)a->Bits(); }},
+        {"copied into", [&] { host::CopyRect(a, 0, 0, b, quarter, true); }},
+        {"stretched into", [&] { host::StretchRect(a, whole, b, quarter, false); }},
+        {"filled", [&] { host::FillRect(a, quarter, 3); }},
+        {"a bitmap copied onto it", [&] { host::CopyBitmapToSurface(a, host::Bitmap{2, 2, rgb}, 0, 0, 0, 0); }},
+        {"lost", [&] { a->MarkLost(); }},
+        {"restored", [&] { a->Restore(); }},
+    };
+    for (const auto& [what, read] : reads) {
+        const u64 before = a->Version();
+        read();
+        EXPECT_EQ(a->Version(), before) << what;
+    }
+    for (const auto& [what, write] : writes) {
+        const u64 before = a->Version();
+        write();
+        EXPECT_NE(a->Version(), before) << what;
+    }
+    const u64 last = std::max(a->Version(), b->Version());
     host::ReleaseSurface(b);
     made.pop_back();
-    host::Surface* c = Make(8, 8);  // likely at b's address
-    EXPECT_NE(c->Version(), seen);
-    EXPECT_GT(c->Version(), seen) << "a new surface's version is one never given before";
+    EXPECT_GT(Make(8, 8)->Version(), last) << "a new surface, likely at a freed one's address, has a new version";
 }
 
 TEST_F(SurfaceTest, DeviceContextPixelsUseTheRgbRule) {
