@@ -5,6 +5,7 @@
 #include "draw_screen_fixture.h"
 #include "game/shell/shell.h"
 #include "host/report.h"
+#include "support/game_data.h"
 
 namespace {
 
@@ -235,6 +236,7 @@ TEST_F(ScreenTest, SecondSetUpStartsClean) {
 
 // The whole program: a failed set-up shows one box and WinMain ends with a non-zero status.
 TEST(ScreenProgram, FailedSetUpEndsTheProgramWithAnError) {
+    kt::LinkGameData();  // the data is there: only the screen fails
     kt::FreshMachine();
     LibraryDone = 0;  // a fresh program
     ErrorFlag = 0;
