@@ -40,6 +40,7 @@ struct State {
     bool sizeMended = false;    // the window was once given the size it claimed
     bool vsyncOn = false;
     SDL_AudioDeviceID audio = 0;
+    bool audioUp = false;       // the audio subsystem is initialised (it stays so after a failed open)
     AudioCallback audioCb = nullptr;
     void* audioUser = nullptr;
     bool sticksUp = false;
@@ -628,9 +629,14 @@ bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user) {
     if (s.audio) return false;
     // Without a device the audio libraries write lines of their own; the mixer's one line replaces them.
     ErrorStreamCatch noise;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        noise.End(false);
-        return false;
+    // After a failed open the audio subsystem stays up: taking it down waits for its device watcher, up
+    // to a tenth of a second at every try on a machine without a device (the first at start-up).
+    if (!s.audioUp) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            noise.End(false);
+            return false;
+        }
+        s.audioUp = true;
     }
     s.audioCb = cb;
     s.audioUser = user;
@@ -643,7 +649,6 @@ bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user) {
     want.userdata = &s;
     s.audio = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (!s.audio) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         noise.End(false);
         return false;
     }
@@ -658,6 +663,7 @@ void CloseAudio() {
     s.audio = 0;
     s.audioCb = nullptr;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    s.audioUp = false;
 }
 
 void LockAudio() {
