@@ -6,6 +6,7 @@
 
 #include "el/elDraw.h"
 #include "el/elSystem.h"
+#include "game/common/player_state.h"
 #include "game/common/stage_state.h"
 #include "game/shell/shell.h"
 #include "host/headless/headless.h"
@@ -22,6 +23,7 @@ protected:
     void SetUp() override {
         HeadlessWindow::SetUp();
         WipeState = {};  // as at the start of a program (an earlier test of this process may have left one)
+        PlayerState = {};  // ... and so is the ship, with the level select's options (no death, mouse control)
         LinkGameData();
         host::headless::SetIdleCostMicros(0);
         host::headless::SetWallSeconds(1'700'000'000);  // the resets seed the generator from it

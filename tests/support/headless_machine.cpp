@@ -53,6 +53,9 @@ void FreshMachine() {
     elSystem::SetFrameRate(60);
     elSystem::SetWaitEnable(1);
     StartTime = host::ClockMs();
+    // A windowed program takes the desktop's depth for its screen; the next program starts from the depth
+    // a process starts with.
+    ScreenBits = 16;
     static const std::string runtime = TempFolder();
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 }
