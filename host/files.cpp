@@ -69,17 +69,18 @@ int TextClose(void* cookie) {
     return r;
 }
 
-// The system's reason for `error`, in lower case as it stands inside a line; a missing name is "not found".
-std::string ErrorText(int error) {
-    if (error == ENOENT) return "not found";
+// The reason a data file cannot be read: a missing name is "not found", as the reports say it.
+std::string ErrorText(int error) { return error == ENOENT ? "not found" : SystemReason(error); }
+
+}  // namespace
+
+std::string SystemReason(int error) {
     char buf[256];
     std::string text = strerror_r(error, buf, sizeof buf);
     if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && (text.size() < 2 || text[1] < 'A' || text[1] > 'Z'))
         text[0] = static_cast<char>(text[0] - 'A' + 'a');
     return text;
 }
-
-}  // namespace
 
 bool ModuleFolder(char* out, size_t size) {
     std::vector<char> buf(4096);

@@ -25,6 +25,7 @@
 #include <thread>
 
 #include "host/backend.h"
+#include "host/files.h"
 #include "host/mixer.h"
 #include "host/report.h"
 
@@ -276,25 +277,18 @@ void OneThreadLoads() {
     if (set) set(1);
 }
 
-// A failed call's reason as a report says it ("no such file or directory").
-std::string Reason(int err) {
-    std::string r = std::strerror(err);
-    if (!r.empty()) r[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(r[0])));
-    return r;
-}
-
 // Opens the soundfont: a regular file only, since a FIFO or a device can keep a read waiting for ever, and
 // opened without waiting so that the open itself cannot block on one (so the program's thread may open it).
 // -1, with the reason, when it cannot be had.
 int OpenSoundfont(const std::string& path, std::string* problem) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *problem = Reason(errno);
+        *problem = SystemReason(errno);
         return -1;
     }
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *problem = S_ISDIR(st.st_mode) ? "is a directory" : "not a regular file";
+        *problem = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "not a regular file";
         close(fd);
         return -1;
     }

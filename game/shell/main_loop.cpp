@@ -7,6 +7,7 @@
 #include "el/elSystem.h"
 #include "game/shell/shell.h"
 #include "host/crt.h"
+#include "host/report.h"
 #include "host/time.h"
 #include "host/window.h"
 
@@ -22,7 +23,7 @@ bool WinMain_StartUp(void* instance, const char* commandLine, i32, i32* exitCode
     Game_RegisterHooks();
     elSystem::ResetGlobals();
     if (!elSystem::CheckSingleInstance("KESTRALIS")) {
-        std::fprintf(stderr, "kestralis: the game is already running; brought it to the front\n");
+        host::ReportLine("kestralis: the game is already running; brought it to the front");
         if (exitCode) *exitCode = 0;
         return false;
     }

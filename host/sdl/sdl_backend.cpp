@@ -104,15 +104,19 @@ i32 MapKey(SDL_Keycode k, i32* side) {
 // the picture (negative or past its edge). A full-screen program's cursor never leaves its screen, so keep
 // it on the picture's border; a window's cursor goes where it likes. Through the window's own memory the
 // mouse comes in window pixels: the same letterbox maps it.
+// A position in window pixels to the picture's coordinates, through the letterbox of the window's own
+// memory; `keepInside` keeps it on the picture over the bars.
+void SurfaceToPicture(i32* x, i32* y, bool keepInside) {
+    const State& s = S();
+    int w = 0, h = 0;
+    SDL_GetWindowSize(s.window, &w, &h);
+    WindowToPicture(Letterbox(s.pictureW, s.pictureH, w, h), s.pictureW, s.pictureH, x, y, keepInside);
+}
+
 void ClampToPicture(i32* x, i32* y) {
     const State& s = S();
     if (s.pictureW <= 0 || s.pictureH <= 0) return;
-    if (s.onSurface) {
-        int w = 0, h = 0;
-        SDL_GetWindowSize(s.window, &w, &h);
-        WindowToPicture(Letterbox(s.pictureW, s.pictureH, w, h), s.pictureW, s.pictureH, x, y, s.fullScreen);
-        return;
-    }
+    if (s.onSurface) return SurfaceToPicture(x, y, s.fullScreen);
     if (!s.fullScreen) return;
     *x = *x < 0 ? 0 : *x >= s.pictureW ? s.pictureW - 1 : *x;
     *y = *y < 0 ? 0 : *y >= s.pictureH ? s.pictureH - 1 : *y;
@@ -183,11 +187,9 @@ bool PointerOffWindow(i32* x, i32* y) {
     SDL_GetGlobalMouseState(&gx, &gy);
     SDL_GetWindowPosition(s.window, &wx, &wy);
     if (s.onSurface) {
-        int w = 0, h = 0;
-        SDL_GetWindowSize(s.window, &w, &h);
         *x = gx - wx;
         *y = gy - wy;
-        WindowToPicture(Letterbox(s.pictureW, s.pictureH, w, h), s.pictureW, s.pictureH, x, y, false);
+        SurfaceToPicture(x, y, false);
         return true;
     }
     if (!s.renderer) return false;
