@@ -1,76 +1,16 @@
 // The real program started as a user starts it: a start that fails ends with a non-zero status and says
-// why in English; a second copy that brought the first to the front ends with 0. Each run has a folder of
-// its own holding the program, links to the data folders it is given, and its own runtime folder.
+// why in English; a second copy that brought the first to the front ends with 0.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "host/files.h"
 #include "host/instance.h"
+#include "program_copy.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class ProgramCopy {
-public:
-    explicit ProgramCopy(const std::vector<const char*>& data) {
-        static int counter = 0;
-        char here[4096];
-        host::ModuleFolder(here, sizeof here);
-        dir = std::string(here) + "run" + std::to_string(getpid()) + "_" + std::to_string(counter++) + "/";
-        fs::remove_all(dir);
-        fs::create_directories(dir + "runtime");
-        std::error_code ec;
-        fs::create_hard_link(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis", ec);
-        if (ec) fs::copy_file(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis");
-        for (const char* name : data) fs::create_directory_symlink(std::string(KESTRALIS_BIN_DIR) + name, dir + name);
-    }
-    ~ProgramCopy() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-
-    // Starts the program with the video driver given; its error stream goes to the file `err`.
-    pid_t Start(const char* videoDriver, const std::string& err) const {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            setenv("SDL_VIDEODRIVER", videoDriver, 1);
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            setenv("XDG_RUNTIME_DIR", (dir + "runtime").c_str(), 1);
-            if (!freopen((dir + err).c_str(), "w", stderr)) _exit(126);
-            execl((dir + "kestralis").c_str(), "kestralis", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        return pid;
-    }
-    // The status of a run that ends by itself within 20 s; -1 when it had to be stopped.
-    static int Wait(pid_t pid) {
-        int status = 0;
-        for (int i = 0; i < 400; ++i) {
-            if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            usleep(50'000);
-        }
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return -1;
-    }
-    std::string Said(const std::string& err) const {
-        std::stringstream ss;
-        ss << std::ifstream(dir + err).rdbuf();
-        return ss.str();
-    }
-
-    std::string dir;
-};
+using kt::ProgramCopy;
 
 TEST(StartUpExit, NoDisplayEndsWithAnErrorAndSaysSo) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});

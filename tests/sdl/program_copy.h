@@ -1,0 +1,96 @@
+// The real program started as a user starts it, in a child process. Each copy has a folder of its own
+// holding the program, links to the data folders it is given, and its own runtime folder (so its lock is
+// its own, whatever else runs on the machine).
+#pragma once
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/files.h"
+
+namespace kt {
+
+class ProgramCopy {
+public:
+    // A variable for the child: a null value removes it from the child's environment.
+    using Env = std::vector<std::pair<const char*, const char*>>;
+
+    explicit ProgramCopy(const std::vector<const char*>& data) {
+        namespace fs = std::filesystem;
+        static int counter = 0;
+        char here[4096];
+        host::ModuleFolder(here, sizeof here);
+        dir = std::string(here) + "run" + std::to_string(getpid()) + "_" + std::to_string(counter++) + "/";
+        fs::remove_all(dir);
+        fs::create_directories(dir + "runtime");
+        std::error_code ec;
+        fs::create_hard_link(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis", ec);
+        if (ec) fs::copy_file(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis");
+        for (const char* name : data) fs::create_directory_symlink(std::string(KESTRALIS_BIN_DIR) + name, dir + name);
+    }
+    ~ProgramCopy() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+
+    // Starts the program with the video driver given (null: none named) and the variables `env` on top;
+    // its error stream goes to the file `err` in the copy's folder.
+    pid_t Start(const char* videoDriver, const std::string& err, const Env& env = {}) const {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (videoDriver) setenv("SDL_VIDEODRIVER", videoDriver, 1);
+            else unsetenv("SDL_VIDEODRIVER");
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            setenv("XDG_RUNTIME_DIR", (dir + "runtime").c_str(), 1);
+            for (const auto& [name, value] : env) {
+                if (value) setenv(name, value, 1);
+                else unsetenv(name);
+            }
+            if (!std::freopen((dir + err).c_str(), "w", stderr)) _exit(126);
+            execl((dir + "kestralis").c_str(), "kestralis", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        return pid;
+    }
+
+    // The status of a run that ends by itself within `ms` (128 + the signal for one ended by a signal);
+    // -1 when it had to be stopped.
+    static int Wait(pid_t pid, int ms = 20'000) {
+        int status = 0;
+        if (!Ended(pid, ms, &status)) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    // Waits up to `ms` for the child to end; true (and its raw status) when it did.
+    static bool Ended(pid_t pid, int ms, int* status) {
+        for (int waited = 0; waited <= ms; waited += 5) {
+            if (waitpid(pid, status, WNOHANG) == pid) return true;
+            usleep(5'000);
+        }
+        return false;
+    }
+
+    std::string Said(const std::string& err) const {
+        std::stringstream ss;
+        ss << std::ifstream(dir + err).rdbuf();
+        return ss.str();
+    }
+
+    std::string dir;
+};
+
+}  // namespace kt
