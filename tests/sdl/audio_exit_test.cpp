@@ -82,35 +82,3 @@ TEST(SdlBox, WithoutARealDisplayTheBoxAnswersAtOnce) {
 }
 
 }  // namespace
-
-// ---- the window on a real X display (skipped elsewhere, e.g. under the dummy driver) -----------------
-
-bool RealX11WindowSize(SDL_Window* w, int* width, int* height);  // x11_size.cpp
-
-namespace {
-
-// Without a window manager nobody carries out a full-screen request: the picture must still be drawn for
-// the size the window really has, or its top and right are cut off.
-TEST(SdlWindow, TheSizeDrawnForIsTheSizeTheDisplayGave) {
-    const char* driver = std::getenv("SDL_VIDEODRIVER");
-    if (!std::getenv("DISPLAY") || (driver && std::string(driver) != "x11")) GTEST_SKIP() << "no X display";
-    ASSERT_TRUE(host::backend::OpenWindow("KESTRALIS", 800, 600, true));
-    std::vector<u16> picture(800 * 600, 0xF800);
-    host::backend::Event e;
-    for (int i = 0; i < 30; ++i) {
-        host::backend::Present(picture.data(), 800, 600, 800 * 2, true, false);
-        while (host::backend::PollEvent(&e)) {
-        }
-        SDL_Delay(20);
-    }
-    SDL_Window* w = SDL_GetWindowFromID(1);
-    ASSERT_NE(w, nullptr);
-    int realW = 0, realH = 0, sw = 0, sh = 0;
-    ASSERT_TRUE(RealX11WindowSize(w, &realW, &realH));
-    SDL_GetWindowSize(w, &sw, &sh);
-    EXPECT_EQ(realW, sw);
-    EXPECT_EQ(realH, sh);
-    host::backend::CloseWindow();
-}
-
-}  // namespace

@@ -1,0 +1,30 @@
+// The tests that need a real X display run on the private X server the test command starts (xserver.sh):
+// its folder comes in KESTRALIS_XSERVER_DIR and names the display. Run by hand, DISPLAY is used as it is.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    if (const char* dir = std::getenv("KESTRALIS_XSERVER_DIR")) {
+        std::string display;
+        std::ifstream(std::string(dir) + "/display") >> display;
+        if (display.empty()) {
+            std::fprintf(stderr, "no private X server in %s (its start failed)\n", dir);
+            return 1;
+        }
+        setenv("DISPLAY", display.c_str(), 1);
+    }
+    if (!std::getenv("DISPLAY")) {
+        std::fprintf(stderr, "these tests need an X display: run them through ctest, or set DISPLAY\n");
+        return 1;
+    }
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    unsetenv("WAYLAND_DISPLAY");
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,161 @@
+// The real backend on a real X server with a window manager, as on a desktop: the window gets the size it
+// asked for and the picture is drawn for the size the server gave; the picture reaches the window's own
+// pixels; the mouse is reported in the picture's pixels and leaves a window freely.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "host/backend.h"
+#include "host/surface.h"
+#include "x_display.h"
+
+namespace {
+
+namespace be = host::backend;
+
+SDL_Window* TheWindow() {
+    for (Uint32 id = 0; id < 64; ++id)
+        if (SDL_Window* w = SDL_GetWindowFromID(id)) return w;
+    return nullptr;
+}
+
+u32 Widened(u16 p) {
+    const u32 bgr = host::PixelToRgb(host::LayoutOf(host::PixelFormatKind::Rgb565), p);
+    return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | (bgr >> 16);
+}
+
+// Presents `picture` and takes the events for a while: the server and its window manager answer in their
+// own time.
+void Show(const std::vector<u16>& picture, int frames) {
+    be::Event e;
+    for (int i = 0; i < frames; ++i) {
+        be::Present(picture.data(), 800, 600, 1600, true, false);
+        while (be::PollEvent(&e)) {
+        }
+        SDL_Delay(10);
+    }
+}
+
+// The next mouse position the backend reports, waiting up to two seconds for the server's events.
+bool NextMouse(be::Event* out) {
+    for (int i = 0; i < 200; ++i) {
+        while (be::PollEvent(out))
+            if (out->kind == be::EventKind::MouseMove) return true;
+        SDL_Delay(10);
+    }
+    return false;
+}
+
+struct Window : ::testing::Test {
+    void SetUp() override { unsetenv("KESTRALIS_PRESENT"); }
+    void TearDown() override {
+        be::CloseWindow();
+        unsetenv("KESTRALIS_PRESENT");
+    }
+};
+
+// Full screen on a 1280x1024 desktop: the window covers it in the server's eyes and in SDL's, and the
+// picture is drawn for that size: 1280x960 with black bars of 32 rows above and below.
+TEST_F(Window, TheFullScreenSizeDrawnForIsTheSizeTheServerGave) {
+    ASSERT_TRUE(be::OpenWindow("KESTRALIS", 800, 600, true));
+    SDL_Window* w = TheWindow();
+    ASSERT_NE(w, nullptr);
+    const std::vector<u16> red(800 * 600, 0xF800);
+    int realW = 0, realH = 0, sw = 0, sh = 0;
+    for (int i = 0; i < 100 && !(realW == 1280 && realH == 1024 && sw == realW && sh == realH); ++i) {
+        Show(red, 3);
+        ASSERT_TRUE(kx::WindowSize(w, &realW, &realH));
+        SDL_GetWindowSize(w, &sw, &sh);
+    }
+    EXPECT_EQ(realW, 1280);
+    EXPECT_EQ(realH, 1024);
+    EXPECT_EQ(sw, realW);
+    EXPECT_EQ(sh, realH);
+    Show(red, 3);
+    std::vector<unsigned> px;
+    int pw = 0, ph = 0;
+    ASSERT_TRUE(kx::WindowPixels(w, &px, &pw, &ph));
+    ASSERT_EQ(pw, 1280);
+    EXPECT_EQ(px[10 * 1280 + 640], 0u) << "the bar above";
+    EXPECT_EQ(px[1013 * 1280 + 640], 0u) << "the bar below";
+    EXPECT_EQ(px[32 * 1280 + 0], 0xFF0000u) << "the picture's top left corner";
+    EXPECT_EQ(px[991 * 1280 + 1279], 0xFF0000u) << "the picture's bottom right corner";
+}
+
+// In a window, through the window's own memory: every pixel as the picture has it, then letterboxed once
+// the window is wider; the mouse comes back in the picture's pixels either way.
+TEST_F(Window, ThePictureAndTheMouseGoThroughTheWindowsOwnPixels) {
+    setenv("KESTRALIS_PRESENT", "surface", 1);
+    ASSERT_TRUE(be::OpenWindow("KESTRALIS", 800, 600, false));
+    SDL_Window* w = TheWindow();
+    ASSERT_NE(w, nullptr);
+    std::mt19937 rng(5);
+    std::vector<u16> pic(800 * 600);
+    for (u16& p : pic) p = static_cast<u16>(rng());
+    Show(pic, 20);
+    std::vector<unsigned> px;
+    int pw = 0, ph = 0;
+    ASSERT_TRUE(kx::WindowPixels(w, &px, &pw, &ph));
+    ASSERT_EQ(pw, 800);
+    ASSERT_EQ(ph, 600);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            ASSERT_EQ(px[static_cast<size_t>(y * 800 + x)], Widened(pic[static_cast<size_t>(y * 800 + x)])) << x << "," << y;
+    be::Event e;
+    SDL_WarpMouseInWindow(w, 123, 456);
+    ASSERT_TRUE(NextMouse(&e));
+    EXPECT_EQ(e.x, 123);
+    EXPECT_EQ(e.y, 456);
+
+    // 1000x600: the picture unscaled in the middle, 100 black columns either side.
+    SDL_SetWindowSize(w, 1000, 600);
+    int sw = 0, sh = 0;
+    for (int i = 0; i < 100 && sw != 1000; ++i) {
+        Show(pic, 1);
+        SDL_GetWindowSize(w, &sw, &sh);
+    }
+    ASSERT_EQ(sw, 1000);
+    Show(pic, 3);
+    ASSERT_TRUE(kx::WindowPixels(w, &px, &pw, &ph));
+    ASSERT_EQ(pw, 1000);
+    EXPECT_EQ(px[300 * 1000 + 50], 0u);
+    EXPECT_EQ(px[300 * 1000 + 950], 0u);
+    EXPECT_EQ(px[0 * 1000 + 100], Widened(pic[0]));
+    EXPECT_EQ(px[599 * 1000 + 899], Widened(pic[800 * 600 - 1]));
+    SDL_WarpMouseInWindow(w, 150, 20);
+    ASSERT_TRUE(NextMouse(&e));
+    EXPECT_EQ(e.x, 50);
+    EXPECT_EQ(e.y, 20);
+}
+
+// A window keeps no hold of the pointer: it reaches the desktop's corners, and where it leaves the window
+// the backend says so with a position off the picture.
+TEST_F(Window, ThePointerLeavesAWindowFreelyAndIsReportedOffThePicture) {
+    ASSERT_TRUE(be::OpenWindow("KESTRALIS", 800, 600, false));
+    SDL_Window* w = TheWindow();
+    ASSERT_NE(w, nullptr);
+    const std::vector<u16> grey(800 * 600, 0x8410);
+    Show(grey, 20);
+    be::Event e;
+    SDL_WarpMouseInWindow(w, 400, 300);
+    ASSERT_TRUE(NextMouse(&e));
+    EXPECT_EQ(e.x, 400);
+    EXPECT_EQ(e.y, 300);
+    int wx = 0, wy = 0;
+    SDL_GetWindowPosition(w, &wx, &wy);
+    SDL_WarpMouseGlobal(1270, 1015);
+    bool off = false;
+    while (!off && NextMouse(&e)) off = e.x >= 800 || e.y >= 600;
+    EXPECT_TRUE(off) << "last reported " << e.x << "," << e.y;
+    int gx = 0, gy = 0;
+    Show(grey, 5);
+    SDL_GetGlobalMouseState(&gx, &gy);
+    EXPECT_EQ(gx, 1270);
+    EXPECT_EQ(gy, 1015);
+    EXPECT_FALSE(SDL_GetWindowGrab(w));
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+#!/bin/sh
+# A private X server with a window manager, as on a desktop, for the tests that need a real display.
+#   xserver.sh start DIR   starts Xvfb on a free display and openbox on it; DIR/display holds ":N"
+#   xserver.sh stop DIR    ends both and removes DIR
+set -eu
+what=$1
+dir=$2
+
+stop() {
+    [ -f "$dir/pids" ] && for pid in $(cat "$dir/pids"); do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$dir"
+}
+
+case "$what" in
+start)
+    stop
+    mkdir -p "$dir"
+    # Xvfb picks a free display itself and writes its number to descriptor 3. Its output and the window
+    # manager's go to files: ctest waits for whatever holds the test's own output open.
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/number" >"$dir/xvfb.log" 2>&1 </dev/null &
+    echo $! >"$dir/pids"
+    tries=0
+    until [ -s "$dir/number" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ]; then cat "$dir/xvfb.log"; echo "Xvfb did not start"; stop; exit 1; fi
+        sleep 0.1
+    done
+    display=":$(head -n1 "$dir/number")"
+    DISPLAY=$display setsid openbox --sm-disable >"$dir/openbox.log" 2>&1 </dev/null &
+    echo $! >>"$dir/pids"
+    # The window manager is up once it has named itself on the root window.
+    tries=0
+    until DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ]; then cat "$dir/openbox.log"; echo "openbox did not start"; stop; exit 1; fi
+        sleep 0.1
+    done
+    echo "$display" >"$dir/display"
+    echo "X server $display with openbox"
+    ;;
+stop)
+    stop
+    ;;
+*)
+    echo "usage: $0 start|stop DIR" >&2
+    exit 2
+    ;;
+esac
