@@ -382,11 +382,57 @@ void WaitEvent(u32 timeoutMs) {
     else SleepMicros(static_cast<u64>(timeoutMs) * 1000);
 }
 
-// Starts the display once (for the window or for a box that comes before it).
+namespace {
+
+bool Named(const char* variable) {
+    const char* v = std::getenv(variable);
+    return v && *v;
+}
+
+// The display drivers SDL may choose by itself: every one it was built with that shows a picture to
+// someone. The dummy and off-screen drivers show nothing (they serve tests, which name them), so a start
+// without a display would run unseen until killed; Wayland's probe complains on the terminal wherever no
+// Wayland session is named, so it is tried only where one is.
+std::string DriversThatShow() {
+    std::string list;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const char* d = SDL_GetVideoDriver(i);
+        if (!SDL_strcmp(d, "dummy") || !SDL_strcmp(d, "offscreen") || !SDL_strcmp(d, "evdev")) continue;
+        if (!SDL_strcmp(d, "wayland") && !Named("WAYLAND_DISPLAY") && !Named("WAYLAND_SOCKET")) continue;
+        list += list.empty() ? d : std::string(",") + d;
+    }
+    return list;
+}
+
+// Why no display came up, and what to set.
+std::string NoDisplayReason() {
+    if (Named("SDL_VIDEODRIVER")) return SDL_GetError();
+    std::string named;
+    if (Named("DISPLAY")) named = std::string("the X display ") + std::getenv("DISPLAY");
+    if (Named("WAYLAND_DISPLAY"))
+        named += (named.empty() ? "the Wayland display " : " and the Wayland display ") + std::string(std::getenv("WAYLAND_DISPLAY"));
+    if (named.empty())
+        return "DISPLAY and WAYLAND_DISPLAY are not set; start the game from a desktop session, or set DISPLAY to a "
+               "running X server";
+    return named + " cannot be opened; set DISPLAY to a running X server (or WAYLAND_DISPLAY to a Wayland one)";
+}
+
+}  // namespace
+
+// Starts the display once (for the window or for a box that comes before it). SDL_VIDEODRIVER, where set,
+// picks the driver as SDL reads it; otherwise only a driver that shows the picture to someone will do.
+// What the drivers' probes write on the error stream is dropped when none comes up: the one line
+// OpenWindow says is the reason.
 static bool VideoUp() {
     State& s = S();
     if (s.videoUp) return true;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    ErrorStreamCatch probes;
+    if (!Named("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, DriversThatShow().c_str());
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        probes.End(false);
+        return false;
+    }
+    probes.End(true);
     s.videoUp = true;
     // SDL would show a window's own memory through an OpenGL texture, which costs more than it saves
     // where OpenGL is drawn on the processor; the present that wants a texture makes its own.
@@ -402,7 +448,7 @@ static bool VideoUp() {
 bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
     State& s = S();
     if (!VideoUp()) {
-        ReportLine(std::string("no display: ") + SDL_GetError());
+        ReportLine("no display: " + NoDisplayReason());
         return false;
     }
     Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;

@@ -18,6 +18,24 @@ TEST(StartUpExit, NoDisplayEndsWithAnErrorAndSaysSo) {
     EXPECT_NE(run.Said("err").find("no display: "), std::string::npos) << run.Said("err");
 }
 
+// Where no driver is named, SDL would fall back on its off-screen driver and play the title into nothing
+// until killed. Without a display the program ends at once with one English line saying what to set, and
+// no line of a library's probe (Wayland's complains of XDG_RUNTIME_DIR where no session is named).
+TEST(StartUpExit, WithoutADisplayNamedTheProgramEndsAtOnceAndSaysWhatToSet) {
+    const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
+    const ProgramCopy::Env none{{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"XDG_RUNTIME_DIR", nullptr}};
+    EXPECT_EQ(ProgramCopy::Wait(run.Start(nullptr, "err", none), 10'000), 1) << run.Said("err");
+    EXPECT_EQ(run.Said("err"),
+              "no display: DISPLAY and WAYLAND_DISPLAY are not set; start the game from a desktop session, or set "
+              "DISPLAY to a running X server\n");
+
+    const ProgramCopy::Env noServer{{"DISPLAY", ":99"}, {"WAYLAND_DISPLAY", nullptr}};
+    EXPECT_EQ(ProgramCopy::Wait(run.Start(nullptr, "err99", noServer), 10'000), 1) << run.Said("err99");
+    EXPECT_EQ(run.Said("err99"),
+              "no display: the X display :99 cannot be opened; set DISPLAY to a running X server (or WAYLAND_DISPLAY "
+              "to a Wayland one)\n");
+}
+
 // With a whole data folder gone it is said once, with where the program looked, in one box, and the
 // program ends at once: no box for each picture that would have followed.
 TEST(StartUpExit, AMissingDataFolderIsSaidOnceAndEndsWithAnError) {
