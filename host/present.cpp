@@ -52,16 +52,38 @@ PictureRect Letterbox(i32 pictureW, i32 pictureH, i32 windowW, i32 windowH) {
     return r;
 }
 
+namespace {
+
+i64 FloorDiv(i64 n, i64 d) { return n >= 0 ? n / d : -((-n + d - 1) / d); }
+
+}  // namespace
+
 void WindowToPicture(const PictureRect& r, i32 pictureW, i32 pictureH, i32* x, i32* y, bool keepInside) {
     if (r.width <= 0 || r.height <= 0) return;
     // Rounded down, also left of and above the picture, so that a bar maps outside it; kept inside it on ask.
     auto map = [keepInside](i32 v, i32 from, i32 span, i32 size) {
-        const i64 n = static_cast<i64>(v - from) * size;
-        const i64 q = n >= 0 ? n / span : -((-n + span - 1) / span);
+        const i64 q = FloorDiv(static_cast<i64>(v - from) * size, span);
         return static_cast<i32>(keepInside ? std::clamp<i64>(q, 0, size - 1) : q);
     };
     *x = map(*x, r.left, r.width, pictureW);
     *y = map(*y, r.top, r.height, pictureH);
+}
+
+void WindowPointToPicture(const WindowScale& ws, i32 pictureW, i32 pictureH, i32 unitsW, i32 unitsH, i32* x, i32* y,
+                          bool keepInside) {
+    if (unitsW <= 0 || unitsH <= 0) return;
+    if (ws.windowW <= 0 || ws.windowH <= 0 || ws.pictureW != pictureW || ws.pictureH != pictureH)
+        return WindowToPicture(Letterbox(pictureW, pictureH, unitsW, unitsH), pictureW, pictureH, x, y, keepInside);
+    const PictureRect& r = ws.rect;
+    if (r.width <= 0 || r.height <= 0) return;
+    // The memory pixel under the position, then the picture pixel under that pixel's centre, as drawn.
+    auto map = [keepInside](i32 v, i32 units, i32 memory, i32 from, i32 span, i32 size) {
+        const i64 m = FloorDiv(static_cast<i64>(v) * memory, units);
+        const i64 q = FloorDiv((2 * (m - from) + 1) * size, 2 * static_cast<i64>(span));
+        return static_cast<i32>(keepInside ? std::clamp<i64>(q, 0, size - 1) : q);
+    };
+    *x = map(*x, unitsW, ws.windowW, r.left, r.width, pictureW);
+    *y = map(*y, unitsH, ws.windowH, r.top, r.height, pictureH);
 }
 
 bool WindowScale_Fit(WindowScale* ws, i32 pictureW, i32 pictureH, i32 windowW, i32 windowH) {

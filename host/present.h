@@ -45,6 +45,13 @@ struct WindowScale {
     std::vector<u32> line;    // one picture row in 32-bit pixels, before it is spread across
 };
 
+// The picture pixel drawn under a window position given in the window's own units (the mouse), where the
+// window's memory, last drawn by `ws`, may count more or fewer pixels than the window has units (a scaled
+// display, or memory not yet made again after a resize): the position goes through the rectangle the picture
+// was drawn in. Before anything is drawn, through the letterbox of the units. `keepInside` as above.
+void WindowPointToPicture(const WindowScale& ws, i32 pictureW, i32 pictureH, i32 unitsW, i32 unitsH, i32* x, i32* y,
+                          bool keepInside);
+
 // Fits the tables to the sizes; true when they changed (the window's memory needs its bars drawn again).
 bool WindowScale_Fit(WindowScale* ws, i32 pictureW, i32 pictureH, i32 windowW, i32 windowH);
 

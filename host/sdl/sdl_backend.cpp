@@ -104,13 +104,14 @@ i32 MapKey(SDL_Keycode k, i32* side) {
 // the picture (negative or past its edge). A full-screen program's cursor never leaves its screen, so keep
 // it on the picture's border; a window's cursor goes where it likes. Through the window's own memory the
 // mouse comes in window pixels: the same letterbox maps it.
-// A position in window pixels to the picture's coordinates, through the letterbox of the window's own
-// memory; `keepInside` keeps it on the picture over the bars.
+// A position in the window's units to the picture's coordinates, through the rectangle the picture was last
+// drawn in within the window's own memory (whose pixels a scaled display counts apart from the units);
+// `keepInside` keeps it on the picture over the bars.
 void SurfaceToPicture(i32* x, i32* y, bool keepInside) {
     const State& s = S();
     int w = 0, h = 0;
     SDL_GetWindowSize(s.window, &w, &h);
-    WindowToPicture(Letterbox(s.pictureW, s.pictureH, w, h), s.pictureW, s.pictureH, x, y, keepInside);
+    WindowPointToPicture(s.scale, s.pictureW, s.pictureH, w, h, x, y, keepInside);
 }
 
 void ClampToPicture(i32* x, i32* y) {

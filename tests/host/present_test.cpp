@@ -150,4 +150,36 @@ TEST(WindowPicture, MouseOverBarsStaysOnThePicture) {
     }
 }
 
+// On a scaled display the window's memory counts other pixels than the window's units, in which the mouse
+// comes: a position maps to the picture pixel drawn under it in that memory, also at a fractional scale and
+// when the memory was last drawn at another size than the window now reports.
+TEST(WindowPicture, TheMouseLandsOnThePixelDrawnUnderItWhateverTheMemorysScale) {
+    const Picture pic(800, 600, 23);
+    struct Case { i32 unitsW, unitsH, memoryW, memoryH; };
+    for (const Case c : {Case{1000, 600, 1500, 900}, Case{1000, 600, 2000, 1200}, Case{800, 600, 1280, 1024},
+                         Case{1280, 1024, 1000, 600}}) {
+        host::WindowScale ws;
+        const WindowMemory win = Show(pic, c.memoryW, c.memoryH, true, &ws);
+        for (i32 uy = 0; uy < c.unitsH; uy += 7)
+            for (i32 ux = 0; ux < c.unitsW; ux += 5) {
+                i32 x = ux, y = uy;
+                host::WindowPointToPicture(ws, 800, 600, c.unitsW, c.unitsH, &x, &y, false);
+                const i32 mx = static_cast<i32>(static_cast<i64>(ux) * c.memoryW / c.unitsW);
+                const i32 my = static_cast<i32>(static_cast<i64>(uy) * c.memoryH / c.unitsH);
+                const bool over = x >= 0 && x < 800 && y >= 0 && y < 600;
+                const host::PictureRect& r = ws.rect;
+                ASSERT_EQ(over, mx >= r.left && mx < r.left + r.width && my >= r.top && my < r.top + r.height)
+                    << c.unitsW << "x" << c.unitsH << " at " << ux << "," << uy;
+                if (over) {
+                    ASSERT_EQ(win.At(mx, my), Widened565(pic.At(x, y))) << c.unitsW << "x" << c.unitsH << " at " << ux << "," << uy;
+                }
+            }
+    }
+    // Before anything is drawn: the letterbox of the window's units.
+    i32 x = 640, y = 10;
+    host::WindowPointToPicture(host::WindowScale{}, 800, 600, 1280, 1024, &x, &y, true);
+    EXPECT_EQ(x, 400);
+    EXPECT_EQ(y, 0);
+}
+
 }  // namespace
