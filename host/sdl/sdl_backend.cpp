@@ -492,10 +492,13 @@ void CloseWindow() {
     s.shownPixels = nullptr;
 }
 
-// A minimised window is shown again first: raising it alone leaves it an icon.
+// A minimised window is shown again first: raising it alone leaves it an icon. What the server said of the
+// window is taken in first: a window minimised while the program was busy (loading, say) is an icon before
+// SDL has heard of it.
 void RaiseWindow() {
     SDL_Window* w = S().window;
     if (!w) return;
+    SDL_PumpEvents();
     const Uint32 flags = SDL_GetWindowFlags(w);
     if (flags & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(w);
     if (flags & SDL_WINDOW_HIDDEN) SDL_ShowWindow(w);
