@@ -1,5 +1,7 @@
-// The tests that need a real X display run on the private X server the test command starts (xserver.sh):
-// its folder comes in KESTRALIS_XSERVER_DIR and names the display. Run by hand, DISPLAY is used as it is.
+// The tests that need a real X display run on the private X servers the test command starts (xserver.sh):
+// their folder comes in KESTRALIS_XSERVER_DIR. A test of the suite NoWindowManager runs on the bare server,
+// every other on the one with a window manager (ctest runs each test in a process of its own, named by the
+// filter). Run by hand, DISPLAY is used as it is.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,8 +14,9 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
     if (const char* dir = std::getenv("KESTRALIS_XSERVER_DIR")) {
+        const bool bare = testing::GTEST_FLAG(filter).rfind("NoWindowManager.", 0) == 0;
         std::string display;
-        std::ifstream(std::string(dir) + "/display") >> display;
+        std::ifstream(std::string(dir) + (bare ? "/bare" : "/display")) >> display;
         if (display.empty()) {
             std::fprintf(stderr, "no private X server in %s (its start failed)\n", dir);
             return 1;

@@ -59,7 +59,7 @@ struct Window : ::testing::Test {
 
 // Full screen on a 1280x1024 desktop: the window covers it in the server's eyes and in SDL's, and the
 // picture is drawn for that size: 1280x960 with black bars of 32 rows above and below.
-TEST_F(Window, TheFullScreenSizeDrawnForIsTheSizeTheServerGave) {
+void FullScreenCoversTheDesktop() {
     ASSERT_TRUE(be::OpenWindow("KESTRALIS", 800, 600, true));
     SDL_Window* w = TheWindow();
     ASSERT_NE(w, nullptr);
@@ -79,10 +79,26 @@ TEST_F(Window, TheFullScreenSizeDrawnForIsTheSizeTheServerGave) {
     int pw = 0, ph = 0;
     ASSERT_TRUE(kx::WindowPixels(w, &px, &pw, &ph));
     ASSERT_EQ(pw, 1280);
+    ASSERT_EQ(ph, 1024);
     EXPECT_EQ(px[10 * 1280 + 640], 0u) << "the bar above";
     EXPECT_EQ(px[1013 * 1280 + 640], 0u) << "the bar below";
     EXPECT_EQ(px[32 * 1280 + 0], 0xFF0000u) << "the picture's top left corner";
     EXPECT_EQ(px[991 * 1280 + 1279], 0xFF0000u) << "the picture's bottom right corner";
+}
+
+TEST_F(Window, TheFullScreenSizeDrawnForIsTheSizeTheServerGave) {
+    ASSERT_TRUE(kx::WindowManagerRunning());
+    FullScreenCoversTheDesktop();
+}
+
+// Without a window manager nobody carries out a full-screen request: the window keeps its first size while
+// SDL believes it covers the desktop, and the picture would be cut off at the top and right. The window is
+// made the desktop's size itself.
+using NoWindowManager = Window;
+
+TEST_F(NoWindowManager, TheFullScreenSizeDrawnForIsTheSizeTheServerGave) {
+    ASSERT_FALSE(kx::WindowManagerRunning()) << "runs on the bare X server";
+    FullScreenCoversTheDesktop();
 }
 
 // In a window, through the window's own memory: every pixel as the picture has it, then letterboxed once

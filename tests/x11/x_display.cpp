@@ -71,6 +71,11 @@ bool WindowPixels(SDL_Window* w, std::vector<unsigned>* pixels, int* width, int*
     return true;
 }
 
+bool WindowManagerRunning() {
+    Display* d = Own();
+    return d && !Longs(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+}
+
 unsigned long ClientWindowOf(int pid) {
     Display* d = Own();
     if (!d) return 0;

@@ -1,7 +1,9 @@
 #!/bin/sh
-# A private X server with a window manager, as on a desktop, for the tests that need a real display.
-#   xserver.sh start DIR   starts Xvfb on a free display and openbox on it; DIR/display holds ":N"
-#   xserver.sh stop DIR    ends both and removes DIR
+# Private X servers for the tests that need a real display: one with a window manager, as on a desktop,
+# and a bare one, where nobody carries out what a window asks of a window manager.
+#   xserver.sh start DIR   starts Xvfb on a free display with openbox on it (DIR/display holds ":N") and
+#                          a second Xvfb alone (DIR/bare)
+#   xserver.sh stop DIR    ends them all and removes DIR
 set -eu
 what=$1
 dir=$2
@@ -17,15 +19,20 @@ start)
     mkdir -p "$dir"
     # Xvfb picks a free display itself and writes its number to descriptor 3. Its output and the window
     # manager's go to files: ctest waits for whatever holds the test's own output open.
-    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/number" >"$dir/xvfb.log" 2>&1 </dev/null &
-    echo $! >"$dir/pids"
-    tries=0
-    until [ -s "$dir/number" ]; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 100 ]; then cat "$dir/xvfb.log"; echo "Xvfb did not start"; stop; exit 1; fi
-        sleep 0.1
-    done
-    display=":$(head -n1 "$dir/number")"
+    server() {
+        setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/$1.number" >"$dir/$1.log" 2>&1 </dev/null &
+        echo $! >>"$dir/pids"
+        tries=0
+        until [ -s "$dir/$1.number" ]; do
+            tries=$((tries + 1))
+            if [ "$tries" -gt 100 ]; then cat "$dir/$1.log"; echo "Xvfb did not start"; stop; exit 1; fi
+            sleep 0.1
+        done
+    }
+    server desktop
+    server bare
+    echo ":$(head -n1 "$dir/bare.number")" >"$dir/bare"
+    display=":$(head -n1 "$dir/desktop.number")"
     DISPLAY=$display setsid openbox --sm-disable >"$dir/openbox.log" 2>&1 </dev/null &
     echo $! >>"$dir/pids"
     # The window manager is up once it has named itself on the root window.
@@ -36,7 +43,7 @@ start)
         sleep 0.1
     done
     echo "$display" >"$dir/display"
-    echo "X server $display with openbox"
+    echo "X server $display with openbox, $(cat "$dir/bare") bare"
     ;;
 stop)
     stop
