@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 what=${1:-play}
 packages=(g++ cmake ninja-build pkg-config libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
           libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
-          libgtest-dev libbenchmark-dev clang libx11-dev xvfb openbox x11-utils)
+          libgtest-dev libbenchmark-dev clang libx11-dev libxfixes-dev xvfb openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

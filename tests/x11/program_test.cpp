@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 
 #include "sdl/program_copy.h"
 #include "x_display.h"
@@ -39,6 +40,34 @@ TEST(ProgramOnADesktop, ASecondCopyShowsAMinimisedFirstAgain) {
 
     kill(first, SIGTERM);
     EXPECT_EQ(ProgramCopy::Wait(first), 0) << run.Said("first");
+}
+
+// In a window the cursor is the player's own: hidden over the picture, shown off it, and free to go
+// anywhere on the desktop.
+TEST(ProgramOnADesktop, InAWindowTheCursorHidesOverThePictureAndGoesFreelyOffIt) {
+    const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
+    const pid_t pid = run.Start("x11", "err", {{"KESTRALIS_WINDOWED", "1"}});
+    unsigned long window = 0;
+    int x = 0, y = 0, w = 0, h = 0;
+    ASSERT_TRUE(Within(15'000, [&] { return (window = kx::ClientWindowOf(pid)) != 0; })) << run.Said("err");
+    ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(window) == 1 && kx::WindowPlace(window, &x, &y, &w, &h); }));
+    ASSERT_EQ(w, 800);
+    ASSERT_EQ(h, 600);
+
+    ASSERT_TRUE(kx::MovePointer(x + 400, y + 300));
+    EXPECT_TRUE(Within(5'000, [] { return kx::CursorBlank(); })) << "the cursor shows over the picture";
+    for (const auto& [px, py] : {std::pair{3, 3}, std::pair{1276, 1020}}) {
+        ASSERT_TRUE(kx::MovePointer(px, py));
+        int at[2] = {};
+        EXPECT_TRUE(Within(5'000, [&] { return kx::PointerPosition(&at[0], &at[1]) && at[0] == px && at[1] == py; }))
+            << "the pointer was held at " << at[0] << "," << at[1];
+        EXPECT_TRUE(Within(5'000, [] { return !kx::CursorBlank(); })) << "no cursor off the picture at " << px << "," << py;
+    }
+    ASSERT_TRUE(kx::MovePointer(x + 100, y + 500));
+    EXPECT_TRUE(Within(5'000, [] { return kx::CursorBlank(); })) << "the cursor shows over the picture again";
+
+    kill(pid, SIGTERM);
+    EXPECT_EQ(ProgramCopy::Wait(pid), 0) << run.Said("err");
 }
 
 }  // namespace

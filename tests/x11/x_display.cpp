@@ -4,6 +4,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 
 namespace kx {
 namespace {
@@ -108,6 +109,45 @@ bool Minimise(unsigned long window) {
     const Status ok = XIconifyWindow(d, window, DefaultScreen(d));
     XSync(d, False);
     return ok != 0;
+}
+
+bool MovePointer(int x, int y) {
+    Display* d = Own();
+    if (!d) return false;
+    XWarpPointer(d, None, DefaultRootWindow(d), 0, 0, 0, 0, x, y);
+    XSync(d, False);
+    return true;
+}
+
+bool PointerPosition(int* x, int* y) {
+    Display* d = Own();
+    ::Window root, child;
+    int wx, wy;
+    unsigned mask;
+    return d && XQueryPointer(d, DefaultRootWindow(d), &root, &child, x, y, &wx, &wy, &mask);
+}
+
+bool WindowPlace(unsigned long window, int* x, int* y, int* width, int* height) {
+    Display* d = Own();
+    XWindowAttributes a;
+    ::Window child;
+    if (!d || !XGetWindowAttributes(d, window, &a)) return false;
+    if (!XTranslateCoordinates(d, window, DefaultRootWindow(d), 0, 0, x, y, &child)) return false;
+    *width = a.width;
+    *height = a.height;
+    return true;
+}
+
+bool CursorBlank() {
+    Display* d = Own();
+    if (!d) return false;
+    XFixesCursorImage* image = XFixesGetCursorImage(d);
+    if (!image) return false;
+    bool blank = true;
+    for (size_t i = 0; i < static_cast<size_t>(image->width) * image->height; ++i)
+        blank = blank && (image->pixels[i] >> 24) == 0;
+    XFree(image);
+    return blank;
 }
 
 }  // namespace kx

@@ -23,4 +23,13 @@ int WindowState(unsigned long window);
 // Asks the window manager to minimise the window, as its title bar's button does.
 bool Minimise(unsigned long window);
 
+// Moves the pointer to (x, y) on the desktop, as a hand on the mouse does; false without a display.
+bool MovePointer(int x, int y);
+// Where the pointer is on the desktop.
+bool PointerPosition(int* x, int* y);
+// Where a window's top left corner is on the desktop, and its size.
+bool WindowPlace(unsigned long window, int* x, int* y, int* width, int* height);
+// Whether the cursor the server shows now is blank (every pixel transparent): hidden.
+bool CursorBlank();
+
 }  // namespace kx
