@@ -146,6 +146,17 @@ int Listen(const sockaddr_un& a, socklen_t len) {
     return fd;
 }
 
+// The runtime folder's periodic clean-up removes files left untouched for six hours unless their sticky bit
+// is set; the lock's files must stay as long as the copy that holds them runs.
+void KeepFromCleanUp(int fd) {
+    struct stat st{};
+    if (fstat(fd, &st) == 0 && !(st.st_mode & S_ISVTX)) fchmod(fd, (st.st_mode & 07777) | S_ISVTX);
+}
+void KeepFromCleanUp(const std::string& path) {
+    struct stat st{};
+    if (lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode)) chmod(path.c_str(), (st.st_mode & 07777) | S_ISVTX);
+}
+
 i32 Keep(const Held& h) {
     const i32 handle = g_nextHandle++;
     g_locks[handle] = h;
@@ -167,6 +178,7 @@ InstanceLock LockInFolder(const char* name, const std::string& stem, bool* alrea
         close(file);
         return 0;
     }
+    KeepFromCleanUp(file);
     Held h;
     h.lockFile = file;
     h.socketPath = stem + ".sock";
@@ -174,6 +186,7 @@ InstanceLock LockInFolder(const char* name, const std::string& stem, bool* alrea
     socklen_t len;
     const sockaddr_un a = Address(name, &len);
     h.listener = Listen(a, len);  // without it the lock still holds; only the requests go unheard
+    if (h.listener >= 0) KeepFromCleanUp(h.socketPath);
     return Keep(h);
 }
 

@@ -8,6 +8,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -317,6 +318,27 @@ void SecondCopyAndKilledCopy(const std::string& name) {
     host::ReleaseInstanceLock(lock);
     close(ready[0]);
     close(ready[1]);
+}
+
+// The runtime folder's periodic clean-up removes files left untouched for hours unless their sticky bit is
+// set: a lock that went would let a second copy start beside the first.
+TEST(Instance, TheLockAndItsSocketInTheRuntimeFolderAreKeptFromItsCleanUp) {
+    const RuntimeFolder runtime(true);
+    ASSERT_FALSE(runtime.Path().empty());
+    const std::string name = "KestralisSticky" + std::to_string(getpid());
+    bool held = true;
+    const host::InstanceLock lock = host::CreateInstanceLock(name.c_str(), &held);
+    ASSERT_NE(lock, 0);
+    const std::string socket = host::InstanceLockAddress(name.c_str()).c_str();  // the path, without its zero
+    ASSERT_EQ(socket.rfind(runtime.Path() + "/", 0), 0u);
+    ASSERT_EQ(socket.substr(socket.size() - 5), ".sock");
+    const std::string lockFile = socket.substr(0, socket.size() - 5) + ".lock";
+    for (const std::string& path : {lockFile, socket}) {
+        struct stat st{};
+        ASSERT_EQ(lstat(path.c_str(), &st), 0) << path;
+        EXPECT_NE(st.st_mode & S_ISVTX, 0u) << path << " can be cleaned up";
+    }
+    host::ReleaseInstanceLock(lock);
 }
 
 // The ordinary cases, with the lock in a private runtime folder and without one.
