@@ -101,6 +101,12 @@ void OnActivateHook(u32 flag);
 void UpdateKeyState(i32 virtualKey, u32* state);
 // Reports one of `codes` once it has been pressed and released (1 left button, 2 right, else a key).
 u32 WaitAnyInput(const u32* codes, size_t count);
+// Takes the single-instance lock of the program `title`, or brings the copy that holds it to the front.
+enum : u32 {
+    kOtherCopyRaised = 0,  // another copy holds the lock and was asked forward
+    kFirstCopy = 1,        // the lock is ours
+    kOtherCopySilent = 2,  // another copy holds the lock but did not answer the call to come forward
+};
 u32 CheckSingleInstance(const char* title);
 void ResetGlobals();
 

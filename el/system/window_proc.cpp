@@ -213,10 +213,10 @@ u32 CheckSingleInstance(const char* title) {
         // Another copy runs: bring its window to the front.
         host::Window other = host::FindWindow("DEFAULT", title);
         if (other) host::SetForegroundWindow(other);
-        else host::RequestRaise(name);
-        return 0;
+        else if (!host::RequestRaise(name)) return kOtherCopySilent;
+        return kOtherCopyRaised;
     }
-    return 1;
+    return kFirstCopy;
 }
 
 void ResetGlobals() {

@@ -18,14 +18,20 @@ SceneFn SceneTable[13] = {nullptr,    Title_Run,  Stage1_Run,  Stage2_Run, Stage
 
 bool WinMain_StartUp(void* instance, const char* commandLine, i32, i32* exitCode) {
     // A second copy has done its work once the first is in front; any other early end is a failed start,
-    // whose reason has been said on the error stream.
+    // whose reason has been said on the error stream (a copy that holds the lock without answering too).
     if (exitCode) *exitCode = 1;
     Game_RegisterHooks();
     elSystem::ResetGlobals();
-    if (!elSystem::CheckSingleInstance("KESTRALIS")) {
-        host::ReportLine("kestralis: the game is already running; brought it to the front");
-        if (exitCode) *exitCode = 0;
-        return false;
+    switch (elSystem::CheckSingleInstance("KESTRALIS")) {
+        case elSystem::kFirstCopy:
+            break;
+        case elSystem::kOtherCopyRaised:
+            host::ReportLine("kestralis: the game is already running; brought it to the front");
+            if (exitCode) *exitCode = 0;
+            return false;
+        default:
+            host::ReportLine("kestralis: another copy of the game holds its lock but did not answer");
+            return false;
     }
     // The library's windowed rules (no clip, the cursor shown off the picture) follow the window asked for.
     FullScreen = host::WindowedRequested() ? 0 : 1;

@@ -1,5 +1,8 @@
 // Start-up loading and the front end, driven through the headless backend with the real data files.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
 
 #include "el/elDraw.h"
 #include "el/elSound.h"
@@ -97,6 +100,26 @@ TEST_F(StartUpTest, AnEarlyEndIsAFailureUnlessAnotherCopyRuns) {
     EXPECT_FALSE(WinMain_StartUp(nullptr, "", 1, &code));
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(hl::WindowIsOpen());
+    host::ReleaseInstanceLock(other);
+}
+
+// The lock is held but its socket is gone, so nobody takes the call to come forward: the start fails and
+// says so, instead of claiming it brought the other copy forward.
+TEST_F(StartUpTest, AHolderOfTheLockThatDoesNotAnswerIsAFailedStart) {
+    bool held = false;
+    const host::InstanceLock other = host::CreateInstanceLock("KESTRALIS:ElMutex", &held);
+    ASSERT_NE(other, 0);
+    const std::string socket = host::InstanceLockAddress("KESTRALIS:ElMutex");
+    ASSERT_EQ(socket.rfind("/", 0), 0u) << "the test machine's runtime folder holds the lock";
+    ASSERT_EQ(unlink(socket.c_str()), 0);
+    host::ClearFileReports();
+    i32 code = -1;
+    EXPECT_FALSE(WinMain_StartUp(nullptr, "", 1, &code));
+    EXPECT_EQ(code, 1);
+    ASSERT_EQ(host::FileReports().size(), 1u);
+    EXPECT_EQ(host::FileReports()[0], "kestralis: another copy of the game holds its lock but did not answer");
+    EXPECT_FALSE(hl::WindowIsOpen());
+    EXPECT_EQ(hl::RaiseCount(), 0);
     host::ReleaseInstanceLock(other);
 }
 

@@ -341,6 +341,25 @@ TEST(Instance, TheLockAndItsSocketInTheRuntimeFolderAreKeptFromItsCleanUp) {
     host::ReleaseInstanceLock(lock);
 }
 
+// A holder whose socket has gone (removed by hand or by a clean-up) still holds the lock, but nobody takes
+// the call to come forward: a second start learns both.
+TEST(Instance, AHolderWithoutItsSocketHoldsTheLockButDoesNotAnswer) {
+    const RuntimeFolder runtime(true);
+    const std::string name = "KestralisSilent" + std::to_string(getpid());
+    bool held = true;
+    const host::InstanceLock lock = host::CreateInstanceLock(name.c_str(), &held);
+    ASSERT_NE(lock, 0);
+    ASSERT_EQ(unlink(host::InstanceLockAddress(name.c_str()).c_str()), 0);
+    const pid_t second = fork();
+    if (second == 0) {
+        bool heldThere = false;
+        const bool refused = host::CreateInstanceLock(name.c_str(), &heldThere) == 0;
+        _exit(refused && heldThere && !host::RequestRaise(name.c_str()) ? 0 : 1);
+    }
+    EXPECT_EQ(Wait(second), 0);
+    host::ReleaseInstanceLock(lock);
+}
+
 // The ordinary cases, with the lock in a private runtime folder and without one.
 TEST(Instance, SecondCopyAsksTheFirstForwardAndAKilledCopyLeavesNothing) {
     for (const bool folder : {true, false}) {
