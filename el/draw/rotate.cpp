@@ -459,10 +459,13 @@ KeptSlot KeptIndex[kKeptSlots];
 u32 KeptFilled = 0;  // pixels of KeptPixels in use
 u32 KeptCount = 0;   // slots of KeptIndex in use
 
+RotateKeptTally KeptTally;
+
 void Kept_Clear() {
     std::fill(std::begin(KeptIndex), std::end(KeptIndex), KeptSlot{});
     KeptFilled = 0;
     KeptCount = 0;
+    ++KeptTally.clearOuts;
 }
 
 u32 Kept_Hash(const KeptKey& k) {
@@ -478,13 +481,20 @@ const u16* Kept_Picture(const Rot& rot) {
     const KeptKey key{rot.sheet.surface->Version(), rot.srcLeft, rot.srcTop, rot.srcW, rot.srcH,
                       static_cast<i32>(rot.bw), static_cast<i32>(rot.bh), rot.angle};
     const u32 size = static_cast<u32>(rot.bw * rot.bh);
-    u32 i = Kept_Hash(key) & (kKeptSlots - 1);
+    const u32 home = Kept_Hash(key) & (kKeptSlots - 1);
+    u32 i = home;
     while (KeptIndex[i].key.version != 0 && !(KeptIndex[i].key == key)) i = (i + 1) & (kKeptSlots - 1);
     KeptSlot& slot = KeptIndex[i];
-    if (slot.key.version != 0 && slot.at != kSeenOnce) return KeptPixels + slot.at;
+    if (slot.key.version != 0 && slot.at != kSeenOnce) {
+        ++KeptTally.copied;
+        return KeptPixels + slot.at;
+    }
     if (slot.key.version == 0) {
-        if (KeptCount >= kKeptMost) Kept_Clear();  // the slot found stays empty
-        slot = KeptSlot{key, kSeenOnce};
+        if (KeptCount >= kKeptMost) {
+            Kept_Clear();
+            i = home;  // where the next probe for it starts and so finds it
+        }
+        KeptIndex[i] = KeptSlot{key, kSeenOnce};
         ++KeptCount;
         return nullptr;
     }
@@ -506,6 +516,8 @@ const u16* Kept_Picture(const Rot& rot) {
     WalkRotated(whole);
     slot.at = KeptFilled;
     KeptFilled += size;
+    ++KeptTally.turned;
+    ++KeptTally.copied;
     return picture;
 }
 
@@ -517,6 +529,8 @@ bool Kept_Suits(const Rot& rot, bool sheetHeld) {
 }
 
 }  // namespace
+
+RotateKeptTally RotateKeptTallyNow() { return KeptTally; }
 
 i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
               i32 srcRight, i32 srcBottom) {

@@ -10,6 +10,13 @@
 
 namespace elDraw {
 
+// What the store of turned pictures behind PutRotate has done since the process started, for tests: boxes
+// turned into a kept picture, draws copied from a kept picture (the turning draw included), and clear-outs.
+struct RotateKeptTally {
+    u64 turned = 0, copied = 0, clearOuts = 0;
+};
+RotateKeptTally RotateKeptTallyNow();
+
 i32 PutRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, i32 objectNo, i32 srcLeft, i32 srcTop,
               i32 srcRight, i32 srcBottom);
 // The source tiles the whole box (mirrored about the centring origin).

@@ -114,6 +114,37 @@ TEST_F(Rotate, ColourTintIsNotClamped) {
     EXPECT_EQ(Back(1, 1), want);
 }
 
+// A box is turned into a kept picture at its second draw and copied from it after; the draw that clears
+// out a full index notes its box in the emptied index, so that box too is turned at its next draw.
+TEST_F(Rotate, ABoxNotedAtAClearOutIsTurnedAtItsNextDraw) {
+    const i32 s = Numbered(16);
+    i32 k = 0;  // one-pixel boxes, each a source pixel at an angle: every one a box not drawn before
+    const auto drawBox = [&](i32 box) {
+        const i32 sx = box % 16, sy = box / 16 % 16, angle = box / 256 % 360;
+        elDraw::PutRotate(5, 5, 6, 6, angle, s, sx, sy, sx + 1, sy + 1);
+    };
+    const auto tally = elDraw::RotateKeptTallyNow;
+
+    drawBox(k);
+    auto before = tally();
+    drawBox(k);
+    EXPECT_EQ(tally().turned, before.turned + 1) << "turned at its second draw";
+    drawBox(k++);
+    EXPECT_EQ(tally().turned, before.turned + 1);
+    EXPECT_EQ(tally().copied, before.copied + 2) << "copied from then on";
+
+    for (i32 round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        before = tally();
+        for (i32 n = 0; n < 20'000 && tally().clearOuts == before.clearOuts; ++n) drawBox(++k);
+        ASSERT_EQ(tally().clearOuts, before.clearOuts + 1) << "new boxes never filled the index";
+        const elDraw::RotateKeptTally noted = tally();
+        drawBox(k);
+        EXPECT_EQ(tally().turned, noted.turned + 1) << "the box that cleared the index out was not found again";
+        EXPECT_EQ(tally().copied, noted.copied + 1);
+    }
+}
+
 // The stepping exactly as written, pixel by pixel over the whole box, for comparison.
 void ReferenceRotate(i32 left, i32 top, i32 right, i32 bottom, i32 angle, const host::Surface* src, i32 sl, i32 st,
                      i32 sr, i32 sb, std::vector<u16>& out, i32 screenW, i32 screenH) {
