@@ -6,6 +6,7 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "host/backend.h"
 #include "host/instance.h"
@@ -203,6 +204,13 @@ bool DestroyWindow(Window w) {
     s.grabbed = false;
     backend::CloseWindow();
     return true;
+}
+
+void ShowBlackPicture(Window w) {
+    const State& s = S();
+    if (w != kMain || !s.open || s.clientW <= 0 || s.clientH <= 0) return;
+    const std::vector<u16> black(static_cast<size_t>(s.clientW) * static_cast<size_t>(s.clientH), 0);
+    backend::Present(black.data(), s.clientW, s.clientH, s.clientW * 2, true, false);
 }
 
 Window FindWindow(const char* className, const char* title) {

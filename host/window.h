@@ -72,6 +72,9 @@ bool WindowedRequested();
 // the cursor that CursorPos reads but sends no mouse messages.
 Window CreateMainWindow(const char* className, const char* title, bool fullScreen, i32 width, i32 height);
 bool DestroyWindow(Window w);          // sends kMsgDestroy to the window procedure, then closes it
+// Shows one black picture in the window: a window with nothing of its own drawn yet shows whatever the
+// screen held before, behind a box that stands over it.
+void ShowBlackPicture(Window w);
 Window FindWindow(const char* className, const char* title);
 void SetForegroundWindow(Window w);
 void MinimizeWindow(Window w);

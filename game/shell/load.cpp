@@ -212,7 +212,9 @@ bool Game_FindDataFolders() {
         said += line + "\n";
     }
     if (missing.empty()) return true;
-    // One box for all of them, instead of one for every picture that would follow.
+    // One box for all of them, instead of one for every picture that would follow, over a black window
+    // (nothing has been drawn in it yet).
+    host::ShowBlackPicture(MainWindow);
     const std::string text = "The game's data is missing, so it cannot start.\n\n" + said;
     std::string cp932;
     if (!host::Utf8ToCp932(text, &cp932)) cp932 = text;

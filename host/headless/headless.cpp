@@ -354,7 +354,7 @@ void SetMouseGrab(bool grab) { S().grabbed = grab; }
 
 i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
     auto& s = S();
-    s.boxes.push_back({caption, text, buttons});
+    s.boxes.push_back({caption, text, buttons, s.frames});
     return buttons == kBoxYesNo ? s.yesNo : kAnswerOk;
 }
 

@@ -39,6 +39,7 @@ size_t PendingEvents();
 struct Box {
     std::string caption, text;  // UTF-8
     u32 buttons;
+    u64 framesBefore = 0;  // the frames the window had shown when the box came up
 };
 const std::vector<Box>& Boxes();
 void ClearBoxes();

@@ -1,0 +1,73 @@
+// A start with its data folders missing: the box that says so stands over a black window, not over
+// whatever the screen showed before the window opened.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "game/shell/shell.h"
+#include "host/files.h"
+#include "host/headless/headless.h"
+#include "support/headless_machine.h"
+
+namespace hl = host::headless;
+
+namespace {
+
+constexpr const char* kChildRole = "KESTRALIS_TEST_MISSING_DATA";
+
+// The start itself, in a copy of this test program in a folder without the game's data.
+void StartWithoutData() {
+    kt::FreshMachine();
+    i32 code = -1;
+    EXPECT_FALSE(WinMain_StartUp(nullptr, "", 1, &code));
+    EXPECT_EQ(code, 1);
+    ASSERT_EQ(hl::Boxes().size(), 1u);
+    EXPECT_NE(hl::Boxes()[0].text.find("data folder IMAGE/: not found"), std::string::npos) << hl::Boxes()[0].text;
+    EXPECT_EQ(hl::Boxes()[0].framesBefore, 1u) << "the window showed no picture of its own before the box";
+    EXPECT_EQ(hl::FrameCount(), 1u);
+    const hl::Frame& f = hl::LastFrame();
+    EXPECT_EQ(f.width, 800);
+    EXPECT_EQ(f.height, 600);
+    EXPECT_TRUE(std::all_of(f.pixels.begin(), f.pixels.end(), [](u16 p) { return p == 0; })) << "not black";
+    kt::EndProgram();
+}
+
+TEST(MissingDataFolder, TheBoxStandsOverABlackWindow) {
+    if (std::getenv(kChildRole)) {
+        StartWithoutData();
+        return;
+    }
+    namespace fs = std::filesystem;
+    char here[4096];
+    ASSERT_TRUE(host::ModuleFolder(here, sizeof here));
+    const std::string dir = std::string(here) + "nodata" + std::to_string(getpid()) + "/";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::error_code ec;
+    fs::create_hard_link(fs::read_symlink("/proc/self/exe"), dir + "test_game", ec);
+    ASSERT_FALSE(ec) << ec.message();
+    const std::string out = dir + "out.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv(kChildRole, "1", 1);
+        if (!std::freopen(out.c_str(), "w", stdout) || dup2(fileno(stdout), 2) < 0) _exit(126);
+        execl((dir + "test_game").c_str(), "test_game", "--gtest_filter=MissingDataFolder.TheBoxStandsOverABlackWindow",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    std::stringstream said;
+    said << std::ifstream(out).rdbuf();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said.str();
+    fs::remove_all(dir, ec);
+}
+
+}  // namespace
