@@ -95,7 +95,7 @@ TEST_P(SoftBlend, BrightKeepsItsOverflowAndMaskKeepsChannels) {
     EXPECT_EQ(Back(1, 0), 0x1234) << "a zero source still writes nothing";
 }
 
-TEST_P(SoftBlend, ClipsInTheSpecifiedOrderAndLocksForAZeroWidth) {
+TEST_P(SoftBlend, ClipsEveryEdgeAndStillLocksForAZeroWidth) {
     FillBack(0);
     std::vector<u16> px(16);
     for (i32 i = 0; i < 16; ++i) px[static_cast<size_t>(i)] = Rgb5(static_cast<u32>(i + 1), 0, 0);

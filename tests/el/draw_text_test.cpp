@@ -39,7 +39,7 @@ TEST_F(Text, PrintTextDrawsWhiteOnABlueCellBoxAndIgnoresTheClipRect) {
     EXPECT_FALSE(BackBuffer->IsLocked());
 }
 
-TEST_F(Text, FontCallsFillTheDescriptorAsSpecified) {
+TEST_F(Text, FontCallsFillTheDescriptorFromFaceSizeAngleAndWeight) {
     elDraw::SetFont(0, 20, 90, 1, 1, 0);
     EXPECT_STREQ(FontDescBlock->faceName, elDraw::kFaceNames[0]);
     EXPECT_EQ(FontDescBlock->escapement, 900);
