@@ -2,16 +2,12 @@
 // same, as rows of missing-glyph boxes would), the caption inside the box, long text in lines, and the
 // answers of keys and clicks.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
+#include <vector>
 
 #include "host/backend.h"
 #include "host/msgbox.h"
-#include "support/headless_machine.h"
 
 namespace {
 
@@ -76,33 +72,6 @@ TEST(MessageBoxPicture, KeysAndClicksAnswer) {
     EXPECT_EQ(host::box::AnswerForKey(yn, kBoxYesNo, 1, 'Y'), kAnswerYes);
     const auto& no = yn.buttons[1];
     EXPECT_EQ(host::box::AnswerAt(yn, no.x + 1, no.y + 1), kAnswerNo);
-}
-
-// The test program started again on a machine without a single font (by the test below) does only this,
-// before any test runs: the box cannot draw its words and says so, and the text for the system's own box
-// carries the English line. The status tells the result.
-const bool g_noFontsRun = [] {
-    if (!std::getenv("KESTRALIS_TEST_NO_FONTS")) return false;
-    const Picture p = Draw("エラー発生", "elDraw::LoadObject : BMPファイルを読み込めません", host::backend::kBoxOk, 0);
-    const std::vector<std::string> said = {"IMAGE/TITLEC.BMP: not found"};
-    const bool carried = host::box::WithEnglishLines("elDraw::LoadObject : x", said) == "elDraw::LoadObject : x\nIMAGE/TITLEC.BMP: not found";
-    _exit(!p.legible && carried ? 0 : 1);
-}();
-
-TEST(MessageBoxPicture, WithoutAnyFontTheBoxFallsBackToTheSystemsBox) {
-    const std::string conf = kt::TempFolder() + "/fonts.conf";
-    std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("FONTCONFIG_FILE", conf.c_str(), 1);
-        setenv("KESTRALIS_TEST_NO_FONTS", "1", 1);
-        execl("/proc/self/exe", "test_host", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the box claims it can draw without a font, or the English line is not in its text";
 }
 
 // What a box that is not ours shows: the text and the English lines it does not hold yet; on the error
