@@ -69,12 +69,10 @@ int TextClose(void* cookie) {
     return r;
 }
 
-// The reason a data file cannot be read: a missing name is "not found", as the reports say it.
-std::string ErrorText(int error) { return error == ENOENT ? "not found" : SystemReason(error); }
-
 }  // namespace
 
 std::string SystemReason(int error) {
+    if (error == ENOENT) return "not found";
     char buf[256];
     std::string text = strerror_r(error, buf, sizeof buf);
     if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && (text.size() < 2 || text[1] < 'A' || text[1] > 'Z'))
@@ -150,21 +148,21 @@ std::FILE* OpenFile(const char* name, const char* mode) {
 }
 
 std::string ReadProblem(const char* name, bool folder) {
-    if (!name || !*name) return ErrorText(ENOENT);
+    if (!name || !*name) return SystemReason(ENOENT);
     const std::string path = ResolvePath(name);
     struct stat st;
-    if (stat(path.c_str(), &st) != 0) return ErrorText(errno);
+    if (stat(path.c_str(), &st) != 0) return SystemReason(errno);
     if (folder) {
-        if (!S_ISDIR(st.st_mode)) return ErrorText(ENOTDIR);
+        if (!S_ISDIR(st.st_mode)) return SystemReason(ENOTDIR);
         DIR* d = opendir(path.c_str());
-        if (!d) return ErrorText(errno);
+        if (!d) return SystemReason(errno);
         closedir(d);
         return {};
     }
-    if (S_ISDIR(st.st_mode)) return ErrorText(EISDIR);
+    if (S_ISDIR(st.st_mode)) return SystemReason(EISDIR);
     if (!S_ISREG(st.st_mode)) return "not a regular file";
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return ErrorText(errno);
+    if (fd < 0) return SystemReason(errno);
     close(fd);
     return {};
 }

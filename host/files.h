@@ -16,7 +16,7 @@ std::string ResolvePath(const char* name);
 // fopen on the resolved name. Text reads ("r" without "b", or "rt") drop a CR that stands before a LF.
 std::FILE* OpenFile(const char* name, const char* mode);
 // The system's words for the failed call's `error` (an errno value), in lower case as they stand inside a
-// line: "no such file or directory", "permission denied", ...
+// line: "permission denied", "is a directory", ...; a missing file (ENOENT) is "not found".
 std::string SystemReason(int error);
 // Why `name` (resolved as above) cannot be read, in the system's words: "not found", "permission denied",
 // "too many levels of symbolic links", "is a directory", ...; empty when it can. A file must be a regular

@@ -182,7 +182,7 @@ TEST_F(PreloadTest, ASoundfontThatCannotBeHadIsSaidOnceWithItsReasonAndNothingWa
     FifoWatchdog watchdog(pipe);
     const struct {
         std::string path, reason;
-    } cases[] = {{dir.Abs("none.sf2"), "no such file or directory"},
+    } cases[] = {{dir.Abs("none.sf2"), "not found"},
                  {folder, "is a directory"},
                  {pipe, "not a regular file"}};
     for (const auto& c : cases) {
