@@ -14,6 +14,7 @@
 #include "host/mixer.h"
 #include "host/window.h"
 #include "support/headless_machine.h"
+#include "support/soundfont.h"
 
 namespace hl = host::headless;
 using Log = std::vector<std::string>;
@@ -141,7 +142,7 @@ TEST_F(MidiTest, AMissingFileIsSilentAndNeverLoops) {
 }
 
 TEST_F(MidiTest, AGeneratedFilePlaysThroughTheSynthesiser) {
-    if (!host::midisynth::Start()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(host::midisynth::Start()) << kt::kNoSoundfont;
     hl::ClearCapturedAudio();
     elMidi::Play(dir.Rel("one.mid").c_str(), 1);
     hl::AdvanceMs(900);

@@ -7,6 +7,7 @@
 
 #include "game/stage_fixture.h"
 #include "host/midisynth.h"
+#include "support/soundfont.h"
 
 namespace hl = host::headless;
 
@@ -57,12 +58,12 @@ protected:
 };
 
 TEST_F(SoundfontHangTest, EscEndsTheProgramWithinASecond) {
-    if (!host::midisynth::Preloading()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(host::midisynth::Preloading()) << kt::kNoSoundfont;
     StartTheStageAndEnd([] { hl::Key(27); });
 }
 
 TEST_F(SoundfontHangTest, TheWindowsCloseEndsTheProgramWithinASecond) {
-    if (!host::midisynth::Preloading()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(host::midisynth::Preloading()) << kt::kNoSoundfont;
     StartTheStageAndEnd([] { hl::RequestClose(); });
 }
 

@@ -12,6 +12,7 @@
 #include "host/mixer.h"
 #include "host/window.h"
 #include "support/headless_machine.h"
+#include "support/soundfont.h"
 
 namespace hl = host::headless;
 
@@ -165,7 +166,7 @@ TEST_F(MciTest, DamagedFilesAreRefusedWithoutReadingOutside) {
 }
 
 TEST_F(MciTest, TheSynthesiserMakesRealSound) {
-    if (!host::midisynth::Start()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(host::midisynth::Start()) << kt::kNoSoundfont;
     ASSERT_EQ(Send(open), 0u);
     hl::ClearCapturedAudio();
     Send("play midi notify");

@@ -25,6 +25,7 @@
 #include "host/report.h"
 #include "host/window.h"
 #include "support/headless_machine.h"
+#include "support/soundfont.h"
 
 namespace hl = host::headless;
 namespace synth = host::midisynth;
@@ -111,7 +112,7 @@ protected:
 };
 
 TEST_F(PreloadTest, ThePreloadedSynthesiserPlaysTheSameSamplesAndEndsOnTheSameFrame) {
-    if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
     const Heard loadedByOpen = PlayOnce(false);
     const Heard preloaded = PlayOnce(true);
     ASSERT_TRUE(loadedByOpen.sounding);
@@ -124,7 +125,7 @@ TEST_F(PreloadTest, ThePreloadedSynthesiserPlaysTheSameSamplesAndEndsOnTheSameFr
 }
 
 TEST_F(PreloadTest, AStopDuringTheLoadLeavesItToEndAloneAndALaterStartLoadsAgain) {
-    if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         synth::Preload();
@@ -205,7 +206,7 @@ TEST_F(PreloadTest, ASoundfontThatCannotBeHadIsSaidOnceWithItsReasonAndNothingWa
 }
 
 TEST_F(PreloadTest, AStartWaitsAMomentAtMostForALoadThatHangsAndTheMixTakesItWhenItEnds) {
-    if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
     g_hold = true;
     synth::SetLoaderGate(HoldWhileAsked);
     synth::Preload();
@@ -299,7 +300,7 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
         ASSERT_TRUE(code == 0 || code == 20) << "run " << run << " exit code " << code;
         endedDuringTheLoad += code == 0;
     }
-    if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
     EXPECT_GT(endedDuringTheLoad, 0);
 }
 
@@ -308,7 +309,7 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
 namespace {
 
 TEST_F(PreloadTest, TheProgramEndsAtOnceWhileALoadHangs) {
-    if (!HaveSoundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
     for (bool shutdownFirst : {false, true}) {
         SCOPED_TRACE(shutdownFirst);
         double endMs = -1;

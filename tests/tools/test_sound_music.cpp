@@ -11,6 +11,7 @@
 #include "data_files.h"
 #include "host/midisynth.h"
 #include "host/riff.h"
+#include "support/soundfont.h"
 
 using datatest::dataPath;
 using datatest::le16;
@@ -269,7 +270,7 @@ TEST(DataLevels, ShotAndExplosionTogetherLeaveRoomForTheMusic) {
 TEST(DataLevels, StageMusicIsHeardBesideTheEffects) {
     host::midi::Song song;
     ASSERT_TRUE(host::midi::LoadSmf(dataPath(kTunes[0]).c_str(), 44100, &song));
-    if (!host::midisynth::Start()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(host::midisynth::Start()) << kt::kNoSoundfont;
     const size_t frames = 44100 * 20;
     std::vector<float> left(frames), right(frames);
     size_t next = 0;
