@@ -296,6 +296,35 @@ int OpenSoundfont(const std::string& path, std::string* problem) {
 }
 
 std::atomic<void (*)()> g_loaderGate{nullptr};
+// Set on a loader thread, whose reads of the soundfont the gate may hold.
+thread_local bool t_loaderThread = false;
+
+// The soundfont's reads inside the synthesiser's load, as the library's own reader makes them (a buffered
+// file by the name it is given), with the test gate before each read on a loader thread.
+void* OpenForLoad(const char* name) { return std::fopen(name, "rb"); }
+int ReadForLoad(void* buf, fluid_long_long_t count, void* file) {
+    if (t_loaderThread)
+        if (void (*gate)() = g_loaderGate.load()) gate();
+    const size_t n = static_cast<size_t>(count);
+    return std::fread(buf, 1, n, static_cast<std::FILE*>(file)) == n ? FLUID_OK : FLUID_FAILED;
+}
+int SeekForLoad(void* file, fluid_long_long_t offset, int origin) {
+    return fseeko(static_cast<std::FILE*>(file), static_cast<off_t>(offset), origin) == 0 ? FLUID_OK : FLUID_FAILED;
+}
+fluid_long_long_t TellForLoad(void* file) { return ftello(static_cast<std::FILE*>(file)); }
+int CloseForLoad(void* file) { return std::fclose(static_cast<std::FILE*>(file)) == 0 ? FLUID_OK : FLUID_FAILED; }
+
+// Puts the soundfont reader above in front of the synthesiser's own loaders; a file it cannot load goes
+// on to theirs, as before.
+void AddReader(fluid_synth_t* synth, fluid_settings_t* settings) {
+    fluid_sfloader_t* loader = new_fluid_defsfloader(settings);
+    if (!loader) return;
+    if (fluid_sfloader_set_callbacks(loader, OpenForLoad, ReadForLoad, SeekForLoad, TellForLoad, CloseForLoad) != FLUID_OK) {
+        delete_fluid_sfloader(loader);
+        return;
+    }
+    fluid_synth_add_sfloader(synth, loader);
+}
 
 // Creates a synthesiser on `settings` and loads into it the soundfont open on `fd` (found at `path`), then
 // closes `fd`; when either fails, frees the settings, makes nothing and says why. It touches nothing
@@ -310,6 +339,7 @@ Made Make(fluid_settings_t* settings, int fd, const std::string& path) {
     std::string name = "/proc/self/fd/" + std::to_string(fd);
     if (access(name.c_str(), R_OK) != 0) name = path;
     m.synth = new_fluid_synth(settings);
+    if (m.synth) AddReader(m.synth, settings);
     if (!m.synth) {
         m.problem = "the synthesiser could not be made";
     } else if (fluid_synth_sfload(m.synth, name.c_str(), 1) == FLUID_FAILED) {
@@ -509,7 +539,7 @@ void Preload() {
             // The lowest priority: the start-up beside it goes first, and the title is long enough for
             // the load to finish in the time the program leaves over.
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
-            if (void (*gate)() = g_loaderGate.load()) gate();
+            t_loaderThread = true;
             Made m = Make(b.settings, b.fd, path);
             {
                 std::lock_guard<std::mutex> lock(load->m);

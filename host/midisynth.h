@@ -49,8 +49,9 @@ bool Running();
 // Deletes the synthesiser (cleared under the audio lock first) without waiting for a load still under way,
 // which is left to end and free itself; a later Preload or Start makes a new one.
 void Stop();
-// For tests: a routine the loader thread runs before it loads the soundfont, which holds a load under way
-// for as long as the test needs (null: none).
+// For tests: a routine a loader thread runs before each of its reads of the soundfont inside the
+// synthesiser's load, which holds the load there for as long as the test needs (null: none). A load on the
+// program's thread (a Start with nothing preloaded) passes it by.
 void SetLoaderGate(void (*gate)());
 const std::string& SoundfontPath();
 double StartMillis();

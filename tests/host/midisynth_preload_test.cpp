@@ -1,7 +1,7 @@
 // The synthesiser loaded ahead on its own thread: the open that takes it plays exactly what an open that
-// loads it itself would; a start, a stop or the end of the program during a load that does not end waits
-// for it a moment at most, and the mix takes it when it does end; a soundfont that cannot be had is said
-// once, with its file and the reason, and leaves the music silent but on time.
+// loads it itself would; a start waits a moment at most for a load held inside the synthesiser, a stop and
+// the end of the program not at all, and the mix takes the load when it does end; a soundfont that cannot
+// be had is said once, with its file and the reason, and leaves the music silent but on time.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -25,7 +24,7 @@
 #include "host/report.h"
 #include "host/window.h"
 #include "support/headless_machine.h"
-#include "support/soundfont.h"
+#include "support/held_loader.h"
 
 namespace hl = host::headless;
 namespace synth = host::midisynth;
@@ -44,20 +43,7 @@ std::vector<u32> Notifications() {
     return codes;
 }
 
-// Waits (a while at most) for every loader thread to end.
-void WaitForLoaders() {
-    for (int i = 0; i < 30'000 && synth::Preloading(); ++i) usleep(1000);
-}
-
-// The loader gate of these tests: a load stays before its open while `g_hold` is set.
-std::atomic<bool> g_hold{false};
-void HoldWhileAsked() {
-    while (g_hold.load()) usleep(1000);
-}
-
-double MillisSince(std::chrono::steady_clock::time_point t0) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
+using kt::HeldLoader;
 
 bool HaveSoundfont() {
     const bool have = synth::Start();
@@ -76,10 +62,8 @@ protected:
     void TearDown() override {
         Send("close midi");
         synth::Stop();
-        g_hold = false;
-        synth::SetLoaderGate(nullptr);
         unsetenv("KESTRALIS_SOUNDFONT");
-        WaitForLoaders();  // no test leaves a thread at work behind it (the children below are forked)
+        EXPECT_TRUE(HeldLoader::Clear()) << "a loader still at work";  // the children below are forked
     }
     // One play of the file to its end from a fresh machine: what the mix made and the notices posted.
     struct Heard {
@@ -92,7 +76,7 @@ protected:
         synth::Stop();
         if (preload) {
             synth::Preload();
-            WaitForLoaders();  // as in the game, where the title leaves the load the time it needs
+            EXPECT_TRUE(HeldLoader::WaitForLoaders());  // as in the game, where the title leaves it the time it needs
         }
         Heard h{};
         EXPECT_EQ(Send(open), 0u);
@@ -133,7 +117,7 @@ TEST_F(PreloadTest, AStopDuringTheLoadLeavesItToEndAloneAndALaterStartLoadsAgain
         synth::Stop();
         EXPECT_FALSE(synth::Running());
     }
-    WaitForLoaders();
+    ASSERT_TRUE(HeldLoader::WaitForLoaders());
     EXPECT_FALSE(synth::Running()) << "an abandoned load is not taken";
     EXPECT_TRUE(synth::Start()) << "a stop forgets the load it left";
     synth::Preload();
@@ -156,23 +140,35 @@ TEST_F(PreloadTest, ASoundfontThatCannotBeLoadedLeavesTheMusicSilentButOnTime) {
     EXPECT_EQ(kt::Rms(h.samples, 0, h.samples.size()), 0.0);
 }
 
-// Opens a FIFO's writing end a few seconds on, unless told not to: a reader that a regression left waiting
-// on it then reads its end, and the test fails on time instead of hanging.
+// Whether anybody holds the FIFO at `path` open for reading, or waits in an open of it: a writer's open that
+// does not wait succeeds only then (and lets such a waiting open go on).
+bool SomebodyReads(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+// A hang guard for a FIFO: a few seconds on it looks for a reader, unless told not to; one that a
+// regression left waiting on it is let go, and the test fails on what the guard found instead of hanging.
 class FifoWatchdog {
 public:
     explicit FifoWatchdog(std::string path)
         : path_(std::move(path)), thread_([this] {
               for (int i = 0; i < 5000 && !stop_.load(); ++i) usleep(1000);
-              if (const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
+              if (!stop_.load()) found_ = SomebodyReads(path_);
           }) {}
-    ~FifoWatchdog() {
+    ~FifoWatchdog() { Stop(); }
+    // Ends the watch; true when the guard found somebody waiting on the FIFO.
+    bool Stop() {
         stop_ = true;
-        thread_.join();
+        if (thread_.joinable()) thread_.join();
+        return found_.load();
     }
 
 private:
     std::string path_;
-    std::atomic<bool> stop_{false};
+    std::atomic<bool> stop_{false}, found_{false};
     std::thread thread_;
 };
 
@@ -183,44 +179,42 @@ TEST_F(PreloadTest, ASoundfontThatCannotBeHadIsSaidOnceWithItsReasonAndNothingWa
     FifoWatchdog watchdog(pipe);
     const struct {
         std::string path, reason;
-    } cases[] = {{dir.Abs("none.sf2"), "not found"},
-                 {folder, "is a directory"},
-                 {pipe, "not a regular file"}};
+    } cases[] = {{dir.Abs("none.sf2"), "not found"}, {folder, "is a directory"}, {pipe, "not a regular file"}};
     for (const auto& c : cases) {
         for (bool preload : {false, true}) {
             SCOPED_TRACE(c.path + (preload ? " preloaded" : ""));
             setenv("KESTRALIS_SOUNDFONT", c.path.c_str(), 1);
             host::ClearFileReports();
-            const auto t0 = std::chrono::steady_clock::now();
             if (preload) {
                 synth::Preload();
                 EXPECT_EQ(host::FileReports().size(), 1u) << "said at once, not when the music starts";
+                EXPECT_FALSE(synth::Preloading()) << "no loader for a soundfont that cannot be had";
             }
             EXPECT_FALSE(synth::Start());
             EXPECT_FALSE(synth::Start()) << "a failed start is not tried again";
-            EXPECT_LT(MillisSince(t0), 1000.0);
+            EXPECT_FALSE(SomebodyReads(pipe)) << "the FIFO is left alone";
             EXPECT_EQ(host::FileReports(), std::vector<std::string>{c.path + ": " + c.reason + "; playing without music"});
             synth::Stop();
         }
     }
+    EXPECT_FALSE(watchdog.Stop()) << "something waited on the FIFO until the guard let it go";
 }
 
-TEST_F(PreloadTest, AStartWaitsAMomentAtMostForALoadThatHangsAndTheMixTakesItWhenItEnds) {
+TEST_F(PreloadTest, AStartWaitsAMomentAtMostForALoadHeldInsideTheSynthesiserAndTheMixTakesItWhenItEnds) {
     ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
-    g_hold = true;
-    synth::SetLoaderGate(HoldWhileAsked);
+    HeldLoader::Hold();
     synth::Preload();
-    auto t0 = std::chrono::steady_clock::now();
+    ASSERT_TRUE(HeldLoader::WaitInside());
     ASSERT_EQ(Send(open), 0u);
-    EXPECT_LT(MillisSince(t0), 1000.0) << "the open of the music";
+    EXPECT_TRUE(HeldLoader::Inside()) << "the open of the music waited for the load";
     EXPECT_FALSE(synth::Running());
     Send("play midi");
     hl::ClearCapturedAudio();
     hl::AdvanceMs(200);
     EXPECT_EQ(kt::Rms(hl::CapturedAudio(), 0, hl::CapturedAudio().size()), 0.0) << "silent, on time";
 
-    g_hold = false;
-    WaitForLoaders();
+    HeldLoader::LetGo();
+    ASSERT_TRUE(HeldLoader::WaitForLoaders());
     Send("seek midi to start");
     Send("play midi");
     hl::ClearCapturedAudio();
@@ -228,63 +222,70 @@ TEST_F(PreloadTest, AStartWaitsAMomentAtMostForALoadThatHangsAndTheMixTakesItWhe
     EXPECT_TRUE(synth::Running()) << "the mix took the load when it ended";
     EXPECT_GT(kt::Rms(hl::CapturedAudio(), 0, hl::CapturedAudio().size()), 300.0);
 
-    // A stop during a load that hangs leaves it behind at once.
+    // A stop during a held load leaves it behind without waiting for it.
     synth::Stop();
-    g_hold = true;
+    HeldLoader::Hold();
     synth::Preload();
-    t0 = std::chrono::steady_clock::now();
+    ASSERT_TRUE(HeldLoader::WaitInside());
     synth::Stop();
-    EXPECT_LT(MillisSince(t0), 100.0);
+    EXPECT_TRUE(HeldLoader::Inside()) << "the stop waited for the load";
     EXPECT_FALSE(synth::Running());
+    EXPECT_TRUE(synth::Preloading()) << "the load left behind goes on alone";
+    EXPECT_FALSE(HeldLoader::Overran());
 }
 
-// The end of the program while the loader still works: a child process preloads and ends at once, by
-// exit() as the program does (its statics torn down behind the loader) or after the library's audio
-// shutdown. Under the sanitizers a use of anything freed or a leaked synthesiser ends the child badly; a
-// child that cannot end is a failure too. The child says 0 when the loader was still at work at its end.
-// With `endMs`, a loader that hangs: the child's own end (from its shutdown to the last of its statics,
-// before the sanitizers' checks at exit) is timed through a pipe.
-std::chrono::steady_clock::time_point g_endFrom;
-int g_endPipe = -1;
-void SayEndTime() {
-    const double ms = MillisSince(g_endFrom);
-    if (write(g_endPipe, &ms, sizeof ms) != sizeof ms) _exit(7);
-}
+// The end of the program while a loader still works: a child process preloads and ends by exit(), as the
+// program does, or after the library's audio shutdown, its statics torn down behind the loader. Under the
+// sanitizers a use of anything freed or a leak of ours ends the child badly; a child that cannot end is a
+// failure too. What else the child says is in its exit code.
+enum ChildCode {
+    kEndedDuringTheLoad = 0,
+    kLoadOverBeforeTheEnd = 40,  // the load ended before the child did: nothing was tested
+    kNeverHeld = 41,             // no loader came to the hold
+    kEndWaitedForTheLoader = 42,
+    kLoaderNeverEnded = 43,
+    kStillRunning = 44,
+};
 
-int RunChild(bool shutdownFirst, double* endMs = nullptr) {
-    int fds[2] = {-1, -1};
-    if (endMs && pipe(fds) != 0) return -1;
+// In a child whose loader is held inside the load, the last thing to go at its end: made before main, it
+// goes after whatever the synthesiser made once started. The end must have left the loader where it was;
+// then it is let go, and goes through the rest of its load and its own end alone, with the statics gone.
+struct AfterTheEnd {
+    bool armed = false;
+    ~AfterTheEnd() {
+        if (!armed) return;
+        if (!HeldLoader::Inside()) _exit(kEndWaitedForTheLoader);
+        HeldLoader::LetGo();
+        if (!HeldLoader::WaitForLoaders()) _exit(kLoaderNeverEnded);
+    }
+} g_afterTheEnd;
+
+int RunChild(bool shutdownFirst, bool held) {
     const pid_t pid = fork();
     if (pid == 0) {
-        if (endMs) {
-            g_endPipe = fds[1];
-            std::atexit(SayEndTime);  // before the synthesiser's statics, so it runs after them
+        if (held) {
+            HeldLoader::Hold();
+            g_afterTheEnd.armed = true;
         }
-        g_hold = endMs != nullptr;
-        synth::SetLoaderGate(HoldWhileAsked);
         synth::Preload();
+        if (held && !HeldLoader::WaitInside()) _exit(kNeverHeld);
         const bool busy = synth::Preloading();
-        g_endFrom = std::chrono::steady_clock::now();
         if (shutdownFirst) {
             host::ShutdownAudio();
-            if (synth::Running()) _exit(6);
+            if (synth::Running()) _exit(kStillRunning);
         }
-        std::exit(busy ? 0 : 20);
+        std::exit(busy ? kEndedDuringTheLoad : kLoadOverBeforeTheEnd);
     }
+    // The hang guard: well beyond the hold's own guard and the wait for the loader after it.
     int status = 0;
     pid_t done = 0;
-    for (int i = 0; i < 600 && done == 0; ++i) {
+    for (int i = 0; i < 1500 && done == 0; ++i) {
         done = waitpid(pid, &status, WNOHANG);
         if (done == 0) usleep(20'000);
     }
     if (done == 0) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
-    }
-    if (endMs) {
-        close(fds[1]);
-        if (read(fds[0], endMs, sizeof *endMs) != sizeof *endMs) *endMs = -1;
-        close(fds[0]);
     }
     return status;
 }
@@ -294,30 +295,24 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     // the workers the synthesiser's library keeps after a load.
     int endedDuringTheLoad = 0;
     for (int run = 0; run < 8; ++run) {
-        const int status = RunChild(run % 2 == 1);
+        const int status = RunChild(run % 2 == 1, false);
         ASSERT_TRUE(WIFEXITED(status)) << "run " << run << " ended by signal " << WTERMSIG(status);
         const int code = WEXITSTATUS(status);
-        ASSERT_TRUE(code == 0 || code == 20) << "run " << run << " exit code " << code;
-        endedDuringTheLoad += code == 0;
+        ASSERT_TRUE(code == kEndedDuringTheLoad || code == kLoadOverBeforeTheEnd) << "run " << run << " exit code " << code;
+        endedDuringTheLoad += code == kEndedDuringTheLoad;
     }
     ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
     EXPECT_GT(endedDuringTheLoad, 0);
 }
 
-}  // namespace
-
-namespace {
-
-TEST_F(PreloadTest, TheProgramEndsAtOnceWhileALoadHangs) {
-    ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;
+TEST_F(PreloadTest, TheEndLeavesALoaderHeldInsideTheLoadAloneAndFreesNothingItUses) {
+    int status[2];
+    for (bool shutdownFirst : {false, true}) status[shutdownFirst] = RunChild(shutdownFirst, true);
+    ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;  // loaded here only once the children are made
     for (bool shutdownFirst : {false, true}) {
-        SCOPED_TRACE(shutdownFirst);
-        double endMs = -1;
-        const int status = RunChild(shutdownFirst, &endMs);
-        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-        EXPECT_EQ(WEXITSTATUS(status), 0);
-        EXPECT_GE(endMs, 0.0);
-        EXPECT_LT(endMs, 1000.0);
+        SCOPED_TRACE(shutdownFirst ? "after the audio shutdown" : "by exit()");
+        ASSERT_TRUE(WIFEXITED(status[shutdownFirst])) << "ended by signal " << WTERMSIG(status[shutdownFirst]);
+        EXPECT_EQ(WEXITSTATUS(status[shutdownFirst]), kEndedDuringTheLoad);
     }
 }
 

@@ -1,0 +1,78 @@
+// A soundfont load held inside the synthesiser's load (at a read of the file), for the tests of what may
+// and may not wait for it: a start, a stop, the end of the program.
+#pragma once
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+
+#include "host/midisynth.h"
+#include "support/soundfont.h"
+
+namespace kt {
+
+// Every loader thread that reads the soundfont while the hold is on waits at that read, inside the load,
+// until LetGo. A hold that lasts kGuard lets go by itself and says so (Overran): a test that would have hung
+// on it fails instead. Its state is a few atomics, nothing with a destructor, so a loader still held when a
+// process ends may go on reading it after the process's statics are gone.
+class HeldLoader {
+public:
+    static constexpr std::chrono::seconds kGuard{10};
+
+    // From now on a loader that reads the soundfont waits inside its load.
+    static void Hold() {
+        overran_ = false;
+        held_ = true;
+        host::midisynth::SetLoaderGate(Gate);
+    }
+    static void LetGo() { held_ = false; }
+    // A loader waits in the hold at this moment.
+    static bool Inside() { return inside_.load() > 0; }
+    // A hold let go by its guard rather than by the test.
+    static bool Overran() { return overran_.load(); }
+    // Until a loader waits in the hold (kGuard at most); true when one does.
+    static bool WaitInside() {
+        return WaitFor([] { return Inside(); });
+    }
+    // Until every loader thread has ended (kGuard at most); true when they have.
+    static bool WaitForLoaders() {
+        return WaitFor([] { return !host::midisynth::Preloading(); });
+    }
+    // Lets go, removes the gate and waits for the loaders: no test leaves one at work behind it.
+    static bool Clear() {
+        LetGo();
+        host::midisynth::SetLoaderGate(nullptr);
+        return WaitForLoaders();
+    }
+
+private:
+    static void Gate() {
+        if (!held_.load()) return;
+        ++inside_;
+        const auto until = std::chrono::steady_clock::now() + kGuard;
+        while (held_.load()) {
+            if (std::chrono::steady_clock::now() > until) {
+                overran_ = true;
+                held_ = false;
+                break;
+            }
+            usleep(1000);
+        }
+        --inside_;
+    }
+    template <class Pred>
+    static bool WaitFor(Pred pred) {
+        const auto until = std::chrono::steady_clock::now() + kGuard;
+        while (!pred()) {
+            if (std::chrono::steady_clock::now() > until) return false;
+            usleep(1000);
+        }
+        return true;
+    }
+
+    static inline std::atomic<bool> held_{false};
+    static inline std::atomic<int> inside_{0};
+    static inline std::atomic<bool> overran_{false};
+};
+
+}  // namespace kt
