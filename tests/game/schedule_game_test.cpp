@@ -2,8 +2,11 @@
 // they run side by side: every family that a stage's schedule fires in play goes live at least once in that
 // stage; the alternate stages, forced into their modes, reach theirs; the same seed and input give the same
 // frames. Each stage's play is pinned, so that a changed table shows even where the tables' own tests work
-// out what they expect from the tables themselves.
+// out what they expect from the tables themselves; a second play of each with the ship's weapons firing is
+// pinned too, with its score and the boss's wear, so that a changed hit box, strike or wear shows as well.
 #include <algorithm>
+#include <charconv>
+#include <limits>
 #include <set>
 #include <string>
 #include <tuple>
@@ -132,6 +135,8 @@ struct PinnedPlay {
     u64 pictures;    // the frames' pixels, folded
     u64 families;    // the live records of every family the stage fires, frame by frame, folded
 };
+// Stage 3 plays the same at both levels: its schedules have no level gates, its attack loop has one length,
+// and the homing rays that it launches at level 3 are never drawn and strike nothing in this play.
 // clang-format off
 const PinnedPlay kPinned[] = {
     {ModeStage1, 1, 8536, 11108921831205062067ull, 3449881489646648563ull},
@@ -150,9 +155,40 @@ const PinnedPlay kPinned[] = {
 };
 // clang-format on
 
-const PinnedPlay* PinnedFor(u32 mode, i32 level) {
-    for (const PinnedPlay& p : kPinned)
-        if (p.mode == mode && p.level == level) return &p;
+// The same stages played with the ship's weapons firing on the schedule of FireOnSchedule below. Besides
+// what the plain play pins, a fired play moves with every hit box, strike's points and boss wear that its
+// shots, side shots and bomb meet, and pins the score and how far down the boss was worn.
+struct FiredPin {
+    PinnedPlay play;
+    i32 score;     // the score at the clear
+    f32 lowestHp;  // the lowest the boss's hit points went: below 0 by the strikes that wear it during its defeat
+};
+// Stage 3 fires the same at both levels but for the pictures: the ship's shots are drawn from their level-3
+// sheets at level 3.
+// clang-format off
+const FiredPin kPinnedFired[] = {
+    {{ModeStage1, 1, 3981, 5306828409201484279ull, 10904413113306887477ull}, 1191430, -443.91617f},
+    {{ModeStage1, 3, 3981, 10134405648317082845ull, 17530250695073155901ull}, 1191430, -443.91617f},
+    {{ModeStage2, 1, 3683, 14055787779564886685ull, 7199277557412778774ull}, 1091970, -510.41272f},
+    {{ModeStage2, 3, 3683, 8646754756649097080ull, 3701500093487705578ull}, 1091970, -510.41272f},
+    {{ModeStage3, 1, 4677, 919899727335045034ull, 12286602589607569801ull}, 2857490, -765.4169f},
+    {{ModeStage3, 3, 4677, 15890364219319370561ull, 12286602589607569801ull}, 2857490, -765.4169f},
+    {{ModeStage4, 1, 4993, 7584155118040481136ull, 9600719277357141327ull}, 3753490, -560.5541f},
+    {{ModeStage4, 3, 4993, 17210749881815340854ull, 891448125677550595ull}, 3753490, -560.5541f},
+    {{ModeStage5, 1, 3815, 13471263002995778938ull, 1346302347546877685ull}, 2281790, -561.46094f},
+    {{ModeStage5, 3, 3815, 2156450685147864784ull, 8381164564707691229ull}, 2281790, -561.46094f},
+    {{ModeStage2B, 1, 1466, 4610027626631660265ull, 12454964589581184650ull}, 352920, -275.0f},
+    {{ModeStage4B, 1, 2687, 4255411376692050805ull, 8781308960821833379ull}, 1393690, -747.5416f},
+    {{ModeStage5B, 1, 2341, 8364598054213051613ull, 6984042413947483963ull}, 283900, -794.2865f},
+};
+// clang-format on
+
+const PinnedPlay& PlayOf(const PinnedPlay& p) { return p; }
+const PinnedPlay& PlayOf(const FiredPin& p) { return p.play; }
+template <class Row, size_t N>
+const Row* PinnedFor(const Row (&rows)[N], u32 mode, i32 level) {
+    for (const Row& r : rows)
+        if (PlayOf(r).mode == mode && PlayOf(r).level == level) return &r;
     return nullptr;
 }
 
@@ -185,20 +221,36 @@ protected:
         Pass(17);
     }
 
-    // From the title through the level select into stage 1 at `level`, with the star field alone behind.
-    void StartFromTheTitle(i32 level) {
+    // From the title into the level select, which gives the ship its type and picture, with the star field
+    // alone chosen to stand behind the stages.
+    void ToTheLevelSelect() {
         Pass(17);  // the title
         Key(host::kVkReturn);
         ASSERT_EQ(GameMode, ModeLevelSelect);
-        Key(host::kVkSpace);  // the star field alone behind the stages
+        Key(host::kVkSpace);
+    }
+    // From the title through the level select into stage 1 at `level`, with the star field alone behind.
+    void StartFromTheTitle(i32 level) {
+        ToTheLevelSelect();
+        if (HasFatalFailure()) return;
         Key(level == 1 ? host::kVkF1 : host::kVkF1 + 1);
         ASSERT_EQ(GameMode, ModeStage1);
         ASSERT_EQ(Level, level);
         ASSERT_EQ(StageState.backdropMode, 1);
     }
-    // A game just started at `level` whose next frame is the first of the stage in `mode`.
+    // A game just started at `level` whose next frame is the first of the stage in `mode`. No level select
+    // has given the ship a type: it neither shows nor fires.
     void StartAt(u32 mode, i32 level) {
         Pass(17);  // a pass outside the stage, so that the stage's first frame time is one pass long
+        EnterStage(mode, level);
+        StageState.backdropMode = 1;
+    }
+    // The same with the ship the level select gives, which shows and fires: stage 1 from the title, the
+    // others from a game started in them from the level select.
+    void StartArmed(u32 mode, i32 level) {
+        if (mode == ModeStage1) return StartFromTheTitle(level);
+        ToTheLevelSelect();
+        if (HasFatalFailure()) return;
         EnterStage(mode, level);
         StageState.backdropMode = 1;
     }
@@ -209,13 +261,58 @@ protected:
         u64 pictures = 14695981039346656037ull;
         u64 families = 14695981039346656037ull;
         int saucers = 0;  // saucer records live, summed over the frames
+        i32 score = 0;    // the score at the clear
+        f32 lowestHp = std::numeric_limits<f32>::infinity();  // the lowest the boss's hit points went
+        bool timedOut = false;  // taken to its time-out mark after a whole attack loop, the boss still standing
     };
 
+    // How the ship plays a stage: it holds its fire and the boss is hurt by hand just enough to fire, or it
+    // fires on the schedule of FireOnSchedule and its weapons do the hurting.
+    enum class Ship { HoldsFire, Fires };
+
+    // The keys the fired play holds down; a key is pressed or let go only when its state changes.
+    std::set<i32> held_;
+    void Press(i32 vk, bool down) {
+        if (down == held_.contains(vk)) return;
+        if (down) {
+            Hold(vk);
+            held_.insert(vk);
+        } else {
+            Release(vk);
+            held_.erase(vk);
+        }
+    }
+    void LetGo() {
+        while (!held_.empty()) Press(*held_.begin(), false);
+    }
+
+    // The fired play's input before pass `pass` of the stage. Both main shots are held all through, by C
+    // and Ctrl (C with V, or Shift with Ctrl, would be the burst). The ship sways across its whole range
+    // every 360 passes: left for 60, right for 120, left for 60, still for 120. From pass 594 on, V is
+    // added for six passes in every 600, which starts a side-shot burst, where the stage runs one (stage
+    // 2B does not: a burst started there never ends and the main shots stay off). A bomb goes off at pass
+    // 900 and every 1200 after, clear of the bursts; no key throws one, so it starts from the ship's state
+    // words as the weapons' own tests start it, with the main shots off until it ends.
+    void FireOnSchedule(const StageScript& s, int pass) {
+        Press('C', true);
+        Press(host::kVkControl, true);
+        const int sway = pass % 360;
+        Press(host::kVkLeft, sway < 60 || (sway >= 180 && sway < 240));
+        Press(host::kVkRight, sway >= 60 && sway < 180);
+        Press('V', s.sideBurst && pass % 600 >= 594);
+        if (pass % 1200 == 900 && PlayerState.bombActive == 0 && PlayerState.burstActive == 0) {
+            PlayerState.bombActive = 1;
+            PlayerState.bombClock = 0;
+            PlayerState.mainShotEnabled = 0;
+            PlayerState.mainShot2Enabled = 0;
+        }
+    }
+
     // Plays the stage of `p` from its first frame with `passMs` a pass: the escorts come by distance; once
-    // the boss has come down it is hurt just enough to fire, and after one whole attack loop the stage is
-    // taken to its time-out mark and clears. With `everyFamily`, expects every family fired in play to go
-    // live.
-    Played PlayStage(const PlayedStage& p, i32 level, u32 passMs, bool everyFamily) {
+    // the boss has come down it is hurt, by hand just enough to fire or by the ship's weapons, and after
+    // one whole attack loop the stage is taken to its time-out mark and clears, unless the weapons have
+    // brought the boss down before. With `everyFamily`, expects every family fired in play to go live.
+    Played PlayStage(const PlayedStage& p, i32 level, u32 passMs, bool everyFamily, Ship ship = Ship::HoldsFire) {
         const StageScript& s = *p.script;
         // The families' counters looked up once: the test reads them every frame.
         std::vector<std::pair<std::string, kt::Counter>> fired, unseen;
@@ -232,6 +329,7 @@ protected:
         u64 seen = hl::FrameCount();
         for (int frame = 0; GameMode == s.mode && frame < 60'000; ++frame) {
             KeepShip();
+            if (ship == Ship::Fires) FireOnSchedule(s, frame);
             Pass(passMs);
             if (hl::FrameCount() != seen) {
                 seen = hl::FrameCount();
@@ -242,9 +340,10 @@ protected:
             std::erase_if(unseen, [](const auto& u) { return u.second() > 0; });
             for (const SpinEnemySlot& e : Szak6ASlots) out.saucers += e.active;
             for (const SpinEnemySlot& e : Szak6BSlots) out.saucers += e.active;
+            out.lowestHp = std::min(out.lowestHp, s.boss->hp);
             if (GameMode != s.mode) break;
             if (!hurt && OnScreen(*s.boss)) {
-                s.boss->hp = s.hpCeiling - 1;
+                if (ship == Ship::HoldsFire) s.boss->hp = s.hpCeiling - 1;
                 hurt = true;
             }
             if (hurt && !looped && lastClock > 0 && s.boss->attackClock == 0) {
@@ -253,7 +352,12 @@ protected:
             }
             lastClock = s.boss->attackClock;
         }
-        EXPECT_TRUE(looped) << "stage " << s.mode << " never ran a whole attack loop";
+        LetGo();
+        out.score = Score;
+        out.timedOut = looped;
+        if (ship == Ship::HoldsFire) {
+            EXPECT_TRUE(looped) << "stage " << s.mode << " never ran a whole attack loop";
+        }
         EXPECT_EQ(GameMode, p.next) << "stage " << s.mode << " did not clear";
         if (!everyFamily) return out;
         std::string names;
@@ -262,18 +366,51 @@ protected:
         return out;
     }
 
+    // A played stage as a row of kPinned, without its indent and comma.
+    static std::string RowOf(u32 mode, i32 level, const Played& got) {
+        return "{" + NameOf(mode) + ", " + std::to_string(level) + ", " + std::to_string(got.frames) + ", " +
+               std::to_string(got.pictures) + "ull, " + std::to_string(got.families) + "ull}";
+    }
+    // Adds `what` to the list of what differs.
+    static void Differs(std::string& list, bool differs, const char* what) {
+        if (differs) list += (list.empty() ? "" : ", ") + std::string(what);
+    }
+    // What a played stage shows differently from its pinned play; empty when nothing does.
+    static std::string Differences(const PinnedPlay& want, const Played& got) {
+        std::string list;
+        Differs(list, want.frames != got.frames, "frame count");
+        Differs(list, want.pictures != got.pictures, "pictures");
+        Differs(list, want.families != got.families, "families");
+        return list;
+    }
+
     // Compares a played stage with its pinned row; on a difference prints the row that would pin it now.
     static void ExpectPinned(u32 mode, i32 level, const Played& got) {
-        const PinnedPlay* want = PinnedFor(mode, level);
-        const std::string row = "    {" + NameOf(mode) + ", " + std::to_string(level) + ", " +
-                                std::to_string(got.frames) + ", " + std::to_string(got.pictures) + "ull, " +
-                                std::to_string(got.families) + "ull},";
+        const PinnedPlay* want = PinnedFor(kPinned, mode, level);
+        const std::string row = "    " + RowOf(mode, level, got) + ",";
         ASSERT_NE(want, nullptr) << "no pinned row for this stage; played:\n" << row;
-        EXPECT_TRUE(want->frames == got.frames && want->pictures == got.pictures && want->families == got.families)
-            << NameOf(mode) << " at level " << level << " played differently ("
-            << (want->frames != got.frames ? "frame count " : "") << (want->pictures != got.pictures ? "pictures " : "")
-            << (want->families != got.families ? "families" : "") << "); if the change is meant, pin it with:\n"
-            << row;
+        const std::string differences = Differences(*want, got);
+        EXPECT_TRUE(differences.empty()) << NameOf(mode) << " at level " << level << " played differently ("
+                                         << differences << "); if the change is meant, pin it with:\n"
+                                         << row;
+    }
+
+    // The same for a fired play and its row of kPinnedFired, with the score and the boss's lowest hit points.
+    static void ExpectFiredPinned(u32 mode, i32 level, const Played& got) {
+        const FiredPin* want = PinnedFor(kPinnedFired, mode, level);
+        // The hit points as the shortest text that reads back exactly, made a float literal.
+        char text[32];
+        std::string hp(text, std::to_chars(text, text + sizeof text, got.lowestHp).ptr);
+        if (hp.find_first_of(".e") == std::string::npos) hp += ".0";
+        const std::string row =
+            "    {" + RowOf(mode, level, got) + ", " + std::to_string(got.score) + ", " + hp + "f},";
+        ASSERT_NE(want, nullptr) << "no pinned fired row for this stage; played:\n" << row;
+        std::string differences = Differences(want->play, got);
+        Differs(differences, want->score != got.score, "score");
+        Differs(differences, want->lowestHp != got.lowestHp, "boss hit points");
+        EXPECT_TRUE(differences.empty()) << NameOf(mode) << " at level " << level << " fired differently ("
+                                         << differences << "); if the change is meant, pin it with:\n"
+                                         << row;
     }
 };
 
@@ -322,6 +459,44 @@ TEST_P(ScheduleGameAlternate, TheStageClearsToItsNextModeAndThePlayIsPinned) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameAlternate, ::testing::Range(0, 3),
+                         [](const auto& info) { return NameOf(kAlternates[info.param].script->mode).substr(4); });
+
+// Each stage of the route at both levels played again with the ship's weapons firing on a fixed schedule,
+// up to its clear, and pinned with its score and how far down the boss was worn: a hit box, a strike's
+// points or a boss's wear that the shots, side shots or bomb meet moves these plays. The passes are 25 ms
+// (40 frames a second): every frame of a fired play draws the ship's shots, and at 60 frames a second the
+// longest stage would take too long for one test.
+class ScheduleGameFiredRoute : public ScheduleGameTest, public ::testing::WithParamInterface<std::tuple<int, i32>> {};
+
+TEST_P(ScheduleGameFiredRoute, TheWeaponsBringTheBossDownAndThePlayIsPinned) {
+    const auto [index, level] = GetParam();
+    const PlayedStage& p = kRoute[index];
+    StartArmed(p.script->mode, level);
+    if (HasFatalFailure()) return;
+    const Played played = PlayStage(p, level, 25, false, Ship::Fires);
+    EXPECT_FALSE(played.timedOut) << NameOf(p.script->mode) << " cleared by its time-out, not by the weapons";
+    ExpectFiredPinned(p.script->mode, level, played);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameFiredRoute,
+                         ::testing::Combine(::testing::Range(0, 5), ::testing::Values(1, 3)), [](const auto& info) {
+                             return "Stage" + std::to_string(std::get<0>(info.param) + 1) + "Level" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
+
+// The alternate stages, forced into their modes, fired through likewise.
+class ScheduleGameFiredAlternate : public ScheduleGameTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ScheduleGameFiredAlternate, TheWeaponsBringTheBossDownAndThePlayIsPinned) {
+    const PlayedStage& p = kAlternates[GetParam()];
+    StartArmed(p.script->mode, 1);
+    if (HasFatalFailure()) return;
+    const Played played = PlayStage(p, 1, 50, false, Ship::Fires);
+    EXPECT_FALSE(played.timedOut) << NameOf(p.script->mode) << " cleared by its time-out, not by the weapons";
+    ExpectFiredPinned(p.script->mode, 1, played);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameFiredAlternate, ::testing::Range(0, 3),
                          [](const auto& info) { return NameOf(kAlternates[info.param].script->mode).substr(4); });
 
 // Two plays of the same stretch from the same seed with the same keys: escorts, boss and bullets.
