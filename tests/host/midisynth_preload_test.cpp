@@ -149,14 +149,16 @@ bool SomebodyReads(const std::string& path) {
     return true;
 }
 
-// A hang guard for a FIFO: a few seconds on it looks for a reader, unless told not to; one that a
-// regression left waiting on it is let go, and the test fails on what the guard found instead of hanging.
+// A hang guard for a FIFO: five seconds on, and from then on until told to stop, it looks for readers; each
+// that a regression left waiting on it is let go, and the test fails on what the guard found instead of
+// hanging.
 class FifoWatchdog {
 public:
     explicit FifoWatchdog(std::string path)
         : path_(std::move(path)), thread_([this] {
               for (int i = 0; i < 5000 && !stop_.load(); ++i) usleep(1000);
-              if (!stop_.load()) found_ = SomebodyReads(path_);
+              for (; !stop_.load(); usleep(1000))
+                  if (SomebodyReads(path_)) found_ = true;
           }) {}
     ~FifoWatchdog() { Stop(); }
     // Ends the watch; true when the guard found somebody waiting on the FIFO.
@@ -260,7 +262,7 @@ struct AfterTheEnd {
     }
 } g_afterTheEnd;
 
-int RunChild(bool shutdownFirst, bool held) {
+pid_t ForkChild(bool shutdownFirst, bool held) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (held) {
@@ -276,7 +278,12 @@ int RunChild(bool shutdownFirst, bool held) {
         }
         std::exit(busy ? kEndedDuringTheLoad : kLoadOverBeforeTheEnd);
     }
-    // The hang guard: well beyond the hold's own guard and the wait for the loader after it.
+    return pid;
+}
+
+// The child's raw status. The hang guard: well beyond the hold's own guard and the wait for the loader
+// after it.
+int WaitChild(pid_t pid) {
     int status = 0;
     pid_t done = 0;
     for (int i = 0; i < 1500 && done == 0; ++i) {
@@ -295,7 +302,7 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     // the workers the synthesiser's library keeps after a load.
     int endedDuringTheLoad = 0;
     for (int run = 0; run < 8; ++run) {
-        const int status = RunChild(run % 2 == 1, false);
+        const int status = WaitChild(ForkChild(run % 2 == 1, false));
         ASSERT_TRUE(WIFEXITED(status)) << "run " << run << " ended by signal " << WTERMSIG(status);
         const int code = WEXITSTATUS(status);
         ASSERT_TRUE(code == kEndedDuringTheLoad || code == kLoadOverBeforeTheEnd) << "run " << run << " exit code " << code;
@@ -306,8 +313,8 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
 }
 
 TEST_F(PreloadTest, TheEndLeavesALoaderHeldInsideTheLoadAloneAndFreesNothingItUses) {
-    int status[2];
-    for (bool shutdownFirst : {false, true}) status[shutdownFirst] = RunChild(shutdownFirst, true);
+    const pid_t child[2] = {ForkChild(false, true), ForkChild(true, true)};
+    const int status[2] = {WaitChild(child[0]), WaitChild(child[1])};
     ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;  // loaded here only once the children are made
     for (bool shutdownFirst : {false, true}) {
         SCOPED_TRACE(shutdownFirst ? "after the audio shutdown" : "by exit()");
