@@ -230,11 +230,9 @@ namespace {
 
 // How long the program's thread waits, once per load, for a load still under way when music starts. It
 // stays well inside the second in which Esc, closing the window and SIGTERM end the program; a load that
-// takes longer is taken by the mix when it finishes.
+// takes longer is taken by the mix when it finishes. Nothing else ever waits for a loader: not a stop, not
+// the end of the program.
 constexpr std::chrono::milliseconds kStartWait{250};
-// How long the end of the program waits for loaders still at work, so that none is torn down in the
-// middle of its own end.
-constexpr std::chrono::milliseconds kExitWait{100};
 
 // The synthesiser's output level. The library's own default (0.2) leaves General MIDI music far under the
 // effects (an RMS near -33 dBFS in play); at this level a stage's music stands near -25 dBFS beside them.
@@ -357,9 +355,10 @@ Made Make(fluid_settings_t* settings, int fd, const std::string& path) {
 }
 
 // One load on a thread of its own, shared by the loader and the program's thread so that either may be the
-// last to let it go: a load nobody waits for any more (after a Stop, at the end of the program) frees what
-// it made when it ends. The loader writes `made` and then sets `done`; from then on `made` belongs to
-// whoever takes it.
+// last to let it go: a load nobody waits for any more (after a Stop) frees what it made when it ends. The
+// loader writes `made` and then sets `done`; from then on `made` belongs to whoever takes it. Everything a
+// loader touches is its own share of this, what its thread holds (the settings, the open soundfont, the
+// path), the synthesiser's library, or atomics that have nothing to free.
 struct Load {
     std::atomic<bool> done{false};
     std::mutex m;
@@ -440,19 +439,14 @@ struct State {
         }
         Discard(old);
     }
-    // A program that ends while the soundfont still loads waits a moment for the loader, and then no more:
-    // a load that goes on frees itself if it ever ends, and the process's end ends it otherwise.
-    ~State() {
-        Abandon();
-        Free();
-        const auto until = std::chrono::steady_clock::now() + kExitWait;
-        while (g_loadersAtWork.load() > 0 && g_loadersProcess.load() == getpid() && std::chrono::steady_clock::now() < until)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
 };
 
+// The state lives as long as the process: the end of the program tears nothing of it down, so neither a
+// loader still inside its load nor the mix can meet anything freed, and the end waits for neither. What it
+// holds then (a synthesiser, a load under way and what that made) stays reachable through it; a loader
+// still at work ends with the process.
 State& S() {
-    static State s;
+    static State& s = *new State;
     return s;
 }
 

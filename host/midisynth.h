@@ -36,7 +36,8 @@ namespace host::midisynth {
 // The soundfont is KESTRALIS_SOUNDFONT's file, else one installed in the usual places. Only a regular file
 // is opened, here and without waiting. A soundfont that is missing, unreadable or not a regular file, or
 // none at all, is said at once in one line on standard error (the file and the reason); one that proves
-// damaged is said so when the load's end is seen. The music then keeps its timing but is silent.
+// damaged is said so when the load's end is seen. The music then keeps its timing but is silent. The end of
+// the program neither waits for a load under way nor frees anything it uses.
 void Preload();
 // True while a loader thread is still at work: a load under way, or one that a Stop left to end alone.
 bool Preloading();
