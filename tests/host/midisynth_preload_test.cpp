@@ -249,28 +249,33 @@ enum ChildCode {
     kStillRunning = 44,
 };
 
+// How a child's loader goes: at its own pace, held inside the load until the child's statics are gone and
+// then let go, or held to the last (through the leak check at exit).
+enum class Hold { kNone, kLetGoAfterTheEnd, kToTheLast };
+
 // In a child whose loader is held inside the load, the last thing to go at its end: made before main, it
 // goes after whatever the synthesiser made once started. The end must have left the loader where it was;
 // then it is let go, and goes through the rest of its load and its own end alone, with the statics gone.
 struct AfterTheEnd {
-    bool armed = false;
+    Hold hold = Hold::kNone;
     ~AfterTheEnd() {
-        if (!armed) return;
+        if (hold == Hold::kNone) return;
         if (!HeldLoader::Inside()) _exit(kEndWaitedForTheLoader);
+        if (hold == Hold::kToTheLast) return;
         HeldLoader::LetGo();
         if (!HeldLoader::WaitForLoaders()) _exit(kLoaderNeverEnded);
     }
 } g_afterTheEnd;
 
-pid_t ForkChild(bool shutdownFirst, bool held) {
+pid_t ForkChild(bool shutdownFirst, Hold hold) {
     const pid_t pid = fork();
     if (pid == 0) {
-        if (held) {
+        if (hold != Hold::kNone) {
             HeldLoader::Hold();
-            g_afterTheEnd.armed = true;
+            g_afterTheEnd.hold = hold;
         }
         synth::Preload();
-        if (held && !HeldLoader::WaitInside()) _exit(kNeverHeld);
+        if (hold != Hold::kNone && !HeldLoader::WaitInside()) _exit(kNeverHeld);
         const bool busy = synth::Preloading();
         if (shutdownFirst) {
             host::ShutdownAudio();
@@ -302,7 +307,7 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     // the workers the synthesiser's library keeps after a load.
     int endedDuringTheLoad = 0;
     for (int run = 0; run < 8; ++run) {
-        const int status = WaitChild(ForkChild(run % 2 == 1, false));
+        const int status = WaitChild(ForkChild(run % 2 == 1, Hold::kNone));
         ASSERT_TRUE(WIFEXITED(status)) << "run " << run << " ended by signal " << WTERMSIG(status);
         const int code = WEXITSTATUS(status);
         ASSERT_TRUE(code == kEndedDuringTheLoad || code == kLoadOverBeforeTheEnd) << "run " << run << " exit code " << code;
@@ -313,13 +318,22 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
 }
 
 TEST_F(PreloadTest, TheEndLeavesALoaderHeldInsideTheLoadAloneAndFreesNothingItUses) {
-    const pid_t child[2] = {ForkChild(false, true), ForkChild(true, true)};
-    const int status[2] = {WaitChild(child[0]), WaitChild(child[1])};
+    const struct {
+        bool shutdownFirst;
+        Hold hold;
+        const char* name;
+    } runs[] = {{false, Hold::kLetGoAfterTheEnd, "by exit(), then let go"},
+                {true, Hold::kLetGoAfterTheEnd, "after the audio shutdown, then let go"},
+                {false, Hold::kToTheLast, "by exit(), held to the last"}};
+    pid_t child[3];
+    for (int i = 0; i < 3; ++i) child[i] = ForkChild(runs[i].shutdownFirst, runs[i].hold);
+    int status[3];
+    for (int i = 0; i < 3; ++i) status[i] = WaitChild(child[i]);
     ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;  // loaded here only once the children are made
-    for (bool shutdownFirst : {false, true}) {
-        SCOPED_TRACE(shutdownFirst ? "after the audio shutdown" : "by exit()");
-        ASSERT_TRUE(WIFEXITED(status[shutdownFirst])) << "ended by signal " << WTERMSIG(status[shutdownFirst]);
-        EXPECT_EQ(WEXITSTATUS(status[shutdownFirst]), kEndedDuringTheLoad);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(runs[i].name);
+        ASSERT_TRUE(WIFEXITED(status[i])) << "ended by signal " << WTERMSIG(status[i]);
+        EXPECT_EQ(WEXITSTATUS(status[i]), kEndedDuringTheLoad);
     }
 }
 
