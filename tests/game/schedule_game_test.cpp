@@ -436,11 +436,14 @@ TEST_P(ScheduleGameRoute, EveryFamilyItsScheduleFiresShowsAndThePlayIsPinned) {
     EXPECT_EQ(Level, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameRoute, ::testing::Combine(::testing::Range(0, 5), ::testing::Values(1, 3)),
-                         [](const auto& info) {
-                             return "Stage" + std::to_string(std::get<0>(info.param) + 1) + "Level" +
-                                    std::to_string(std::get<1>(info.param));
-                         });
+// Test names of the route's stages and levels ("Stage3Level1"), and of the alternates ("Stage2B").
+const auto kEveryStageAndLevel = ::testing::Combine(::testing::Range(0, 5), ::testing::Values(1, 3));
+std::string StageAndLevel(const ::testing::TestParamInfo<std::tuple<int, i32>>& info) {
+    return "Stage" + std::to_string(std::get<0>(info.param) + 1) + "Level" + std::to_string(std::get<1>(info.param));
+}
+std::string Alternate(const ::testing::TestParamInfo<int>& info) { return NameOf(kAlternates[info.param].script->mode).substr(4); }
+
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameRoute, kEveryStageAndLevel, StageAndLevel);
 
 // The alternate stages, forced into their modes, run their schedules and clear to their next modes; the
 // alternate fourth stage sends in the saucers.
@@ -458,8 +461,7 @@ TEST_P(ScheduleGameAlternate, TheStageClearsToItsNextModeAndThePlayIsPinned) {
     ExpectPinned(p.script->mode, 1, played);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameAlternate, ::testing::Range(0, 3),
-                         [](const auto& info) { return NameOf(kAlternates[info.param].script->mode).substr(4); });
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameAlternate, ::testing::Range(0, 3), Alternate);
 
 // Each stage of the route at both levels played again with the ship's weapons firing on a fixed schedule,
 // up to its clear, and pinned with its score and how far down the boss was worn: a hit box, a strike's
@@ -478,11 +480,7 @@ TEST_P(ScheduleGameFiredRoute, TheWeaponsBringTheBossDownAndThePlayIsPinned) {
     ExpectFiredPinned(p.script->mode, level, played);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameFiredRoute,
-                         ::testing::Combine(::testing::Range(0, 5), ::testing::Values(1, 3)), [](const auto& info) {
-                             return "Stage" + std::to_string(std::get<0>(info.param) + 1) + "Level" +
-                                    std::to_string(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameFiredRoute, kEveryStageAndLevel, StageAndLevel);
 
 // The alternate stages, forced into their modes, fired through likewise.
 class ScheduleGameFiredAlternate : public ScheduleGameTest, public ::testing::WithParamInterface<int> {};
@@ -496,8 +494,7 @@ TEST_P(ScheduleGameFiredAlternate, TheWeaponsBringTheBossDownAndThePlayIsPinned)
     ExpectFiredPinned(p.script->mode, 1, played);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameFiredAlternate, ::testing::Range(0, 3),
-                         [](const auto& info) { return NameOf(kAlternates[info.param].script->mode).substr(4); });
+INSTANTIATE_TEST_SUITE_P(Stages, ScheduleGameFiredAlternate, ::testing::Range(0, 3), Alternate);
 
 // Two plays of the same stretch from the same seed with the same keys: escorts, boss and bullets.
 TEST_F(ScheduleGameTest, TheSameSeedAndKeysGiveTheSameFrames) {

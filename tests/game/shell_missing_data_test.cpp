@@ -15,6 +15,7 @@
 #include "host/files.h"
 #include "host/headless/headless.h"
 #include "support/headless_machine.h"
+#include "support/rerun.h"
 
 namespace hl = host::headless;
 
@@ -53,20 +54,8 @@ TEST(MissingDataFolder, TheBoxStandsOverABlackWindow) {
     std::error_code ec;
     fs::create_hard_link(fs::read_symlink("/proc/self/exe"), dir + "test_game", ec);
     ASSERT_FALSE(ec) << ec.message();
-    const std::string out = dir + "out.txt";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv(kChildRole, "1", 1);
-        if (!std::freopen(out.c_str(), "w", stdout) || dup2(fileno(stdout), 2) < 0) _exit(126);
-        execl((dir + "test_game").c_str(), "test_game", "--gtest_filter=MissingDataFolder.TheBoxStandsOverABlackWindow",
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    std::stringstream said;
-    said << std::ifstream(out).rdbuf();
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said.str();
+    const kt::ChildRun run = kt::RerunInChild(dir + "test_game", kChildRole, dir + "out.txt");
+    EXPECT_TRUE(run.Passed()) << run.said;
     fs::remove_all(dir, ec);
 }
 

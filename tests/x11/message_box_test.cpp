@@ -18,6 +18,7 @@
 
 #include "host/backend.h"
 #include "host/report.h"
+#include "support/rerun.h"
 
 namespace {
 
@@ -67,25 +68,11 @@ TEST(MessageBoxOnX, WithoutAnyFontTheSystemsBoxShowsTheTextAndTheEnglishLines) {
     namespace fs = std::filesystem;
     const std::string dir = (fs::temp_directory_path() / ("kestralis-box-" + std::to_string(getpid()))).string();
     fs::create_directories(dir);
-    const std::string conf = dir + "/fonts.conf", out = dir + "/out.txt";
+    const std::string conf = dir + "/fonts.conf";
     std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("FONTCONFIG_FILE", conf.c_str(), 1);
-        setenv(kChildRole, "1", 1);
-        if (!std::freopen(out.c_str(), "w", stdout) || dup2(fileno(stdout), 2) < 0) _exit(126);
-        execl("/proc/self/exe", "test_x11",
-              "--gtest_filter=MessageBoxOnX.WithoutAnyFontTheSystemsBoxShowsTheTextAndTheEnglishLines",
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    std::stringstream said;
-    said << std::ifstream(out).rdbuf();
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said.str();
-    EXPECT_EQ(said.str().find("エラー発生: "), std::string::npos) << "the box went to the error stream instead:\n"
-                                                                   << said.str();
+    const kt::ChildRun run = kt::RerunInChild("/proc/self/exe", kChildRole, dir + "/out.txt", {{"FONTCONFIG_FILE", conf.c_str()}});
+    EXPECT_TRUE(run.Passed()) << run.said;
+    EXPECT_EQ(run.said.find("エラー発生: "), std::string::npos) << "the box went to the error stream instead:\n" << run.said;
     std::error_code ec;
     fs::remove_all(dir, ec);
 }

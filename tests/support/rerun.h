@@ -1,0 +1,45 @@
+// The running test again, in a child: the test program `program` (this one, or a copy of it elsewhere) on
+// the current test alone, with the variable `role` set so that the test knows it is the child, and the
+// variables `env` on top. The child's output and error stream go to the file `out`.
+#pragma once
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kt {
+
+struct ChildRun {
+    int status = -1;  // as waitpid gives it
+    std::string said;
+    bool Passed() const { return WIFEXITED(status) && WEXITSTATUS(status) == 0; }
+};
+
+inline ChildRun RerunInChild(const std::string& program, const char* role, const std::string& out,
+                             const std::vector<std::pair<const char*, const char*>>& env = {}) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    ChildRun run;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv(role, "1", 1);
+        for (const auto& [name, value] : env) setenv(name, value, 1);
+        if (!std::freopen(out.c_str(), "w", stdout) || dup2(fileno(stdout), 2) < 0) _exit(126);
+        execl(program.c_str(), program.c_str(), filter.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    if (pid < 0 || waitpid(pid, &run.status, 0) != pid) return run;
+    std::stringstream said;
+    said << std::ifstream(out).rdbuf();
+    run.said = said.str();
+    return run;
+}
+
+}  // namespace kt
