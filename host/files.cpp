@@ -159,12 +159,25 @@ std::string ReadProblem(const char* name, bool folder) {
         closedir(d);
         return {};
     }
-    if (S_ISDIR(st.st_mode)) return SystemReason(EISDIR);
-    if (!S_ISREG(st.st_mode)) return "not a regular file";
+    std::string why;
+    const int fd = OpenRegularFile(path, &why);
+    if (fd >= 0) close(fd);
+    return why;
+}
+
+int OpenRegularFile(const std::string& path, std::string* problem) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return SystemReason(errno);
-    close(fd);
-    return {};
+    if (fd < 0) {
+        *problem = SystemReason(errno);
+        return -1;
+    }
+    struct stat st{};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *problem = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "not a regular file";
+        close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 std::string SystemFolder() {

@@ -23,6 +23,10 @@ std::string SystemReason(int error);
 // file that opens for reading; with `folder` set it must be a folder whose entries can be listed. Nothing is
 // read and nothing waits (a named pipe is refused, not opened).
 std::string ReadProblem(const char* name, bool folder = false);
+// Opens the file at `path` (not resolved) for reading when it is a regular file, without waiting (a named
+// pipe or a device could keep a read waiting for ever, and is refused); -1, with the reason in the words
+// above, when it cannot be had.
+int OpenRegularFile(const std::string& path, std::string* problem);
 // The folder that holds the system-wide settings files (the user's configuration folder).
 std::string SystemFolder();
 

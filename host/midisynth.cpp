@@ -1,17 +1,14 @@
 #include "host/midisynth.h"
 
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <fluidsynth.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cctype>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -275,24 +272,6 @@ void OneThreadLoads() {
     if (set) set(1);
 }
 
-// Opens the soundfont: a regular file only, since a FIFO or a device can keep a read waiting for ever, and
-// opened without waiting so that the open itself cannot block on one (so the program's thread may open it).
-// -1, with the reason, when it cannot be had.
-int OpenSoundfont(const std::string& path, std::string* problem) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *problem = SystemReason(errno);
-        return -1;
-    }
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *problem = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "not a regular file";
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 std::atomic<void (*)()> g_loaderGate{nullptr};
 // Set on a loader thread, whose reads of the soundfont the gate may hold.
 thread_local bool t_loaderThread = false;
@@ -505,7 +484,7 @@ Begun BeginLoad(State& s) {
     }
     std::string problem;
     Begun b;
-    b.fd = OpenSoundfont(s.soundfont, &problem);
+    b.fd = OpenRegularFile(s.soundfont, &problem);
     if (b.fd < 0) {
         s.Said(problem);
         return {};

@@ -22,6 +22,8 @@ void CentreTable(std::vector<u16>* table, i32 in, i32 out) {
         (*table)[static_cast<size_t>(i)] = static_cast<u16>((2 * static_cast<i64>(i) + 1) * in / (2 * static_cast<i64>(out)));
 }
 
+i64 FloorDiv(i64 n, i64 d) { return n >= 0 ? n / d : -((-n + d - 1) / d); }
+
 __attribute__((target_clones("avx2", "default")))
 void SpreadRow(const u32* __restrict line, const u16* __restrict column, u32* __restrict d, i32 n) {
     for (i32 x = 0; x < n; ++x) d[x] = line[column[x]];
@@ -51,12 +53,6 @@ PictureRect Letterbox(i32 pictureW, i32 pictureH, i32 windowW, i32 windowH) {
     }
     return r;
 }
-
-namespace {
-
-i64 FloorDiv(i64 n, i64 d) { return n >= 0 ? n / d : -((-n + d - 1) / d); }
-
-}  // namespace
 
 void WindowToPicture(const PictureRect& r, i32 pictureW, i32 pictureH, i32* x, i32* y, bool keepInside) {
     if (r.width <= 0 || r.height <= 0) return;

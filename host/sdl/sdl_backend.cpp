@@ -100,10 +100,6 @@ i32 MapKey(SDL_Keycode k, i32* side) {
     }
 }
 
-// The renderer reports the mouse in the picture's coordinates; over the letterbox bars that lies outside
-// the picture (negative or past its edge). A full-screen program's cursor never leaves its screen, so keep
-// it on the picture's border; a window's cursor goes where it likes. Through the window's own memory the
-// mouse comes in window pixels: the same letterbox maps it.
 // A position in the window's units to the picture's coordinates, through the rectangle the picture was last
 // drawn in within the window's own memory (whose pixels a scaled display counts apart from the units);
 // `keepInside` keeps it on the picture over the bars.
@@ -114,6 +110,10 @@ void SurfaceToPicture(i32* x, i32* y, bool keepInside) {
     WindowPointToPicture(s.scale, s.pictureW, s.pictureH, w, h, x, y, keepInside);
 }
 
+// The renderer reports the mouse in the picture's coordinates; over the letterbox bars that lies outside
+// the picture (negative or past its edge). A full-screen program's cursor never leaves its screen, so keep
+// it on the picture's border; a window's cursor goes where it likes. Through the window's own memory the
+// mouse comes in the window's units and is mapped as above.
 void ClampToPicture(i32* x, i32* y) {
     const State& s = S();
     if (s.pictureW <= 0 || s.pictureH <= 0) return;
@@ -385,20 +385,26 @@ void WaitEvent(u32 timeoutMs) {
 
 namespace {
 
+// The display drivers that show nothing to anyone: SDL's dummy and off-screen ones (and the dummy's evdev
+// form), which serve tests.
+bool ShowsNothing(const char* driver) {
+    return !driver || !SDL_strcmp(driver, "dummy") || !SDL_strcmp(driver, "offscreen") || !SDL_strcmp(driver, "evdev");
+}
+
 bool Named(const char* variable) {
     const char* v = std::getenv(variable);
     return v && *v;
 }
 
 // The display drivers SDL may choose by itself: every one it was built with that shows a picture to
-// someone. The dummy and off-screen drivers show nothing (they serve tests, which name them), so a start
-// without a display would run unseen until killed; Wayland's probe complains on the terminal wherever no
+// someone. On one that shows nothing (the tests name them) a start without a display would run unseen until
+// killed; Wayland's probe complains on the terminal wherever no
 // Wayland session is named, so it is tried only where one is.
 std::string DriversThatShow() {
     std::string list;
     for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
         const char* d = SDL_GetVideoDriver(i);
-        if (!SDL_strcmp(d, "dummy") || !SDL_strcmp(d, "offscreen") || !SDL_strcmp(d, "evdev")) continue;
+        if (ShowsNothing(d)) continue;
         if (!SDL_strcmp(d, "wayland") && !Named("WAYLAND_DISPLAY") && !Named("WAYLAND_SOCKET")) continue;
         list += list.empty() ? d : std::string(",") + d;
     }
@@ -549,12 +555,9 @@ void SetMouseGrab(bool grab) {
 
 namespace {
 
-// A display that shows nothing to anyone (the dummy and off-screen drivers): a box there would wait for an
-// answer that can never come.
-bool DisplayIsReal() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && SDL_strcmp(driver, "dummy") != 0 && SDL_strcmp(driver, "offscreen") != 0;
-}
+// A display that shows something to someone: on one that does not, a box would wait for an answer that
+// can never come.
+bool DisplayIsReal() { return !ShowsNothing(SDL_GetCurrentVideoDriver()); }
 
 // Our own box in a small window of its own, drawn with the program's font; waits for the answer. -1 when
 // it cannot be shown, or when the font cannot draw the text (the box would stand there blank).

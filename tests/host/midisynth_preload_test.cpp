@@ -25,6 +25,7 @@
 #include "host/window.h"
 #include "support/headless_machine.h"
 #include "support/held_loader.h"
+#include "support/process.h"
 
 namespace hl = host::headless;
 namespace synth = host::midisynth;
@@ -140,14 +141,7 @@ TEST_F(PreloadTest, ASoundfontThatCannotBeLoadedLeavesTheMusicSilentButOnTime) {
     EXPECT_EQ(kt::Rms(h.samples, 0, h.samples.size()), 0.0);
 }
 
-// Whether anybody holds the FIFO at `path` open for reading, or waits in an open of it: a writer's open that
-// does not wait succeeds only then (and lets such a waiting open go on).
-bool SomebodyReads(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
-    if (fd < 0) return false;
-    ::close(fd);
-    return true;
-}
+using kt::SomebodyReads;
 
 // A hang guard for a FIFO: five seconds on, and from then on until told to stop, it looks for readers; each
 // that a regression left waiting on it is let go, and the test fails on what the guard found instead of
@@ -288,19 +282,7 @@ pid_t ForkChild(bool shutdownFirst, Hold hold) {
 
 // The child's raw status. The hang guard: well beyond the hold's own guard and the wait for the loader
 // after it.
-int WaitChild(pid_t pid) {
-    int status = 0;
-    pid_t done = 0;
-    for (int i = 0; i < 1500 && done == 0; ++i) {
-        done = waitpid(pid, &status, WNOHANG);
-        if (done == 0) usleep(20'000);
-    }
-    if (done == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    return status;
-}
+int WaitChild(pid_t pid) { return kt::EndedChild(pid, 30'000); }
 
 TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     // Nothing is loaded here before the children are made: a fork copies no thread, neither a loader nor

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "host/files.h"
+#include "support/process.h"
 
 namespace kt {
 
@@ -76,13 +77,7 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     // Waits up to `ms` for the child to end; true (and its raw status) when it did.
-    static bool Ended(pid_t pid, int ms, int* status) {
-        for (int waited = 0; waited <= ms; waited += 5) {
-            if (waitpid(pid, status, WNOHANG) == pid) return true;
-            usleep(5'000);
-        }
-        return false;
-    }
+    static bool Ended(pid_t pid, int ms, int* status) { return ChildEnded(pid, ms, status); }
 
     std::string Said(const std::string& err) const {
         std::stringstream ss;

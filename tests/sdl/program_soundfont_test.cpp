@@ -9,19 +9,13 @@
 #include <string>
 
 #include "program_copy.h"
+#include "support/process.h"
 
 namespace {
 
 using kt::ProgramCopy;
 
-// Whether anybody holds the FIFO open for reading, or waits in an open of it: a writer's open that does not
-// wait succeeds only then.
-bool SomebodyReads(const std::string& fifo) {
-    const int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-    if (fd < 0) return false;
-    close(fd);
-    return true;
-}
+using kt::SomebodyReads;
 
 TEST(ProgramSoundfont, AFifoForASoundfontIsRefusedAndTheProgramRunsOnUntilSigterm) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});

@@ -60,6 +60,15 @@ bool NextMouse(be::Event* out) {
     return false;
 }
 
+// The pointer put at window position (x, y) is reported at picture position (wantX, wantY).
+void ExpectMouseAt(SDL_Window* w, int x, int y, i32 wantX, i32 wantY) {
+    SDL_WarpMouseInWindow(w, x, y);
+    be::Event e;
+    ASSERT_TRUE(NextMouse(&e)) << "no motion reported at " << x << "," << y;
+    EXPECT_EQ(e.x, wantX);
+    EXPECT_EQ(e.y, wantY);
+}
+
 struct Window : ::testing::Test {
     void SetUp() override { unsetenv("KESTRALIS_PRESENT"); }
     void TearDown() override {
@@ -125,11 +134,7 @@ TEST_F(Window, ThePictureAndTheMouseGoThroughTheWindowsOwnPixels) {
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 800; ++x)
             ASSERT_EQ(px[static_cast<size_t>(y * 800 + x)], Widened(pic[static_cast<size_t>(y * 800 + x)])) << x << "," << y;
-    be::Event e;
-    SDL_WarpMouseInWindow(w, 123, 456);
-    ASSERT_TRUE(NextMouse(&e));
-    EXPECT_EQ(e.x, 123);
-    EXPECT_EQ(e.y, 456);
+    ExpectMouseAt(w, 123, 456, 123, 456);
 
     // 1000x600: the picture unscaled in the middle, 100 black columns either side.
     SDL_SetWindowSize(w, 1000, 600);
@@ -146,10 +151,7 @@ TEST_F(Window, ThePictureAndTheMouseGoThroughTheWindowsOwnPixels) {
     EXPECT_EQ(px[300 * 1000 + 950], 0u);
     EXPECT_EQ(px[0 * 1000 + 100], Widened(pic[0]));
     EXPECT_EQ(px[599 * 1000 + 899], Widened(pic[800 * 600 - 1]));
-    SDL_WarpMouseInWindow(w, 150, 20);
-    ASSERT_TRUE(NextMouse(&e));
-    EXPECT_EQ(e.x, 50);
-    EXPECT_EQ(e.y, 20);
+    ExpectMouseAt(w, 150, 20, 50, 20);
 }
 
 // A window keeps no hold of the pointer: it reaches the desktop's corners, and where it leaves the window
@@ -160,13 +162,8 @@ TEST_F(Window, ThePointerLeavesAWindowFreelyAndIsReportedOffThePicture) {
     ASSERT_NE(w, nullptr);
     const std::vector<u16> grey(800 * 600, 0x8410);
     Show(grey, 20);
+    ExpectMouseAt(w, 400, 300, 400, 300);
     be::Event e;
-    SDL_WarpMouseInWindow(w, 400, 300);
-    ASSERT_TRUE(NextMouse(&e));
-    EXPECT_EQ(e.x, 400);
-    EXPECT_EQ(e.y, 300);
-    int wx = 0, wy = 0;
-    SDL_GetWindowPosition(w, &wx, &wy);
     SDL_WarpMouseGlobal(1270, 1015);
     bool off = false;
     while (!off && NextMouse(&e)) off = e.x >= 800 || e.y >= 600;
