@@ -4,9 +4,14 @@
 // abstract namespace, named after the lock and the user: binding the name is taking the lock. Either way
 // the kernel drops the lock with the process however that ends, and there is no process number to trust.
 //
-// A second copy asks the first to come to the front by connecting. Every connect is non-blocking with a
-// short time-out, so a listener that never accepts cannot hold up a start, and each side checks the other's
-// credentials before anything else, so that only the same user can hold the name for us or ask us anything.
+// A second copy asks the first to come to the front with a request on a connection, and the first answers
+// once it has taken the request. The kernel queues a connection whether or not anybody will ever take it,
+// so only the answer tells a live first copy from one that is stopped or hung. The holder hears its callers
+// out on the program's own thread (the message pump, the load between files, an open box), never on a
+// thread of its own: a copy whose thread of play stands still does not answer. Every connect is
+// non-blocking with a short time-out, and the wait for the answer is bounded, so a holder that never answers
+// cannot hold up a start; each side checks the other's credentials before anything else, so that only the
+// same user can hold the name for us or ask us anything.
 #include "host/instance.h"
 
 #include <errno.h>
@@ -24,17 +29,33 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace host {
 namespace {
 
 // How long a start waits at most for the holder of the name to take its call.
 constexpr int kConnectWaitMs = 300;
+// How long a start waits at most for the holder's answer to its request. The holder answers within a pass
+// of its message pump, between two files of its load, or within a fifth of a second while a box is open.
+constexpr int kAnswerWaitMs = 3000;
+// The request to come forward, and the answer that it was taken.
+constexpr char kRaiseRequest = 'R';
+constexpr char kRaiseTaken = 'A';
+// Callers that connected but have not said anything yet; one that has waited longer than any caller waits
+// for an answer is let go.
+constexpr size_t kMaxCallers = 8;
+
+struct Caller {
+    int fd = -1;
+    i64 since = 0;  // when it was taken from the listener
+};
 
 struct Held {
     int listener = -1;   // the socket that takes the requests to come forward
     int lockFile = -1;   // the locked file in the runtime folder, -1 for an abstract name
     std::string socketPath;  // the socket's file in the runtime folder, empty for an abstract name
+    std::vector<Caller> callers;  // connected, their request not yet read
 };
 
 std::map<i32, Held> g_locks;
@@ -220,6 +241,7 @@ void ReleaseInstanceLock(InstanceLock lock) {
     if (it == g_locks.end()) return;
     const Held& h = it->second;
     if (!h.socketPath.empty()) unlink(h.socketPath.c_str());  // while the file's lock still says it is ours
+    for (const Caller& c : h.callers) close(c.fd);
     if (h.listener >= 0) close(h.listener);
     if (h.lockFile >= 0) close(h.lockFile);
     g_locks.erase(it);
@@ -228,23 +250,63 @@ void ReleaseInstanceLock(InstanceLock lock) {
 bool RequestRaise(const char* name) {
     const int fd = ConnectToHolder(name);
     if (fd < 0) return false;
-    // The connection is the request; the holder checks who made it and closes it.
+    bool taken = send(fd, &kRaiseRequest, 1, MSG_NOSIGNAL) == 1;
+    // The answer, or the holder's hang-up, or nothing by the deadline: only the answer counts.
+    const i64 deadline = NowMs() + kAnswerWaitMs;
+    while (taken) {
+        pollfd p{fd, POLLIN, 0};
+        const i64 left = deadline - NowMs();
+        const int ready = left > 0 ? poll(&p, 1, static_cast<int>(left)) : 0;
+        if (ready < 0 && errno == EINTR) continue;
+        char answer = 0;
+        ssize_t n = -1;
+        if (ready == 1) {
+            do n = recv(fd, &answer, 1, 0);
+            while (n < 0 && errno == EINTR);
+            if (n < 0 && errno == EAGAIN) continue;
+        }
+        taken = n == 1 && answer == kRaiseTaken;
+        break;
+    }
     close(fd);
-    return true;
+    return taken;
 }
 
 bool TakeRaiseRequest() {
     bool raise = false;
-    for (const auto& [handle, h] : g_locks) {
+    const i64 now = NowMs();
+    for (auto& [handle, h] : g_locks) {
         if (h.listener < 0) continue;
         for (;;) {
-            const int c = accept4(h.listener, nullptr, nullptr, SOCK_CLOEXEC);
+            const int c = accept4(h.listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
             if (c < 0) {
                 if (errno == EINTR) continue;
                 break;  // nothing waiting
             }
-            if (PeerIsUs(c)) raise = true;
-            close(c);
+            if (!PeerIsUs(c) || h.callers.size() >= kMaxCallers) {
+                close(c);
+                continue;
+            }
+            h.callers.push_back(Caller{c, now});
+        }
+        // A caller is answered once its request is in; one that hung up, said something else or waited past
+        // any caller's patience is let go; one that has said nothing yet is heard again next time.
+        for (size_t i = 0; i < h.callers.size();) {
+            const Caller c = h.callers[i];
+            char request = 0;
+            ssize_t n;
+            do n = recv(c.fd, &request, 1, MSG_DONTWAIT);
+            while (n < 0 && errno == EINTR);
+            if (n < 0 && errno == EAGAIN && now - c.since <= kAnswerWaitMs) {
+                ++i;
+                continue;
+            }
+            if (n == 1 && request == kRaiseRequest) {
+                send(c.fd, &kRaiseTaken, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+                raise = true;
+            }
+            close(c.fd);
+            h.callers.erase(h.callers.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
     return raise;

@@ -15,10 +15,13 @@ using InstanceLock = i32;  // 0: none
 // *alreadyHeld stays false and the caller goes on without the lock).
 InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld);
 void ReleaseInstanceLock(InstanceLock lock);
-// Asks the process of this user that holds lock `name` to raise its window. False when nobody of this user
-// holds it.
+// Asks the process of this user that holds lock `name` to raise its window, and waits a few seconds at most
+// for its answer that it took the request. False when nobody of this user holds it, and when the holder
+// does not answer (stopped, hung, or without its socket).
 bool RequestRaise(const char* name);
-// True once after another copy of this user asked this one to come to the front.
+// Answers the requests of other copies of this user that are in; true when there was one since the last
+// call (the caller then comes to the front). Called from the program's own thread while it plays, loads or
+// shows a box: a copy that does not call it does not answer.
 bool TakeRaiseRequest();
 // The socket address of lock `name`, for diagnostics and tests: the path of its socket file in the private
 // runtime folder, or the abstract name (starting with its zero byte) without one.

@@ -75,7 +75,7 @@ bool OverClient(i32 x, i32 y) {
 // Turns whatever the backend has waiting into messages.
 void PumpBackend() {
     State& s = S();
-    if (TakeRaiseRequest() && s.open) backend::RaiseWindow();
+    AnswerRaiseRequests();
     backend::Event e;
     while (backend::PollEvent(&e)) {
         Message m;
@@ -247,6 +247,10 @@ bool PeekMessage(Message* out) {
     }
     Track(*out);
     return true;
+}
+
+void AnswerRaiseRequests() {
+    if (TakeRaiseRequest() && S().open) backend::RaiseWindow();
 }
 
 void WaitMessage() {

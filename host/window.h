@@ -89,6 +89,9 @@ bool PostMessage(Window w, u32 message, std::uintptr_t wParam, std::intptr_t lPa
 void PostQuitMessage(i32 code);
 std::intptr_t DefWindowProc(Window w, u32 message, std::uintptr_t wParam, std::intptr_t lParam);
 void ClearQueue();                      // forgets every message and the key state (tests, restart)
+// Answers another copy's request to come forward, and brings the window to the front for it. The queue does
+// this whenever it is read; work that reads no messages for a while (the load) calls it in between.
+void AnswerRaiseRequests();
 
 // ---- keyboard and mouse ------------------------------------------------------------------------
 i16 GetKeyState(i32 vk);               // bit 0x8000 set while down (as of the messages taken so far)

@@ -228,6 +228,7 @@ void Game_LoadResources() {
     elDraw::SetClip(220, 0, 580, 600);
     for (const LoadEntry& e : kLoadList) {
         *e.handle = IsSound(e.file) ? elSound::LoadObject(e.file, 1) : elDraw::LoadObject(e.file, 1);
+        host::AnswerRaiseRequests();  // a copy started meanwhile waits for an answer, not for the whole load
     }
     HiScore = 500;
     GameMode = ModeTitle;

@@ -18,6 +18,7 @@
 #include "game/shell/shell.h"
 #include "host/headless/headless.h"
 #include "host/instance.h"
+#include "support/answering_copy.h"
 #include "support/headless_machine.h"
 
 extern char** environ;
@@ -209,13 +210,10 @@ TEST(SingleInstance, ASecondProcessExitsAtOnceAndRaisesTheFirst) {
     pid_t pid = 0;
     ASSERT_EQ(posix_spawn(&pid, exe.c_str(), &streams, nullptr, argv, environ), 0);
     posix_spawn_file_actions_destroy(&streams);
+    // This process answers as the first copy's message pump would, while the second waits for the answer.
     int status = 0;
-    pid_t done = 0;
-    for (int i = 0; i < 500 && done == 0; ++i) {  // at most ten seconds
-        done = waitpid(pid, &status, WNOHANG);
-        if (done == 0) usleep(20'000);
-    }
-    if (done == 0) {
+    bool raised = false;
+    if (!kt::EndedWhileAnswering(pid, 10'000, &status, &raised)) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
         FAIL() << "the second copy kept running";
@@ -227,11 +225,6 @@ TEST(SingleInstance, ASecondProcessExitsAtOnceAndRaisesTheFirst) {
     const std::string line = text.str();
     EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
     EXPECT_NE(line.find("already running"), std::string::npos) << "the second copy says why it ends";
-    bool raised = false;
-    for (int i = 0; i < 100 && !raised; ++i) {
-        raised = host::TakeRaiseRequest();
-        if (!raised) usleep(10'000);
-    }
     EXPECT_TRUE(raised);
     host::ReleaseInstanceLock(MutexHandle);
     MutexHandle = 0;

@@ -17,6 +17,7 @@
 #include "host/instance.h"
 #include "host/report.h"
 #include "host/window.h"
+#include "support/answering_copy.h"
 #include "support/game_data.h"
 #include "support/headless_machine.h"
 
@@ -93,14 +94,13 @@ TEST_F(StartUpTest, AnEarlyEndIsAFailureUnlessAnotherCopyRuns) {
     EXPECT_TRUE(hl::Boxes().empty());
     kt::EndProgram();
 
-    bool held = false;
-    const host::InstanceLock other = host::CreateInstanceLock("KESTRALIS:ElMutex", &held);
-    ASSERT_NE(other, 0);
+    kt::AnsweringHolder other("KESTRALIS:ElMutex");
+    ASSERT_TRUE(other.Held());
     i32 code = -1;
     EXPECT_FALSE(WinMain_StartUp(nullptr, "", 1, &code));
     EXPECT_EQ(code, 0);
+    EXPECT_EQ(other.Raised(), 1) << "the copy that holds the lock was not asked forward";
     EXPECT_FALSE(hl::WindowIsOpen());
-    host::ReleaseInstanceLock(other);
 }
 
 // The lock is held but its socket is gone, so nobody takes the call to come forward: the start fails and

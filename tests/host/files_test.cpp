@@ -13,6 +13,7 @@
 #include "host/files.h"
 #include "host/instance.h"
 #include "host/text.h"
+#include "support/answering_copy.h"
 #include "support/headless_machine.h"
 
 TEST(Files, NamesResolveWithoutRegardToCaseOrSlash) {
@@ -122,20 +123,15 @@ TEST(Instance, TheLockNamesItsHolderOnlyWhileHeld) {
     EXPECT_EQ(host::CreateInstanceLock(name.c_str(), &again), 0);
     EXPECT_TRUE(again);
 
+    bool raised = false;
     const auto otherCopyAsks = [&] {
         const pid_t child = fork();
         if (child == 0) _exit(host::RequestRaise(name.c_str()) ? 1 : 0);
         int status = 0;
-        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
+        if (!kt::EndedWhileAnswering(child, 10'000, &status, &raised)) status = kt::EndedChild(child, 0);
         return WIFEXITED(status) && WEXITSTATUS(status) == 1;
     };
     EXPECT_TRUE(otherCopyAsks());
-    bool raised = false;
-    for (int i = 0; i < 100 && !raised; ++i) {
-        raised = host::TakeRaiseRequest();
-        if (!raised) usleep(10'000);
-    }
     EXPECT_TRUE(raised);
 
     host::ReleaseInstanceLock(lock);

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "host/instance.h"
+#include "support/answering_copy.h"
 
 namespace {
 
@@ -289,12 +290,10 @@ void SecondCopyAndKilledCopy(const std::string& name) {
         host::InstanceLock l = 0;
         _exit(StartsAsFirstCopy(name, &l) ? 1 : 0);  // the second copy ends with 0
     }
-    EXPECT_EQ(Wait(second), 0);
+    int status = 0;
     bool raised = false;
-    for (int i = 0; i < 100 && !raised; ++i) {
-        raised = host::TakeRaiseRequest();
-        if (!raised) usleep(10'000);
-    }
+    ASSERT_TRUE(kt::EndedWhileAnswering(second, 10'000, &status, &raised)) << "the second copy kept waiting";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_TRUE(raised);
     host::ReleaseInstanceLock(lock);
     EXPECT_FALSE(host::RequestRaise(name.c_str())) << "a released lock still answers";
@@ -307,7 +306,10 @@ void SecondCopyAndKilledCopy(const std::string& name) {
         host::InstanceLock l = 0;
         const char ok = StartsAsFirstCopy(name, &l) ? 1 : 0;
         if (write(ready[1], &ok, 1) != 1) _exit(1);
-        for (;;) pause();
+        for (;;) {
+            host::TakeRaiseRequest();
+            usleep(5'000);
+        }
     }
     ASSERT_TRUE(AwaitReady(ready[0]));
     EXPECT_FALSE(StartsAsFirstCopy(name, &lock));

@@ -1,10 +1,12 @@
 // The real program started while another process holds its lock: a holder that answers is brought to the
-// front and the start ends well; a holder that never answers (its socket gone) is no reason to say that it
-// was, and the start ends with an error that says so.
+// front and the start ends well; a holder that never answers (its socket gone, or the copy stopped) is no
+// reason to say that it was, and the start ends with an error that says so.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
 
@@ -48,6 +50,40 @@ TEST(SecondCopy, AHolderOfTheLockThatNeverAnswersEndsTheStartWithAnError) {
     const std::string said = run.Said("err");
     EXPECT_EQ(said, "kestralis: another copy of the game holds its lock but did not answer\n");
     host::ReleaseInstanceLock(lock);
+}
+
+// Waits until the copy started in `run` holds the lock and answers a request to come forward.
+bool FirstCopyAnswers(const ProgramCopy& run) {
+    return InRuntimeFolder(run.dir + "runtime", [] {
+        for (int i = 0; i < 400; ++i) {
+            if (host::RequestRaise("KESTRALIS:ElMutex")) return true;
+            usleep(50'000);
+        }
+        return false;
+    });
+}
+
+// The kernel takes a call into a listener's queue whether or not anybody will ever take it: a first copy that
+// is stopped (or hung) holds the lock and its socket, but only a copy that runs answers.
+TEST(SecondCopy, AFirstCopyThatIsStoppedIsNotSaidToBeBroughtForward) {
+    const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
+    const pid_t first = run.Start("dummy", "first");
+    ASSERT_TRUE(FirstCopyAnswers(run)) << run.Said("first");
+
+    ASSERT_EQ(kill(first, SIGSTOP), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const int stopped = ProgramCopy::Wait(run.Start("dummy", "stopped"));
+    const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    kill(first, SIGCONT);
+    EXPECT_EQ(stopped, 1) << run.Said("stopped");
+    EXPECT_EQ(run.Said("stopped"), "kestralis: another copy of the game holds its lock but did not answer\n");
+    EXPECT_LT(waited, 10.0) << "the second copy waited on and on for the answer";
+
+    // Running again, it answers.
+    EXPECT_EQ(ProgramCopy::Wait(run.Start("dummy", "running")), 0) << run.Said("running");
+    EXPECT_EQ(run.Said("running"), "kestralis: the game is already running; brought it to the front\n");
+    kill(first, SIGTERM);
+    EXPECT_EQ(ProgramCopy::Wait(first), 0) << run.Said("first");
 }
 
 }  // namespace
