@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 what=${1:-play}
 packages=(g++ cmake ninja-build pkg-config libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
           libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
-          libgtest-dev libbenchmark-dev clang libx11-dev libxfixes-dev xvfb openbox x11-utils)
+          libgtest-dev libbenchmark-dev clang libx11-dev libxfixes-dev libxtst-dev xvfb xauth openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,7 +32,7 @@ case "$what" in
   test)
     cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRALIS_SANITIZE=ON
     cmake --build build-test -j "$jobs"
-    ctest --test-dir build-test -j "$jobs" --output-on-failure --timeout 300
+    ctest --test-dir build-test -j "$jobs" --output-on-failure
     ;;
   *)
     echo "usage: $0 play|test" >&2

@@ -2,7 +2,12 @@
 
 #include <stdlib.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <string>
 
 #include "el/elSystem.h"
 #include "game/common/player_state.h"
@@ -33,13 +38,22 @@ void LinkData() {
     }
 }
 
-// One runtime folder for the whole run, so that the lock's name stays the same from start to start.
+// One runtime folder for the whole run, so that the lock's name stays the same from start to start; it
+// goes when the run ends. A run that cannot make it ends at once rather than share another folder.
 void PrivateRuntimeFolder() {
-    static bool made = false;
-    if (made) return;
+    static std::string made;
+    if (!made.empty()) return;
     char runtime[] = "/tmp/kestralis-bench-XXXXXX";
-    if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 1);
-    made = true;
+    if (!mkdtemp(runtime)) {
+        std::fprintf(stderr, "cannot make the benchmark's runtime folder %s: %s\n", runtime, std::strerror(errno));
+        std::exit(1);
+    }
+    made = runtime;
+    setenv("XDG_RUNTIME_DIR", runtime, 1);
+    std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(made, ec);
+    });
 }
 
 }  // namespace

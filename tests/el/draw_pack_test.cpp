@@ -4,6 +4,7 @@
 #include <string>
 
 #include "draw_screen_fixture.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -17,11 +18,10 @@ protected:
         kt::ScreenTest::SetUp();
         Up();
         elDraw::SetLoadColorKey(0);
-        folder = "H3PACK_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 8);
-        std::filesystem::create_directories(std::string(elSystem::GetModuleDir(0)) + folder);
+        folder = std::filesystem::path(kt::FolderBesideProgram("H3PACK_")).parent_path().filename().string();
     }
     void TearDown() override {
-        std::filesystem::remove_all(std::string(elSystem::GetModuleDir(0)) + folder);
+        if (!folder.empty()) std::filesystem::remove_all(std::string(elSystem::GetModuleDir(0)) + folder);
         kt::ScreenTest::TearDown();
     }
     // Little-endian entry bytes.

@@ -4,19 +4,20 @@
 #include <string>
 
 #include "draw_screen_fixture.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 class SlotTest : public kt::ScreenTest {
 protected:
-    std::string folder = "H13SLOT";
+    std::string folder;  // a new one beside the program for each test, named relative to it
     void SetUp() override {
         kt::ScreenTest::SetUp();
         Up();
-        std::filesystem::create_directories(std::string(elSystem::GetModuleDir(0)) + folder);
+        folder = std::filesystem::path(kt::FolderBesideProgram("H13SLOT")).parent_path().filename().string();
     }
     void TearDown() override {
-        std::filesystem::remove_all(std::string(elSystem::GetModuleDir(0)) + folder);
+        if (!folder.empty()) std::filesystem::remove_all(std::string(elSystem::GetModuleDir(0)) + folder);
         kt::ScreenTest::TearDown();  // also checks that every surface was given back
     }
     static void Entry(std::vector<u8>& v, u32 w, u32 h, const std::string& name) {

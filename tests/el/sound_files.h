@@ -12,6 +12,7 @@
 
 #include "host/files.h"
 #include "host/types.h"
+#include "support/temp_folder.h"
 
 namespace kt {
 
@@ -72,17 +73,15 @@ inline std::vector<u8> ReadFile(const std::string& path) {
     return v;
 }
 
-// A private folder beside the test program, removed when it goes out of scope. `Rel` is the name the
+// A new private folder beside the test program (where none can be made, the test fails), removed when it
+// goes out of scope. `Rel` is the name the
 // library is given (relative to the program's folder), `Abs` the real path.
 class ProgramSubfolder {
 public:
     ProgramSubfolder() {
-        char dir[4096];
-        host::ModuleFolder(dir, sizeof dir);
-        rel_ = "s" + std::to_string(::getpid() % 100000) + "_" + std::to_string(counter_++);
-        abs_ = std::string(dir) + rel_;
-        std::filesystem::remove_all(abs_);
-        std::filesystem::create_directories(abs_);
+        abs_ = FolderBesideProgram("s");
+        abs_.pop_back();
+        rel_ = abs_.substr(abs_.rfind('/') + 1);
     }
     ~ProgramSubfolder() {
         std::error_code ec;
@@ -94,7 +93,6 @@ public:
     std::string Abs(const std::string& name) const { return abs_ + "/" + name; }
 
 private:
-    static inline int counter_ = 0;
     std::string rel_, abs_;
 };
 

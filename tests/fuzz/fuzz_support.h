@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -76,7 +77,15 @@ inline const std::string& Folder() {
     static const std::string folder = [] {
         const char* tmp = std::getenv("TMPDIR");
         std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/kestralis-fuzz-XXXXXX";
-        if (!mkdtemp(pattern.data()) || pattern.size() >= sizeof detail::g_folderPath) std::abort();
+        // A whole path: the harness may change its working folder before the folder is removed.
+        char* made = mkdtemp(pattern.data()) ? realpath(pattern.c_str(), nullptr) : nullptr;
+        if (!made || std::strlen(made) >= sizeof detail::g_folderPath) {
+            std::fprintf(stderr, "no scratch folder in %s: %s\n", tmp && *tmp ? tmp : "/tmp",
+                         made ? "its name is too long" : std::strerror(errno));
+            std::abort();
+        }
+        pattern = made;
+        std::free(made);
         std::memcpy(detail::g_folderPath, pattern.c_str(), pattern.size() + 1);
         for (size_t i = 0; i < std::size(detail::kStops); ++i) {
             struct sigaction stop{};

@@ -2,6 +2,10 @@
 # Runs one fuzz harness for a while: run.sh HARNESS CORPUS SECONDS [SEED_FOLDER...]
 # New inputs go to CORPUS; seed folders that do not exist are left out.
 set -eu
+if [ $# -lt 3 ] || [ -z "$1" ] || [ -z "$2" ] || [ -z "$3" ]; then
+  echo "usage: $0 HARNESS CORPUS SECONDS [SEED_FOLDER...]" >&2
+  exit 2
+fi
 harness=$1
 corpus=$2
 seconds=$3

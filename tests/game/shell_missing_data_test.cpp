@@ -16,6 +16,7 @@
 #include "host/headless/headless.h"
 #include "support/headless_machine.h"
 #include "support/rerun.h"
+#include "support/temp_folder.h"
 
 namespace hl = host::headless;
 
@@ -46,11 +47,7 @@ TEST(MissingDataFolder, TheBoxStandsOverABlackWindow) {
         return;
     }
     namespace fs = std::filesystem;
-    char here[4096];
-    ASSERT_TRUE(host::ModuleFolder(here, sizeof here));
-    const std::string dir = std::string(here) + "nodata" + std::to_string(getpid()) + "/";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const std::string dir = kt::FolderBesideProgram("nodata");
     std::error_code ec;
     fs::create_hard_link(fs::read_symlink("/proc/self/exe"), dir + "test_game", ec);
     ASSERT_FALSE(ec) << ec.message();

@@ -24,6 +24,7 @@
 
 #include "host/instance.h"
 #include "support/answering_copy.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ class InstanceAttack : public ::testing::Test {
 protected:
     std::string name = "KestralisAttack" + std::to_string(getpid());
     std::string oldPath;  // where a lock file used to live without a runtime folder
+    bool planted = false;  // the attacker put something there, which the test then removes
     std::string savedRuntime;
     int pipeFd[2] = {-1, -1};
     pid_t attacker = -1, victim = -1;
@@ -107,7 +109,7 @@ protected:
                 kill(p, SIGKILL);
                 Wait(p);
             }
-        std::remove(oldPath.c_str());
+        if (planted) std::remove(oldPath.c_str());
         close(pipeFd[0]);
         close(pipeFd[1]);
         if (!savedRuntime.empty()) setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
@@ -135,6 +137,7 @@ TEST_F(InstanceAttack, APlantedLockFileNamingOurProcessIsIgnored) {
             _exit(92);
     });
     if (attacker < 0) GTEST_SKIP() << "cannot switch to another user here";
+    planted = true;
     ASSERT_TRUE(AwaitReady(pipeFd[0]));
     host::InstanceLock lock = 0;
     EXPECT_TRUE(StartsAsFirstCopy(name, &lock));
@@ -145,7 +148,7 @@ TEST_F(InstanceAttack, APlantedLockFileNamingOurProcessIsIgnored) {
 }
 
 TEST_F(InstanceAttack, APlantedLinkToOurFileIsNeitherFollowedNorEmptied) {
-    const std::string ours = "/tmp/" + name + ".precious";
+    const std::string ours = kt::TempFolder() + "/precious";
     {
         std::ofstream(ours) << "keep me\n";
     }
@@ -153,10 +156,8 @@ TEST_F(InstanceAttack, APlantedLinkToOurFileIsNeitherFollowedNorEmptied) {
     attacker = AsOtherUser(pipeFd[1], [&] {
         if (symlink(ours.c_str(), path.c_str()) != 0) _exit(93);
     });
-    if (attacker < 0) {
-        std::remove(ours.c_str());
-        GTEST_SKIP() << "cannot switch to another user here";
-    }
+    if (attacker < 0) GTEST_SKIP() << "cannot switch to another user here";
+    planted = true;
     ASSERT_TRUE(AwaitReady(pipeFd[0]));
     host::InstanceLock lock = 0;
     EXPECT_TRUE(StartsAsFirstCopy(name, &lock));
@@ -164,7 +165,6 @@ TEST_F(InstanceAttack, APlantedLinkToOurFileIsNeitherFollowedNorEmptied) {
     kept << std::ifstream(ours).rdbuf();
     EXPECT_EQ(kept.str(), "keep me\n") << "our file was written through the planted link";
     host::ReleaseInstanceLock(lock);
-    std::remove(ours.c_str());
 }
 
 TEST_F(InstanceAttack, AnotherUserCanNeitherHoldOurLockNorAskUsForward) {
@@ -200,15 +200,15 @@ TEST_F(InstanceAttack, AnotherUserCanNeitherHoldOurLockNorAskUsForward) {
     host::ReleaseInstanceLock(lock);
 }
 
-// Sets XDG_RUNTIME_DIR to a fresh private folder (or unsets it) for a scope, and puts it back after.
+// Sets XDG_RUNTIME_DIR to a fresh private folder (or unsets it) for a scope, and puts it back after. A
+// folder that cannot be made fails the test.
 class RuntimeFolder {
 public:
     explicit RuntimeFolder(bool make) {
         if (const char* d = std::getenv("XDG_RUNTIME_DIR")) saved_ = d;
-        char pattern[] = "/tmp/kestralis-runtime-XXXXXX";
-        if (make && mkdtemp(pattern)) {
-            folder_ = pattern;
-            setenv("XDG_RUNTIME_DIR", pattern, 1);
+        if (make) {
+            folder_ = kt::TempFolder();  // made by mkdtemp: only its user enters it
+            setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
         } else {
             unsetenv("XDG_RUNTIME_DIR");
         }

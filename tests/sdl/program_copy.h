@@ -1,6 +1,6 @@
-// The real program started as a user starts it, in a child process. Each copy has a folder of its own
-// holding the program, links to the data folders it is given, and its own runtime folder (so its lock is
-// its own, whatever else runs on the machine).
+// The real program started as a user starts it, in a child process. Each copy has a new folder of its own
+// beside the test program (where none can be made, the test fails), holding the program, links to the data
+// folders it is given, and its own runtime folder (so its lock is its own, whatever else runs on the machine).
 #pragma once
 #include <signal.h>
 #include <sys/wait.h>
@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/files.h"
 #include "support/process.h"
+#include "support/temp_folder.h"
 
 namespace kt {
 
@@ -27,12 +27,8 @@ public:
 
     explicit ProgramCopy(const std::vector<const char*>& data) {
         namespace fs = std::filesystem;
-        static int counter = 0;
-        char here[4096];
-        host::ModuleFolder(here, sizeof here);
-        dir = std::string(here) + "run" + std::to_string(getpid()) + "_" + std::to_string(counter++) + "/";
-        fs::remove_all(dir);
-        fs::create_directories(dir + "runtime");
+        dir = FolderBesideProgram("run");
+        fs::create_directory(dir + "runtime");
         std::error_code ec;
         fs::create_hard_link(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis", ec);
         if (ec) fs::copy_file(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis");

@@ -1,8 +1,6 @@
 #include "support/headless_machine.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <vector>
 
 #include "el/draw/present.h"
 #include "el/elSystem.h"
@@ -13,16 +11,6 @@
 
 namespace kt {
 namespace {
-std::vector<std::string> g_folders;
-struct Cleanup {
-    ~Cleanup() {
-        for (const auto& f : g_folders) {
-            std::error_code ec;
-            std::filesystem::remove_all(f, ec);
-        }
-    }
-} g_cleanup;
-
 // The window and the lock outlive a reset of the backend: close and give them back through the layer.
 void CloseLeftovers() {
     if (const host::Window w = host::MainWindowHandle()) host::DestroyWindow(w);
@@ -30,16 +18,6 @@ void CloseLeftovers() {
     MutexHandle = 0;
 }
 }  // namespace
-
-std::string TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kestralis-test-XXXXXX").string();
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back(0);
-    const char* made = mkdtemp(buf.data());
-    std::string folder = made ? made : "/tmp";
-    g_folders.push_back(folder);
-    return folder;
-}
 
 void FreshMachine() {
     CloseLeftovers();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/headless/headless.h"
+#include "support/temp_folder.h"
 
 namespace kt {
 
@@ -17,8 +18,6 @@ void FreshMachine();
 // (screen, sounds, the audio thread, the single-instance lock), the window closed and the queue emptied,
 // with the library left ready to be started, and ended, once more by the next test of the same process.
 void EndProgram();
-// A new empty folder under the system's temporary folder; removed at exit.
-std::string TempFolder();
 // Runs the program's pump until `pred` holds or `maxSteps` messages/passes went by. False on timeout.
 template <class Pred>
 bool PumpUntil(Pred pred, int maxSteps = 100000);

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "data_files.h"
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 using datatest::dataPath;
@@ -39,8 +40,7 @@ std::string generator() {
 }
 
 fs::path runGenerator(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / ("kestralis_datagen_" + name + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
+    const fs::path dir = fs::path(kt::TempFolder()) / ("kestralis_datagen_" + name);
     const std::string cmd = generator() + " \"" + dir.string() + "\" > /dev/null";
     EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
     return dir;
@@ -76,8 +76,6 @@ TEST(DataGenerator, SameBytesOnEveryRun) {
         EXPECT_EQ(bytes, readBytes((b / f).string())) << f;
         EXPECT_EQ(bytes, readBytes(dataPath(f))) << f << " differs from the build's copy";
     }
-    fs::remove_all(a);
-    fs::remove_all(b);
 }
 
 TEST(DataGenerator, RefusesAMissingOutputFolderArgument) {

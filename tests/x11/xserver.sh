@@ -4,19 +4,41 @@
 #   xserver.sh start DIR   starts Xvfb on a free display with openbox on it (DIR/display holds ":N") and
 #                          a second Xvfb alone (DIR/bare)
 #   xserver.sh stop DIR    ends them all and removes DIR
+# DIR is a folder the script makes itself and marks as its own: a folder that was there before is never
+# removed, and nobody is killed but the servers and the window manager the script started.
 set -eu
+usage() {
+    echo "usage: $0 start|stop DIR" >&2
+    exit 2
+}
+[ $# -eq 2 ] && [ -n "$2" ] || usage
 what=$1
 dir=$2
+mark=made-by-xserver.sh
 
 stop() {
-    [ -f "$dir/pids" ] && for pid in $(cat "$dir/pids"); do kill "$pid" 2>/dev/null || true; done
+    [ -e "$dir" ] || return 0
+    if [ ! -f "$dir/$mark" ]; then
+        echo "$dir was not made by $0: left as it is" >&2
+        exit 1
+    fi
+    if [ -f "$dir/pids" ]; then
+        for pid in $(cat "$dir/pids"); do
+            # A number of a process long gone may name somebody else's by now.
+            case "$(cat "/proc/$pid/comm" 2>/dev/null)" in
+            Xvfb | openbox) kill "$pid" 2>/dev/null || true ;;
+            esac
+        done
+    fi
     rm -rf "$dir"
 }
 
 case "$what" in
 start)
     stop
-    mkdir -p "$dir"
+    mkdir -p "$(dirname "$dir")"
+    mkdir "$dir"
+    : >"$dir/$mark"
     # Xvfb picks a free display itself and writes its number to descriptor 3. Its output and the window
     # manager's go to files: ctest waits for whatever holds the test's own output open.
     server() {
@@ -49,7 +71,6 @@ stop)
     stop
     ;;
 *)
-    echo "usage: $0 start|stop DIR" >&2
-    exit 2
+    usage
     ;;
 esac
