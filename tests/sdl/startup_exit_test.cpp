@@ -1,8 +1,13 @@
 // The real program started as a user starts it: a start that fails ends with a non-zero status and says
 // why in English; a second copy that brought the first to the front ends with 0.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "host/instance.h"
@@ -11,6 +16,28 @@
 namespace {
 
 using kt::ProgramCopy;
+
+// A display with no X server behind it: nothing listens on its socket, neither the abstract one nor the
+// file, and no server holds its lock file. The search starts at a number of this process's own, far above
+// where servers that pick the first free display (xvfb-run's :99 on) take theirs. -1 when none is found.
+int DisplayWithoutServer() {
+    for (int i = 0; i < 1000; ++i) {
+        const int number = 1000 + (getpid() + i) % 50000;
+        const std::string n = std::to_string(number);
+        const std::string file = "/tmp/.X11-unix/X" + n;
+        if (access(file.c_str(), F_OK) == 0 || access(("/tmp/.X" + n + "-lock").c_str(), F_OK) == 0) continue;
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, file.c_str(), file.size());  // abstract: a NUL, then the name
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return -1;
+        const bool listened = connect(fd, reinterpret_cast<const sockaddr*>(&address),
+                                      static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + file.size())) == 0;
+        close(fd);
+        if (!listened) return number;
+    }
+    return -1;
+}
 
 TEST(StartUpExit, NoDisplayEndsWithAnErrorAndSaysSo) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
@@ -29,11 +56,14 @@ TEST(StartUpExit, WithoutADisplayNamedTheProgramEndsAtOnceAndSaysWhatToSet) {
               "no display: DISPLAY and WAYLAND_DISPLAY are not set; start the game from a desktop session, or set "
               "DISPLAY to a running X server\n");
 
-    const ProgramCopy::Env noServer{{"DISPLAY", ":99"}, {"WAYLAND_DISPLAY", nullptr}};
-    EXPECT_EQ(ProgramCopy::Wait(run.Start(nullptr, "err99", noServer), 10'000), 1) << run.Said("err99");
-    EXPECT_EQ(run.Said("err99"),
-              "no display: the X display :99 cannot be opened; set DISPLAY to a running X server (or WAYLAND_DISPLAY "
-              "to a Wayland one)\n");
+    const int free = DisplayWithoutServer();
+    ASSERT_GE(free, 0) << "every display searched has a server";
+    const std::string display = ":" + std::to_string(free);
+    const ProgramCopy::Env noServer{{"DISPLAY", display.c_str()}, {"WAYLAND_DISPLAY", nullptr}};
+    EXPECT_EQ(ProgramCopy::Wait(run.Start(nullptr, "errX", noServer), 10'000), 1) << run.Said("errX");
+    EXPECT_EQ(run.Said("errX"), "no display: the X display " + display +
+                                    " cannot be opened; set DISPLAY to a running X server (or WAYLAND_DISPLAY to a "
+                                    "Wayland one)\n");
 }
 
 // With a whole data folder gone it is said once, with where the program looked, in one box, and the
