@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "host/backend.h"
+#include "host/instance.h"
 #include "host/msgbox.h"
 #include "host/present.h"
 #include "host/report.h"
@@ -136,17 +137,134 @@ void* X11Call(const char* name) {
     return lib ? dlsym(lib, name) : nullptr;
 }
 
+// The X display and window of the SDL window `w`; false when it is not an X11 window.
+bool X11Of(SDL_Window* w, Display** display, ::Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!w || !SDL_GetWindowWMInfo(w, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    *display = info.info.x11.display;
+    *window = info.info.x11.window;
+    return true;
+}
+
+// Another X client may destroy one of our windows (the program's, a box's). Every request about it then
+// fails, and the X library's own handler would end the program with status 1 from inside the library. Our
+// handler takes the errors that say a window is gone (BadWindow, BadDrawable) and marks the window when it
+// is one of ours; the program learns it from the mark (the program's window closes, a box takes its safe
+// answer) and says it once. A window not ours that is gone (the window manager's frame that goes with one of
+// ours, or one SDL names with what it read from an answer about ours that never came) is taken without a
+// word. Every other error goes on to the handler that was there before. The handler serves every connection
+// of the process (SDL's second one, which wakes a waiting thread, too) and runs on whichever thread reads
+// the error, so it touches nothing but these atomics.
+struct XWindowNote {
+    std::atomic<unsigned long> id{0};  // the X window; 0 for none
+    std::atomic<bool> gone{false};     // the server said it is gone
+    bool said = false;                 // ... and we said so (the program's thread only, as the rest)
+    bool closed = false;               // the program's window: its close went out
+    std::string title;
+};
+// The first note is the program's window; the rest take the boxes in turn, kept after their close (an error
+// about a box may come late: a wake-up SDL sent to it as it closed).
+constexpr int kMainNote = 0;
+constexpr int kNotes = 8;
+XWindowNote g_xWindows[kNotes];
+int g_lastBoxNote = 0;
+using XErrorHandlerCall = int (*)(Display*, XErrorEvent*);
+std::atomic<XErrorHandlerCall> g_xPreviousHandler{nullptr};
+
+int OnXError(Display* display, XErrorEvent* e) {
+    if (e->error_code != BadWindow && e->error_code != BadDrawable) {
+        const XErrorHandlerCall previous = g_xPreviousHandler.load();
+        return previous ? previous(display, e) : 0;
+    }
+    for (XWindowNote& n : g_xWindows)
+        if (n.id.load() == e->resourceid) n.gone.store(true);
+    return 0;
+}
+
+// Puts the handler in place, once, over the one the X library or SDL set.
+void CatchGoneXWindows() {
+    using SetErrorHandler = XErrorHandlerCall (*)(XErrorHandlerCall);
+    const auto set = reinterpret_cast<SetErrorHandler>(X11Call("XSetErrorHandler"));
+    if (!set || g_xPreviousHandler.load()) return;
+    g_xPreviousHandler.store(set(OnXError));
+}
+
+// Notes the X window of `w` (slot `slot`) for the handler, under the title it is said with.
+XWindowNote& NoteXWindow(int slot, SDL_Window* w, const char* title) {
+    XWindowNote& n = g_xWindows[slot];
+    Display* display;
+    ::Window window = 0;
+    n.id.store(0);
+    n.gone.store(false);
+    n.said = false;
+    n.closed = false;
+    n.title = title;
+    if (X11Of(w, &display, &window)) n.id.store(window);
+    return n;
+}
+
+// Says once each window of ours the X server said is gone.
+void SayGoneXWindows() {
+    for (XWindowNote& n : g_xWindows) {
+        if (!n.gone.load() || n.said) continue;
+        n.said = true;
+        ReportLine("the window \"" + n.title + "\" is gone");
+    }
+}
+
+// True once, when the program's window is gone: then it closes as at the window manager's close.
+bool ProgramWindowJustGone() {
+    XWindowNote& n = g_xWindows[kMainNote];
+    SayGoneXWindows();
+    if (!n.gone.load() || n.closed || !S().window) return false;
+    n.closed = true;
+    return true;
+}
+
+// Whether the window `w` (noted in `n`) is gone, asking the X server now: the error its answer would be
+// marks the note. Asked only while the handler is in place, which takes that error.
+bool XWindowGone(SDL_Window* w, const XWindowNote& n) {
+    using GetAttributes = int (*)(Display*, ::Window, XWindowAttributes*);
+    static const auto get = reinterpret_cast<GetAttributes>(X11Call("XGetWindowAttributes"));
+    Display* display;
+    ::Window window;
+    XWindowAttributes a;
+    if (n.id.load() && g_xPreviousHandler.load() && get && X11Of(w, &display, &window)) get(display, window, &a);
+    SayGoneXWindows();
+    return n.gone.load();
+}
+
+// Destroys `w`, whose window the note `n` may say is gone. SDL hides a window before it destroys it and
+// waits for the server's word that it is hidden; a window that is gone never gets that word again (it had
+// it as it went, and SDL may have taken the window for shown since), so it goes in front of SDL's queue.
+void DestroyNotedWindow(SDL_Window* w, const XWindowNote& n) {
+    using PutBackEvent = int (*)(Display*, XEvent*);
+    static const auto putBack = reinterpret_cast<PutBackEvent>(X11Call("XPutBackEvent"));
+    Display* display;
+    ::Window window;
+    if (n.gone.load() && putBack && X11Of(w, &display, &window)) {
+        XEvent hidden = {};
+        hidden.xunmap.type = UnmapNotify;
+        hidden.xunmap.display = display;
+        hidden.xunmap.event = window;
+        hidden.xunmap.window = window;
+        putBack(display, &hidden);
+    }
+    SDL_DestroyWindow(w);
+}
+
 // The size the display server really gave the window. Without a window manager nobody carries out a
 // full-screen request, and the window keeps its first size while SDL believes it covers the desktop; only
 // the server knows. False when it cannot be asked (not X11).
 bool RealWindowSize(SDL_Window* w, int* width, int* height) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(w, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    Display* display;
+    ::Window window;
+    if (!X11Of(w, &display, &window)) return false;
     using GetAttributes = int (*)(Display*, ::Window, XWindowAttributes*);
     static const auto get = reinterpret_cast<GetAttributes>(X11Call("XGetWindowAttributes"));
     XWindowAttributes a;
-    if (!get || !get(info.info.x11.display, info.info.x11.window, &a)) return false;
+    if (!get || !get(display, window, &a)) return false;
     *width = a.width;
     *height = a.height;
     return true;
@@ -319,7 +437,7 @@ i64 WallSeconds() { return static_cast<i64>(time(nullptr)); }
 bool PollEvent(Event* out) {
     State& s = S();
     if (!s.videoUp) return false;
-    if (g_closeSignal.exchange(false)) {
+    if (g_closeSignal.exchange(false) || ProgramWindowJustGone()) {
         *out = Event{EventKind::Close};
         return true;
     }
@@ -441,6 +559,7 @@ static bool VideoUp() {
     }
     probes.End(true);
     s.videoUp = true;
+    if (!SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11")) CatchGoneXWindows();
     // SDL would show a window's own memory through an OpenGL texture, which costs more than it saves
     // where OpenGL is drawn on the processor; the present that wants a texture makes its own.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -466,6 +585,7 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
         ReportLine(std::string("cannot open the window: ") + SDL_GetError());
         return false;
     }
+    NoteXWindow(kMainNote, s.window, title);
     s.pictureW = width;
     s.pictureH = height;
     // KESTRALIS_PRESENT=opengl or =surface settles the path; otherwise OpenGL only where a graphics
@@ -486,7 +606,7 @@ void CloseWindow() {
     State& s = S();
     if (s.texture) SDL_DestroyTexture(s.texture);
     if (s.renderer) SDL_DestroyRenderer(s.renderer);
-    if (s.window) SDL_DestroyWindow(s.window);
+    if (s.window) DestroyNotedWindow(s.window, g_xWindows[kMainNote]);
     s.texture = nullptr;
     s.renderer = nullptr;
     s.window = nullptr;
@@ -569,6 +689,8 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     SDL_Window* w = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, pic.width, pic.height,
                                      SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR);
     if (!w) return -1;
+    g_lastBoxNote = g_lastBoxNote % (kNotes - 1) + 1;
+    const XWindowNote& note = NoteXWindow(g_lastBoxNote, w, caption);
     SDL_Renderer* r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
     SDL_Texture* t = r ? SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, pic.width, pic.height)
                        : nullptr;
@@ -585,6 +707,15 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     SDL_Keycode answerKey = SDLK_UNKNOWN;
     bool dirty = true;
     while (!answer) {
+        if (XWindowGone(w, note)) {  // as closed: nothing will ever answer it
+            answer = buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
+            break;
+        }
+        // Another copy started meanwhile waits for an answer: the program comes forward with its box on top.
+        if (TakeRaiseRequest()) {
+            RaiseWindow();
+            SDL_RaiseWindow(w);
+        }
         if (dirty) {
             SDL_UpdateTexture(t, nullptr, pic.argb.data(), pic.width * 4);
             SDL_RenderClear(r);
@@ -636,7 +767,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     }
     SDL_DestroyTexture(t);
     SDL_DestroyRenderer(r);
-    SDL_DestroyWindow(w);
+    DestroyNotedWindow(w, note);
     // Closing the only window asks the program to quit: that was the box's close, not the user's.
     if (!s.window) SDL_FlushEvent(SDL_QUIT);
     // The focus goes back to the program's window (nobody else hands it back without a window manager).

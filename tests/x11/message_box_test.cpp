@@ -2,23 +2,30 @@
 // so the backend asks SDL for the system's box instead, with the English lines said since the last box in
 // its text. SDL's box is recorded and answered here (the executable's definition comes before libSDL2's),
 // so no box waits for a click.
+// The program's own box whose window goes (another X client destroys it, or a message reaches it after its
+// close): the X library would end the program from inside itself.
 #include <SDL.h>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "host/backend.h"
 #include "host/report.h"
 #include "support/rerun.h"
+#include "x_display.h"
 
 namespace {
 
@@ -75,6 +82,109 @@ TEST(MessageBoxOnX, WithoutAnyFontTheSystemsBoxShowsTheTextAndTheEnglishLines) {
     EXPECT_EQ(run.said.find("エラー発生: "), std::string::npos) << "the box went to the error stream instead:\n" << run.said;
     std::error_code ec;
     fs::remove_all(dir, ec);
+}
+
+// Polls `done` every 10 ms for up to `ms`; true once it holds.
+template <class Done>
+bool Within(int ms, Done done) {
+    for (int waited = 0; waited <= ms; waited += 10) {
+        if (done()) return true;
+        usleep(10'000);
+    }
+    return false;
+}
+
+// A key pressed and let go, or another event, as another thread of the program pushes it.
+void Push(Uint32 type, SDL_Keycode key = SDLK_UNKNOWN) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.keysym.sym = key;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    SDL_PushEvent(&e);
+}
+void PushKey(SDL_Keycode key) {
+    Push(SDL_KEYDOWN, key);
+    Push(SDL_KEYUP, key);
+}
+
+// Whether the window shows a picture: some of its pixels are not black (the box is drawn).
+bool Drawn(unsigned long window) {
+    std::vector<unsigned> px;
+    int w = 0, h = 0;
+    return kx::WindowPixels(window, &px, &w, &h) && std::any_of(px.begin(), px.end(), [](unsigned p) { return p != 0; });
+}
+
+// How many of the lines said since the last clear are `line`.
+size_t Said(const std::string& line) {
+    size_t n = 0;
+    for (const std::string& l : host::FileReports()) n += l == line;
+    return n;
+}
+
+struct GoneBox : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(be::OpenWindow("KESTRALIS", 800, 600, false));
+        host::ClearFileReports();
+    }
+    void TearDown() override { be::CloseWindow(); }
+};
+
+// A yes/no box whose window another program destroys takes the safe answer, as at its close: nobody else
+// would ever answer it.
+TEST_F(GoneBox, AYesNoBoxWhoseWindowIsDestroyedAnswersNo) {
+    std::atomic<bool> answered{false};
+    std::thread other([&] {
+        unsigned long box = 0;
+        if (Within(10'000, [&] { return (box = kx::ClientWindowOf(getpid(), "Gone")) != 0 && Drawn(box); }))
+            kx::DestroyWindow(box);
+        // The hang guard: a box that goes on waiting is answered Yes.
+        if (!Within(10'000, [&] { return answered.load(); })) PushKey(SDLK_y);
+    });
+    const i32 answer = be::ShowMessageBox("Gone", "Is the box still there?", be::kBoxYesNo);
+    answered = true;
+    other.join();
+    EXPECT_EQ(answer, be::kAnswerNo);
+    EXPECT_EQ(Said("the window \"Gone\" is gone"), 1u);
+}
+
+// SDL wakes a thread waiting for events by sending the window it waits on a message, through a connection
+// of its own, each time another thread pushes an event; one sent as a box closes reaches a window that is
+// gone, and the error comes back on that connection to whichever thread reads it next. Here boxes are
+// answered from another thread that pushes events all along, then a message reaches the last box after its
+// close (the race itself comes too seldom to wait for).
+TEST_F(GoneBox, BoxesAnsweredFromAnotherThreadOutliveAMessageAfterTheirClose) {
+    const auto title = [](int n) { return "Wake " + std::to_string(n); };
+    std::atomic<int> showing{0};
+    std::atomic<bool> stop{false};
+    std::atomic<unsigned long> last{0};
+    std::thread other([&] {
+        auto since = std::chrono::steady_clock::now();
+        for (int answered = 0; !stop.load(); usleep(200)) {
+            Push(SDL_USEREVENT);
+            const int n = showing.load();
+            if (n == answered) continue;
+            const unsigned long box = kx::ClientWindowOf(getpid(), title(n).c_str());
+            // The hang guard: a box not found within 10 s is answered all the same (and the test fails).
+            if (!box && std::chrono::steady_clock::now() - since < std::chrono::seconds(10)) continue;
+            answered = n;
+            last = box;
+            since = std::chrono::steady_clock::now();
+            PushKey(SDLK_RETURN);
+        }
+    });
+    for (int n = 1; n <= 20; ++n) {
+        showing = n;
+        EXPECT_EQ(be::ShowMessageBox(title(n).c_str(), "Awake?", be::kBoxOk), be::kAnswerOk);
+    }
+    stop = true;
+    other.join();
+    ASSERT_NE(last.load(), 0ul) << "the last box was never found";
+    kx::SendMessage(last.load());
+    kx::SendMessage(last.load());
+    be::Event e;
+    while (be::PollEvent(&e)) {
+    }
+    EXPECT_EQ(Said("the window \"Wake 20\" is gone"), 1u);
 }
 
 }  // namespace

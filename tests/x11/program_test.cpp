@@ -7,21 +7,38 @@
 #include <string>
 #include <utility>
 
-#include "sdl/program_copy.h"
+#include "desktop_program.h"
 #include "x_display.h"
 
 namespace {
 
 using kt::ProgramCopy;
 
-// Polls `done` every 50 ms for up to `ms`; true once it holds.
-template <class Done>
-bool Within(int ms, Done done) {
-    for (int waited = 0; waited <= ms; waited += 50) {
-        if (done()) return true;
-        usleep(50'000);
-    }
-    return false;
+using kx::Within;
+
+// A first copy still inside its load, held there by the box for a missing picture, answers a second copy's
+// request from the box: the second ends well, and the box stays up for the player.
+TEST(ProgramOnADesktop, AFirstCopyHeldInItsLoadByABoxIsBroughtForward) {
+    const ProgramCopy run({"SOUND", "MIDI"});
+    kx::ImageFolderWithout(run, "MYMY.BMP");
+    const ProgramCopy::Env windowed{{"KESTRALIS_WINDOWED", "1"}};
+    kx::Running first{run.Start("x11", "first", windowed)};
+    unsigned long box = 0;
+    ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(first.pid, "エラー発生")) != 0; })) << run.Said("first");
+    ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(box) == 1 && kx::ShowsAPicture(box); })) << "the box was never shown";
+
+    EXPECT_EQ(ProgramCopy::Wait(run.Start("x11", "second", windowed)), 0) << run.Said("second");
+    EXPECT_EQ(run.Said("second"), "kestralis: the game is already running; brought it to the front\n");
+    EXPECT_EQ(kx::WindowState(box), 1) << "the box went without an answer";
+
+    // The player answers the box, and the game goes on to its title.
+    ASSERT_TRUE(kx::PressKey("Return"));
+    unsigned long window = 0;
+    EXPECT_TRUE(Within(15'000, [&] {
+        return (window = kx::ClientWindowOf(first.pid, "KESTRALIS")) != 0 && kx::ShowsAPicture(window);
+    })) << "the title was never shown\n" << run.Said("first");
+    ASSERT_TRUE(kx::PressKey("Escape"));
+    EXPECT_EQ(first.Wait(), 0) << run.Said("first");
 }
 
 TEST(ProgramOnADesktop, ASecondCopyShowsAMinimisedFirstAgain) {

@@ -4,7 +4,10 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
+
+#include <cstring>
 
 namespace kx {
 namespace {
@@ -18,14 +21,36 @@ bool X11Of(SDL_Window* w, Display** d, ::Window* win) {
     return true;
 }
 
+// A question the test's own connection asks about a window of another client, which may go at any moment
+// (a test destroys one, a program ends): one about a window that went finds nothing, instead of ending the
+// test program in the X library. The errors of every other request go on to the handler there before.
+thread_local bool t_asking = false;
+XErrorHandler g_before = nullptr;
+
+int OnError(Display* d, XErrorEvent* e) {
+    if (t_asking) return 0;
+    return g_before ? g_before(d, e) : 0;
+}
+
+struct Asking {
+    bool was = t_asking;
+    Asking() { t_asking = true; }
+    ~Asking() { t_asking = was; }
+};
+
 // A connection of the test's own to the display (for windows of other processes).
 Display* Own() {
-    static Display* d = XOpenDisplay(nullptr);
+    static Display* d = [] {
+        Display* own = XOpenDisplay(nullptr);
+        if (own) g_before = XSetErrorHandler(OnError);
+        return own;
+    }();
     return d;
 }
 
 // The 32-bit values of `property` on `window`.
 std::vector<unsigned long> Longs(Display* d, ::Window window, const char* property, Atom type) {
+    const Asking asking;
     Atom actual;
     int format;
     unsigned long count = 0, after = 0;
@@ -39,6 +64,39 @@ std::vector<unsigned long> Longs(Display* d, ::Window window, const char* proper
     }
     if (data) XFree(data);
     return out;
+}
+
+// The text of `property` on `window` (UTF-8 for _NET_WM_NAME).
+std::string Text(Display* d, ::Window window, const char* property, Atom type) {
+    const Asking asking;
+    Atom actual;
+    int format;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string out;
+    if (XGetWindowProperty(d, window, XInternAtom(d, property, False), 0, 4096, False, type, &actual, &format, &count,
+                           &after, &data) == Success &&
+        data && format == 8)
+        out.assign(reinterpret_cast<const char*>(data), count);
+    if (data) XFree(data);
+    return out;
+}
+
+bool PixelsOf(Display* d, ::Window win, std::vector<unsigned>* pixels, int* width, int* height) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, win, &a)) return false;
+    XSync(d, False);
+    XImage* image = XGetImage(d, win, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height), AllPlanes, ZPixmap);
+    if (!image) return false;
+    *width = a.width;
+    *height = a.height;
+    pixels->resize(static_cast<size_t>(a.width) * static_cast<size_t>(a.height));
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            (*pixels)[static_cast<size_t>(y) * static_cast<size_t>(a.width) + static_cast<size_t>(x)] =
+                static_cast<unsigned>(XGetPixel(image, x, y) & 0xFFFFFF);
+    XDestroyImage(image);
+    return true;
 }
 
 }  // namespace
@@ -56,20 +114,13 @@ bool WindowSize(SDL_Window* w, int* width, int* height) {
 bool WindowPixels(SDL_Window* w, std::vector<unsigned>* pixels, int* width, int* height) {
     Display* d;
     ::Window win;
-    XWindowAttributes a;
-    if (!X11Of(w, &d, &win) || !XGetWindowAttributes(d, win, &a)) return false;
-    XSync(d, False);
-    XImage* image = XGetImage(d, win, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height), AllPlanes, ZPixmap);
-    if (!image) return false;
-    *width = a.width;
-    *height = a.height;
-    pixels->resize(static_cast<size_t>(a.width) * static_cast<size_t>(a.height));
-    for (int y = 0; y < a.height; ++y)
-        for (int x = 0; x < a.width; ++x)
-            (*pixels)[static_cast<size_t>(y) * static_cast<size_t>(a.width) + static_cast<size_t>(x)] =
-                static_cast<unsigned>(XGetPixel(image, x, y) & 0xFFFFFF);
-    XDestroyImage(image);
-    return true;
+    return X11Of(w, &d, &win) && PixelsOf(d, win, pixels, width, height);
+}
+
+bool WindowPixels(unsigned long window, std::vector<unsigned>* pixels, int* width, int* height) {
+    Display* d = Own();
+    const Asking asking;
+    return d && PixelsOf(d, window, pixels, width, height);
 }
 
 bool WindowManagerRunning() {
@@ -77,12 +128,13 @@ bool WindowManagerRunning() {
     return d && !Longs(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
 }
 
-unsigned long ClientWindowOf(int pid) {
+unsigned long ClientWindowOf(int pid, const char* title) {
     Display* d = Own();
     if (!d) return 0;
     for (unsigned long w : Longs(d, DefaultRootWindow(d), "_NET_CLIENT_LIST", XA_WINDOW)) {
         const std::vector<unsigned long> p = Longs(d, w, "_NET_WM_PID", XA_CARDINAL);
-        if (!p.empty() && static_cast<int>(p[0]) == pid) return w;
+        if (p.empty() || static_cast<int>(p[0]) != pid) continue;
+        if (!title || Text(d, w, "_NET_WM_NAME", XInternAtom(d, "UTF8_STRING", False)) == title) return w;
     }
     return 0;
 }
@@ -90,6 +142,7 @@ unsigned long ClientWindowOf(int pid) {
 int WindowState(unsigned long window) {
     Display* d = Own();
     if (!d) return 0;
+    const Asking asking;
     const Atom state = XInternAtom(d, "WM_STATE", False);
     Atom actual;
     int format;
@@ -129,6 +182,7 @@ bool PointerPosition(int* x, int* y) {
 
 bool WindowPlace(unsigned long window, int* x, int* y, int* width, int* height) {
     Display* d = Own();
+    const Asking asking;
     XWindowAttributes a;
     ::Window child;
     if (!d || !XGetWindowAttributes(d, window, &a)) return false;
@@ -148,6 +202,35 @@ bool CursorBlank() {
         blank = blank && (image->pixels[i] >> 24) == 0;
     XFree(image);
     return blank;
+}
+
+bool DestroyWindow(unsigned long window) {
+    Display* d = Own();
+    if (!d) return false;
+    XDestroyWindow(d, window);
+    XSync(d, False);
+    return true;
+}
+
+void SendMessage(unsigned long window) {
+    Display* d = Own();
+    if (!d) return;
+    XEvent e;
+    std::memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.format = 32;
+    XSendEvent(d, window, False, NoEventMask, &e);
+    XSync(d, False);
+}
+
+bool PressKey(const char* keysym) {
+    Display* d = Own();
+    const KeyCode key = d ? XKeysymToKeycode(d, XStringToKeysym(keysym)) : 0;
+    if (!key) return false;
+    const bool sent = XTestFakeKeyEvent(d, key, True, CurrentTime) && XTestFakeKeyEvent(d, key, False, CurrentTime);
+    XSync(d, False);
+    return sent;
 }
 
 }  // namespace kx

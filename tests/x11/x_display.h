@@ -16,8 +16,9 @@ bool WindowPixels(SDL_Window* w, std::vector<unsigned>* pixels, int* width, int*
 // Whether a window manager has named itself on the display's root window.
 bool WindowManagerRunning();
 
-// A window of another process, by the process id the window manager lists it under; 0 when none.
-unsigned long ClientWindowOf(int pid);
+// A window of a process (another, or this one), by the process id the window manager lists it under and,
+// where given, its title; 0 when none.
+unsigned long ClientWindowOf(int pid, const char* title = nullptr);
 // ICCCM's WM_STATE of a client window: 1 normal, 3 iconic, 0 unknown.
 int WindowState(unsigned long window);
 // Asks the window manager to minimise the window, as its title bar's button does.
@@ -31,5 +32,16 @@ bool PointerPosition(int* x, int* y);
 bool WindowPlace(unsigned long window, int* x, int* y, int* width, int* height);
 // Whether the cursor the server shows now is blank (every pixel transparent): hidden.
 bool CursorBlank();
+
+// What any other X client may do to a window that is not its own: destroy it.
+bool DestroyWindow(unsigned long window);
+// Sends `window` a message through a connection of the test's own and waits for the server's answer, as
+// SDL's wake-up of a thread waiting on the window does; an error (the window is gone) goes to the
+// process's error handler.
+void SendMessage(unsigned long window);
+// The pixels of any window on the display (another process's too), as WindowPixels.
+bool WindowPixels(unsigned long window, std::vector<unsigned>* pixels, int* width, int* height);
+// Presses and lets go the key `keysym` ("Escape") on the display's keyboard, as a hand does.
+bool PressKey(const char* keysym);
 
 }  // namespace kx

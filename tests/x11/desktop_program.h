@@ -1,0 +1,57 @@
+// The real program on the tests' desktop: waiting on what it shows, and its data with a picture left out.
+#pragma once
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "sdl/program_copy.h"
+#include "support/process.h"
+#include "x_display.h"
+
+namespace kx {
+
+// Polls `done` every 50 ms for up to `ms`; true once it holds.
+template <class Done>
+bool Within(int ms, Done done) {
+    for (int waited = 0; waited <= ms; waited += 50) {
+        if (done()) return true;
+        usleep(50'000);
+    }
+    return false;
+}
+
+// Whether the window shows a picture: a tenth of its pixels or more are not black (the title is drawn;
+// the load leaves the window black).
+inline bool ShowsAPicture(unsigned long window) {
+    std::vector<unsigned> px;
+    int w = 0, h = 0;
+    if (!WindowPixels(window, &px, &w, &h) || px.empty()) return false;
+    size_t lit = 0;
+    for (unsigned p : px) lit += p != 0;
+    return lit * 10 >= px.size();
+}
+
+// The program started for a test, ended however the test ends unless it was waited for.
+struct Running {
+    pid_t pid;
+    ~Running() {
+        if (pid > 0) kt::EndedChild(pid, 0);
+    }
+    int Wait() {
+        const int status = kt::ProgramCopy::Wait(pid);
+        pid = 0;
+        return status;
+    }
+};
+
+// The game's data in `run` with the one picture `missing` left out of IMAGE/: the load shows its box for it.
+inline void ImageFolderWithout(const kt::ProgramCopy& run, const char* missing) {
+    namespace fs = std::filesystem;
+    fs::create_directory(run.dir + "IMAGE");
+    for (const fs::directory_entry& e : fs::directory_iterator(std::string(KESTRALIS_BIN_DIR) + "IMAGE"))
+        if (e.path().filename() != missing) fs::create_symlink(e.path(), run.dir + "IMAGE/" + e.path().filename().string());
+}
+
+}  // namespace kx
