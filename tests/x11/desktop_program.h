@@ -12,12 +12,12 @@
 
 namespace kx {
 
-// Polls `done` every 50 ms for up to `ms`; true once it holds.
+// Polls `done` every `stepMs` for up to `ms`; true once it holds.
 template <class Done>
-bool Within(int ms, Done done) {
-    for (int waited = 0; waited <= ms; waited += 50) {
+bool Within(int ms, Done done, int stepMs = 50) {
+    for (int waited = 0; waited <= ms; waited += stepMs) {
         if (done()) return true;
-        usleep(50'000);
+        usleep(static_cast<useconds_t>(stepMs) * 1000);
     }
     return false;
 }

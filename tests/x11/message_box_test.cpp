@@ -15,7 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -24,7 +23,9 @@
 
 #include "host/backend.h"
 #include "host/report.h"
+#include "desktop_program.h"
 #include "support/rerun.h"
+#include "support/temp_folder.h"
 #include "x_display.h"
 
 namespace {
@@ -72,27 +73,15 @@ TEST(MessageBoxOnX, WithoutAnyFontTheSystemsBoxShowsTheTextAndTheEnglishLines) {
         BoxWithoutFonts();
         return;
     }
-    namespace fs = std::filesystem;
-    const std::string dir = (fs::temp_directory_path() / ("kestralis-box-" + std::to_string(getpid()))).string();
-    fs::create_directories(dir);
+    const std::string dir = kt::TempFolder();
     const std::string conf = dir + "/fonts.conf";
     std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
     const kt::ChildRun run = kt::RerunInChild("/proc/self/exe", kChildRole, dir + "/out.txt", {{"FONTCONFIG_FILE", conf.c_str()}});
     EXPECT_TRUE(run.Passed()) << run.said;
     EXPECT_EQ(run.said.find("エラー発生: "), std::string::npos) << "the box went to the error stream instead:\n" << run.said;
-    std::error_code ec;
-    fs::remove_all(dir, ec);
 }
 
-// Polls `done` every 10 ms for up to `ms`; true once it holds.
-template <class Done>
-bool Within(int ms, Done done) {
-    for (int waited = 0; waited <= ms; waited += 10) {
-        if (done()) return true;
-        usleep(10'000);
-    }
-    return false;
-}
+using kx::Within;
 
 // A key pressed and let go, or another event, as another thread of the program pushes it.
 void Push(Uint32 type, SDL_Keycode key = SDLK_UNKNOWN) {
@@ -135,10 +124,10 @@ TEST_F(GoneBox, AYesNoBoxWhoseWindowIsDestroyedAnswersNo) {
     std::atomic<bool> answered{false};
     std::thread other([&] {
         unsigned long box = 0;
-        if (Within(10'000, [&] { return (box = kx::ClientWindowOf(getpid(), "Gone")) != 0 && Drawn(box); }))
+        if (Within(10'000, [&] { return (box = kx::ClientWindowOf(getpid(), "Gone")) != 0 && Drawn(box); }, 10))
             kx::DestroyWindow(box);
         // The hang guard: a box that goes on waiting is answered Yes.
-        if (!Within(10'000, [&] { return answered.load(); })) PushKey(SDLK_y);
+        if (!Within(10'000, [&] { return answered.load(); }, 10)) PushKey(SDLK_y);
     });
     const i32 answer = be::ShowMessageBox("Gone", "Is the box still there?", be::kBoxYesNo);
     answered = true;
