@@ -83,6 +83,20 @@ TEST_F(StartUpTest, AMissingPictureLeavesItsHandleZeroAndTheRestLoad) {
     EXPECT_EQ(sndBOM, 1);
 }
 
+// A copy started while the first is still loading waits for an answer, and the load gives it between two
+// files: here a child of this first copy loads again and again and never reads a message.
+TEST_F(StartUpTest, AFirstCopyAnswersAnotherCopyFromInsideItsLoad) {
+    Start();
+    const pid_t loader = fork();
+    if (loader == 0) {
+        for (;;) Game_LoadResources();
+    }
+    ASSERT_GT(loader, 0);
+    const bool raised = host::RequestRaise("KESTRALIS:ElMutex");
+    kt::EndedChild(loader, 0);
+    EXPECT_TRUE(raised) << "the loading copy did not answer";
+}
+
 // How a start that ends early tells its caller: a copy that found another running has done its work (0);
 // one that could not open its window has failed, and has said why.
 TEST_F(StartUpTest, AnEarlyEndIsAFailureUnlessAnotherCopyRuns) {
