@@ -3,11 +3,16 @@
 // reason to say that it was, and the start ends with an error that says so.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "host/instance.h"
@@ -52,15 +57,22 @@ TEST(SecondCopy, AHolderOfTheLockThatNeverAnswersEndsTheStartWithAnError) {
     host::ReleaseInstanceLock(lock);
 }
 
-// Waits until the copy started in `run` holds the lock and answers a request to come forward.
-bool FirstCopyAnswers(const ProgramCopy& run) {
-    return InRuntimeFolder(run.dir + "runtime", [] {
-        for (int i = 0; i < 400; ++i) {
-            if (host::RequestRaise("KESTRALIS:ElMutex")) return true;
-            usleep(50'000);
-        }
-        return false;
-    });
+// Waits until the copy started in `run` holds the lock: its socket takes a call (a call that asks nothing,
+// which a copy lets go).
+bool FirstCopyListens(const ProgramCopy& run) {
+    const std::string address = InRuntimeFolder(run.dir + "runtime", [] { return host::InstanceLockAddress("KESTRALIS:ElMutex"); });
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, address.data(), std::min(address.size(), sizeof a.sun_path));
+    const auto len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
+    for (int i = 0; i < 400; ++i) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool taken = fd >= 0 && connect(fd, reinterpret_cast<const sockaddr*>(&a), len) == 0;
+        if (fd >= 0) close(fd);
+        if (taken) return true;
+        usleep(50'000);
+    }
+    return false;
 }
 
 // The kernel takes a call into a listener's queue whether or not anybody will ever take it: a first copy that
@@ -68,7 +80,7 @@ bool FirstCopyAnswers(const ProgramCopy& run) {
 TEST(SecondCopy, AFirstCopyThatIsStoppedIsNotSaidToBeBroughtForward) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
     const pid_t first = run.Start("dummy", "first");
-    ASSERT_TRUE(FirstCopyAnswers(run)) << run.Said("first");
+    ASSERT_TRUE(FirstCopyListens(run)) << run.Said("first");
 
     ASSERT_EQ(kill(first, SIGSTOP), 0);
     const auto start = std::chrono::steady_clock::now();
