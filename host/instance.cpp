@@ -211,6 +211,23 @@ InstanceLock LockInFolder(const char* name, const std::string& stem, bool* alrea
     return Keep(h);
 }
 
+// Waits until `deadline` at most for the holder's answer on `fd`: only the answer counts, not the holder's
+// hang-up nor silence.
+bool Answered(int fd, i64 deadline) {
+    for (;;) {
+        pollfd p{fd, POLLIN, 0};
+        const i64 left = deadline - NowMs();
+        if (left <= 0) return false;
+        const int ready = poll(&p, 1, static_cast<int>(left));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready != 1) return false;
+        char answer = 0;
+        const ssize_t n = recv(fd, &answer, 1, MSG_DONTWAIT);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        return n == 1 && answer == kRaiseTaken;
+    }
+}
+
 }  // namespace
 
 InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld) {
@@ -250,24 +267,7 @@ void ReleaseInstanceLock(InstanceLock lock) {
 bool RequestRaise(const char* name) {
     const int fd = ConnectToHolder(name);
     if (fd < 0) return false;
-    bool taken = send(fd, &kRaiseRequest, 1, MSG_NOSIGNAL) == 1;
-    // The answer, or the holder's hang-up, or nothing by the deadline: only the answer counts.
-    const i64 deadline = NowMs() + kAnswerWaitMs;
-    while (taken) {
-        pollfd p{fd, POLLIN, 0};
-        const i64 left = deadline - NowMs();
-        const int ready = left > 0 ? poll(&p, 1, static_cast<int>(left)) : 0;
-        if (ready < 0 && errno == EINTR) continue;
-        char answer = 0;
-        ssize_t n = -1;
-        if (ready == 1) {
-            do n = recv(fd, &answer, 1, 0);
-            while (n < 0 && errno == EINTR);
-            if (n < 0 && errno == EAGAIN) continue;
-        }
-        taken = n == 1 && answer == kRaiseTaken;
-        break;
-    }
+    const bool taken = send(fd, &kRaiseRequest, 1, MSG_NOSIGNAL) == 1 && Answered(fd, NowMs() + kAnswerWaitMs);
     close(fd);
     return taken;
 }

@@ -147,6 +147,16 @@ bool X11Of(SDL_Window* w, Display** display, ::Window* window) {
     return true;
 }
 
+// What the X server holds of the window of `w`; false when it is not an X11 window or the server has no
+// such window (an error the handler below takes, once it is in place).
+bool XAttributesOf(SDL_Window* w, XWindowAttributes* a) {
+    using GetAttributes = int (*)(Display*, ::Window, XWindowAttributes*);
+    static const auto get = reinterpret_cast<GetAttributes>(X11Call("XGetWindowAttributes"));
+    Display* display;
+    ::Window window;
+    return get && X11Of(w, &display, &window) && get(display, window, a);
+}
+
 // Another X client may destroy one of our windows (the program's, a box's). Every request about it then
 // fails, and the X library's own handler would end the program with status 1 from inside the library. Our
 // handler takes the errors that say a window is gone (BadWindow, BadDrawable) and marks the window when it
@@ -225,12 +235,8 @@ bool ProgramWindowJustGone() {
 // Whether the window `w` (noted in `n`) is gone, asking the X server now: the error its answer would be
 // marks the note. Asked only while the handler is in place, which takes that error.
 bool XWindowGone(SDL_Window* w, const XWindowNote& n) {
-    using GetAttributes = int (*)(Display*, ::Window, XWindowAttributes*);
-    static const auto get = reinterpret_cast<GetAttributes>(X11Call("XGetWindowAttributes"));
-    Display* display;
-    ::Window window;
     XWindowAttributes a;
-    if (n.id.load() && g_xPreviousHandler.load() && get && X11Of(w, &display, &window)) get(display, window, &a);
+    if (n.id.load() && g_xPreviousHandler.load()) XAttributesOf(w, &a);
     SayGoneXWindows();
     return n.gone.load();
 }
@@ -258,13 +264,8 @@ void DestroyNotedWindow(SDL_Window* w, const XWindowNote& n) {
 // full-screen request, and the window keeps its first size while SDL believes it covers the desktop; only
 // the server knows. False when it cannot be asked (not X11).
 bool RealWindowSize(SDL_Window* w, int* width, int* height) {
-    Display* display;
-    ::Window window;
-    if (!X11Of(w, &display, &window)) return false;
-    using GetAttributes = int (*)(Display*, ::Window, XWindowAttributes*);
-    static const auto get = reinterpret_cast<GetAttributes>(X11Call("XGetWindowAttributes"));
     XWindowAttributes a;
-    if (!get || !get(display, window, &a)) return false;
+    if (!XAttributesOf(w, &a)) return false;
     *width = a.width;
     *height = a.height;
     return true;

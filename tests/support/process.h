@@ -1,10 +1,14 @@
 // Children and pipes as the tests that start processes see them.
 #pragma once
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 
 namespace kt {
@@ -36,6 +40,21 @@ inline bool SomebodyReads(const std::string& path) {
     if (fd < 0) return false;
     close(fd);
     return true;
+}
+
+// Whether a listener takes a call at the Unix socket address `address` (a path, or an abstract name that
+// starts with its zero byte); the call is hung up at once.
+inline bool SomebodyListens(const std::string& address) {
+    sockaddr_un a{};
+    if (address.size() > sizeof a.sun_path) return false;
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, address.data(), address.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool taken = connect(fd, reinterpret_cast<const sockaddr*>(&a),
+                               static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size())) == 0;
+    close(fd);
+    return taken;
 }
 
 }  // namespace kt

@@ -48,38 +48,34 @@ Display* Own() {
     return d;
 }
 
-// The 32-bit values of `property` on `window`.
-std::vector<unsigned long> Longs(Display* d, ::Window window, const char* property, Atom type) {
+// The values of `property` on `window` when they come `format` bits each (8, or 32, which the X library
+// hands over as longs); none when the window or the property is not there.
+template <class T>
+std::vector<T> Values(Display* d, ::Window window, Atom property, Atom type, int format) {
     const Asking asking;
     Atom actual;
-    int format;
+    int got = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    std::vector<unsigned long> out;
-    if (XGetWindowProperty(d, window, XInternAtom(d, property, False), 0, 4096, False, type, &actual, &format, &count,
-                           &after, &data) == Success &&
-        data && format == 32) {
-        const unsigned long* v = reinterpret_cast<const unsigned long*>(data);
+    std::vector<T> out;
+    if (XGetWindowProperty(d, window, property, 0, 4096, False, type, &actual, &got, &count, &after, &data) == Success &&
+        data && got == format) {
+        const T* v = reinterpret_cast<const T*>(data);
         out.assign(v, v + count);
     }
     if (data) XFree(data);
     return out;
 }
 
+// The 32-bit values of `property` on `window`.
+std::vector<unsigned long> Longs(Display* d, ::Window window, const char* property, Atom type) {
+    return Values<unsigned long>(d, window, XInternAtom(d, property, False), type, 32);
+}
+
 // The text of `property` on `window` (UTF-8 for _NET_WM_NAME).
 std::string Text(Display* d, ::Window window, const char* property, Atom type) {
-    const Asking asking;
-    Atom actual;
-    int format;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    std::string out;
-    if (XGetWindowProperty(d, window, XInternAtom(d, property, False), 0, 4096, False, type, &actual, &format, &count,
-                           &after, &data) == Success &&
-        data && format == 8)
-        out.assign(reinterpret_cast<const char*>(data), count);
-    if (data) XFree(data);
-    return out;
+    const std::vector<char> text = Values<char>(d, window, XInternAtom(d, property, False), type, 8);
+    return std::string(text.begin(), text.end());
 }
 
 bool PixelsOf(Display* d, ::Window win, std::vector<unsigned>* pixels, int* width, int* height) {
@@ -142,18 +138,9 @@ unsigned long ClientWindowOf(int pid, const char* title) {
 int WindowState(unsigned long window) {
     Display* d = Own();
     if (!d) return 0;
-    const Asking asking;
     const Atom state = XInternAtom(d, "WM_STATE", False);
-    Atom actual;
-    int format;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    int result = 0;
-    if (XGetWindowProperty(d, window, state, 0, 2, False, state, &actual, &format, &count, &after, &data) == Success &&
-        data && format == 32 && count > 0)
-        result = static_cast<int>(reinterpret_cast<const unsigned long*>(data)[0]);
-    if (data) XFree(data);
-    return result;
+    const std::vector<unsigned long> v = Values<unsigned long>(d, window, state, state, 32);
+    return v.empty() ? 0 : static_cast<int>(v[0]);
 }
 
 bool Minimise(unsigned long window) {
