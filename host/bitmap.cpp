@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "host/backend.h"
+#include "host/files.h"
 
 namespace host {
 namespace {
@@ -97,7 +98,7 @@ i32 DecodeBitmap(const void* data, size_t size, DecodedBitmap* out) {
 i32 LoadBitmapFile(const char* path, DecodedBitmap* out) {
     if (!path || !out) return kBitmapNotFound;
     if (backend::Fault("LoadBitmapFile")) return kBitmapNotFound;
-    std::FILE* f = std::fopen(path, "rb");
+    std::FILE* f = OpenRegularStream(path);
     if (!f) return kBitmapNotFound;
     std::vector<u8> bytes;
     if (std::fseek(f, 0, SEEK_END) == 0) {

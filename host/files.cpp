@@ -69,6 +69,38 @@ int TextClose(void* cookie) {
     return r;
 }
 
+// Why a file of type `mode` is not one the program opens.
+std::string NotRegular(mode_t mode) { return S_ISDIR(mode) ? SystemReason(EISDIR) : "not a regular file"; }
+
+// The guarded open with `flags` (O_RDONLY, or a write with O_CREAT, O_TRUNC, O_APPEND as asked); -1, with
+// the reason in `problem`, when it cannot be had.
+int GuardedOpen(const std::string& path, int flags, std::string* problem) {
+    struct stat st{};
+    if (stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) {
+            *problem = NotRegular(st.st_mode);
+            return -1;
+        }
+    } else if (errno != ENOENT || !(flags & O_CREAT)) {
+        *problem = SystemReason(errno);
+        return -1;
+    }
+    const int fd = open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        *problem = SystemReason(errno);
+        return -1;
+    }
+    // Whatever stands at the path may have changed since it was looked at.
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *problem = st.st_mode ? NotRegular(st.st_mode) : SystemReason(errno);
+        close(fd);
+        return -1;
+    }
+    const int status = fcntl(fd, F_GETFL);
+    if (status >= 0) fcntl(fd, F_SETFL, status & ~O_NONBLOCK);
+    return fd;
+}
+
 }  // namespace
 
 std::string SystemReason(int error) {
@@ -126,21 +158,37 @@ std::string ResolvePath(const char* name) {
     return out;
 }
 
-std::FILE* OpenFile(const char* name, const char* mode) {
-    if (!name || !mode) return nullptr;
-    const std::string path = ResolvePath(name);
+std::FILE* OpenFile(const char* name, const char* mode, std::string* problem) {
+    std::string why;
+    if (!problem) problem = &why;
+    if (!name || !mode || !std::strchr("rwa", mode[0])) {
+        *problem = SystemReason(EINVAL);
+        return nullptr;
+    }
+    const bool update = std::strchr(mode, '+') != nullptr;
+    int flags = update ? O_RDWR : mode[0] == 'r' ? O_RDONLY : O_WRONLY;
+    if (mode[0] == 'w') flags |= O_CREAT | O_TRUNC;
+    if (mode[0] == 'a') flags |= O_CREAT | O_APPEND;
     std::string m;
     bool text = true;
     for (const char* p = mode; *p; ++p) {
         if (*p == 'b') text = false;
         if (*p != 't') m += *p;
     }
-    std::FILE* f = std::fopen(path.c_str(), m.c_str());
-    if (!f || !text || mode[0] != 'r' || std::strchr(mode, '+')) return f;
+    const int fd = GuardedOpen(ResolvePath(name), flags, problem);
+    if (fd < 0) return nullptr;
+    std::FILE* f = fdopen(fd, m.c_str());
+    if (!f) {
+        *problem = SystemReason(errno);
+        close(fd);
+        return nullptr;
+    }
+    if (!text || mode[0] != 'r' || update) return f;
     auto* cookie = new TextReader{f, -1};
     cookie_io_functions_t io = {TextRead, nullptr, nullptr, TextClose};
     std::FILE* t = fopencookie(cookie, "r", io);
     if (!t) {
+        *problem = SystemReason(errno);
         std::fclose(f);
         delete cookie;
     }
@@ -160,24 +208,29 @@ std::string ReadProblem(const char* name, bool folder) {
         return {};
     }
     std::string why;
-    const int fd = OpenRegularFile(path, &why);
+    const int fd = GuardedOpen(path, O_RDONLY, &why);
     if (fd >= 0) close(fd);
     return why;
 }
 
-int OpenRegularFile(const std::string& path, std::string* problem) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+int OpenRegularFile(const std::string& path, std::string* problem) { return GuardedOpen(path, O_RDONLY, problem); }
+
+std::FILE* OpenRegularStream(const std::string& path, std::string* problem) {
+    std::string why;
+    if (!problem) problem = &why;
+    const int fd = GuardedOpen(path, O_RDONLY, problem);
+    if (fd < 0) return nullptr;
+    std::FILE* f = fdopen(fd, "rb");
+    if (!f) {
         *problem = SystemReason(errno);
-        return -1;
-    }
-    struct stat st{};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *problem = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "not a regular file";
         close(fd);
-        return -1;
     }
-    return fd;
+    return f;
+}
+
+std::string NameOfOpenFile(int fd, const std::string& path) {
+    const std::string name = "/proc/self/fd/" + std::to_string(fd);
+    return access(name.c_str(), R_OK) == 0 ? name : path;
 }
 
 std::string SystemFolder() {

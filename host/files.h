@@ -13,8 +13,16 @@ bool ModuleFolder(char* out, size_t size);
 // Maps a name with either slash to an existing file or folder, matching each part without regard to
 // case; parts that don't exist yet keep their spelling. Relative names stay relative.
 std::string ResolvePath(const char* name);
-// fopen on the resolved name. Text reads ("r" without "b", or "rt") drop a CR that stands before a LF.
-std::FILE* OpenFile(const char* name, const char* mode);
+// Every file the program opens goes through the guarded opens below, which never wait and never open
+// anything but a regular file: a named pipe with nobody writing to it would hold an open or a read for
+// ever, and merely opening one lets a writer that waits on it go on. The type is looked at before the open,
+// the open does not wait, and the type is checked again on the open descriptor; anything else is refused
+// with "not a regular file" ("is a directory" for a folder).
+//
+// The guarded stream on the resolved name, with fopen's modes ("r", "w", "a", "+", "b", "t"); null, with
+// the reason in `problem` where given, when it cannot be had. Writing creates a missing file. Text reads
+// ("r" without "b", or "rt") drop a CR that stands before a LF.
+std::FILE* OpenFile(const char* name, const char* mode, std::string* problem = nullptr);
 // The system's words for the failed call's `error` (an errno value), in lower case as they stand inside a
 // line: "permission denied", "is a directory", ...; a missing file (ENOENT) is "not found".
 std::string SystemReason(int error);
@@ -23,10 +31,14 @@ std::string SystemReason(int error);
 // file that opens for reading; with `folder` set it must be a folder whose entries can be listed. Nothing is
 // read and nothing waits (a named pipe is refused, not opened).
 std::string ReadProblem(const char* name, bool folder = false);
-// Opens the file at `path` (not resolved) for reading when it is a regular file, without waiting (a named
-// pipe or a device could keep a read waiting for ever, and is refused); -1, with the reason in the words
-// above, when it cannot be had.
+// The guarded open of the file at `path` (not resolved) for reading: a descriptor, or -1 with the reason
+// in the words above.
 int OpenRegularFile(const std::string& path, std::string* problem);
+// The same as a binary stream; null, with the reason in `problem` where given.
+std::FILE* OpenRegularStream(const std::string& path, std::string* problem = nullptr);
+// A name by which a library that opens files itself reaches the file open on `fd`, whatever became of its
+// path since; `path` where the system has no such names.
+std::string NameOfOpenFile(int fd, const std::string& path);
 // The folder that holds the system-wide settings files (the user's configuration folder).
 std::string SystemFolder();
 

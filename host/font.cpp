@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include <iconv.h>
+#include <unistd.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 #include FT_SIZES_H
@@ -18,6 +19,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "host/files.h"
 #include "host/text.h"
 
 namespace host {
@@ -103,7 +105,13 @@ FaceRecord* OpenFace(const std::string& file, int index, const std::string& fami
     if (it != faces.end()) return it->second.get();
     FT_Library lib = Library();
     FT_Face face = nullptr;
-    if (!lib || FT_New_Face(lib, file.c_str(), index, &face) != 0) return nullptr;
+    // The font library opens the file itself: by the name of the one the guarded open checked.
+    std::string problem;
+    const int fd = OpenRegularFile(file, &problem);
+    if (fd < 0) return nullptr;
+    const bool opened = lib && FT_New_Face(lib, NameOfOpenFile(fd, file).c_str(), index, &face) == 0;
+    close(fd);
+    if (!opened) return nullptr;
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     auto rec = std::make_unique<FaceRecord>();
     rec->face = face;

@@ -201,7 +201,7 @@ bool ParseSmf(const u8* data, size_t size, i32 rate, Song* out) {
 
 bool LoadSmf(const char* path, i32 rate, Song* out) {
     if (!path) return false;
-    std::FILE* f = std::fopen(path, "rb");
+    std::FILE* f = OpenRegularStream(path);
     if (!f) return false;
     std::vector<u8> bytes;
     u8 buf[65536];
@@ -278,7 +278,7 @@ thread_local bool t_loaderThread = false;
 
 // The soundfont's reads inside the synthesiser's load, as the library's own reader makes them (a buffered
 // file by the name it is given), with the test gate before each read on a loader thread.
-void* OpenForLoad(const char* name) { return std::fopen(name, "rb"); }
+void* OpenForLoad(const char* name) { return OpenRegularStream(name); }
 int ReadForLoad(void* buf, fluid_long_long_t count, void* file) {
     if (t_loaderThread)
         if (void (*gate)() = g_loaderGate.load()) gate();
@@ -313,8 +313,7 @@ Made Make(fluid_settings_t* settings, int fd, const std::string& path) {
     m.settings = settings;
     // The library opens the file by a name of its own: the descriptor's, so that it reads the file checked
     // when it was opened whatever became of the path since.
-    std::string name = "/proc/self/fd/" + std::to_string(fd);
-    if (access(name.c_str(), R_OK) != 0) name = path;
+    const std::string name = NameOfOpenFile(fd, path);
     m.synth = new_fluid_synth(settings);
     if (m.synth) AddReader(m.synth, settings);
     if (!m.synth) {

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/files.h"
+
 namespace host {
 
 RiffReader::~RiffReader() { Close(); }
@@ -10,7 +12,7 @@ RiffReader::~RiffReader() { Close(); }
 bool RiffReader::OpenFile(const char* path) {
     Close();
     if (!path) return false;
-    file_ = std::fopen(path, "rb");
+    file_ = OpenRegularStream(path);
     if (!file_) return false;
     long end = -1;
     if (std::fseek(file_, 0, SEEK_END) == 0) end = std::ftell(file_);

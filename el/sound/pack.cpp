@@ -116,7 +116,7 @@ void Fail(const char* function, const char* message) { elSystem::Error(function,
 // Opens the pack at `path` (none when it is empty) and finds the entry `name` in it with its format read;
 // the file then stands at the entry's first sample byte. An empty File, reported for `fn`, on failure.
 File OpenEntry(const char* fn, const char* path, const char* name, Entry* e, host::WaveFormat* format) {
-    File f(path[0] ? std::fopen(host::ResolvePath(path).c_str(), "rb") : nullptr);
+    File f(path[0] ? host::OpenFile(path, "rb") : nullptr);
     if (!f) {
         Fail(fn, kMsgNoPack);
         return nullptr;
@@ -131,7 +131,7 @@ File OpenEntry(const char* fn, const char* path, const char* name, Entry* e, hos
 
 // Opens a streaming object's pack at byte `at`. An empty File, reported for `fn`, on failure.
 File OpenStreamAt(const char* fn, const char* path, u32 at) {
-    File f(std::fopen(host::ResolvePath(path).c_str(), "rb"));
+    File f(host::OpenFile(path, "rb"));
     if (!f) {
         Fail(fn, kMsgNoPack);
         return nullptr;

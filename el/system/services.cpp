@@ -196,7 +196,7 @@ i32 WriteIntFile2(const char* name, i32 value) { return WriteInt(name, value); }
 i32 ReadIntFile2(const char* name) { return ReadInt(name); }
 
 i32 DebugPrint(const char* format, ...) {
-    std::FILE* f = std::fopen("DEBUG.TXT", "a");
+    std::FILE* f = host::OpenFile("DEBUG.TXT", "a");
     if (!f) return 0;
     va_list args;
     va_start(args, format);

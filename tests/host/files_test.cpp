@@ -1,5 +1,7 @@
 // Data names as the game writes them, found beside the program whatever their case.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,9 +11,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/bitmap.h"
 #include "host/crt.h"
 #include "host/files.h"
 #include "host/instance.h"
+#include "host/midisynth.h"
+#include "host/riff.h"
 #include "host/text.h"
 #include "support/answering_copy.h"
 #include "support/headless_machine.h"
@@ -80,6 +85,62 @@ TEST(Files, ReadProblemSaysTheSystemsReason) {
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not said as permission denied, 2: could not become an ordinary user";
+}
+
+// Every reader of the program's files refuses a named pipe nobody writes to, at once and in the same
+// words, without opening it: a writer that waits on the pipe is still waiting after them all. Writing to
+// such a name is refused the same way, and an ordinary file still opens for each.
+TEST(Files, EveryOpenRefusesANamedPipeAndLeavesAWaitingWriterWaiting) {
+    const std::string root = kt::TempFolder();
+    const std::string pipe = root + "/KTVB1.MID";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const pid_t writer = fork();
+    if (writer == 0) _exit(open(pipe.c_str(), O_WRONLY) >= 0 ? 0 : 1);
+    ASSERT_GT(writer, 0);
+    // The writer is inside its open once it sleeps.
+    const auto state = [&] {
+        std::ifstream stat("/proc/" + std::to_string(writer) + "/stat");
+        std::string pid, name, s;
+        stat >> pid >> name >> s;
+        return s;
+    };
+    for (int i = 0; i < 500 && state() != "S"; ++i) usleep(10'000);
+    ASSERT_EQ(state(), "S") << "the writer never came to wait";
+
+    std::string why;
+    for (const char* mode : {"rb", "rt", "r", "r+b", "wb", "wt", "ab", "a+"}) {
+        why.clear();
+        EXPECT_EQ(host::OpenFile(pipe.c_str(), mode, &why), nullptr) << mode;
+        EXPECT_EQ(why, "not a regular file") << mode;
+    }
+    why.clear();
+    EXPECT_EQ(host::OpenRegularStream(pipe, &why), nullptr);
+    EXPECT_EQ(why, "not a regular file");
+    EXPECT_EQ(host::OpenRegularFile(pipe, &why), -1);
+    EXPECT_EQ(host::ReadProblem(pipe.c_str()), "not a regular file");
+    host::DecodedBitmap picture;
+    EXPECT_EQ(host::LoadBitmapFile(pipe.c_str(), &picture), host::kBitmapNotFound);
+    host::RiffReader riff;
+    EXPECT_FALSE(riff.OpenFile(pipe.c_str()));
+    host::midi::Song song;
+    EXPECT_FALSE(host::midi::LoadSmf(pipe.c_str(), 44100, &song));
+
+    int status = 0;
+    EXPECT_EQ(waitpid(writer, &status, WNOHANG), 0) << "the writer was let go: the pipe was opened";
+    kill(writer, SIGKILL);
+    waitpid(writer, &status, 0);
+
+    // A folder is refused as one; an ordinary file opens for each mode, and writing makes a missing one.
+    EXPECT_EQ(host::OpenFile(root.c_str(), "rb", &why), nullptr);
+    EXPECT_EQ(why, "is a directory");
+    for (const char* mode : {"wb", "ab", "rb", "r+b"}) {
+        std::FILE* f = host::OpenFile((root + "/HISCORE.DAT").c_str(), mode, &why);
+        ASSERT_NE(f, nullptr) << mode << ": " << why;
+        EXPECT_EQ(std::fputs("12", f) >= 0, mode[0] != 'r' || mode[1] == '+') << mode;
+        std::fclose(f);
+    }
+    std::ifstream written(root + "/HISCORE.DAT");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), "1212") << "made, appended to, written over at its start";
 }
 
 TEST(Files, ModuleFolderEndsInASeparatorAndNeverCuts) {

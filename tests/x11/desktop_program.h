@@ -46,12 +46,16 @@ struct Running {
     }
 };
 
-// The game's data in `run` with the one picture `missing` left out of IMAGE/: the load shows its box for it.
-inline void ImageFolderWithout(const kt::ProgramCopy& run, const char* missing) {
+// The game's data folder `folder` (IMAGE, SOUND, MIDI) in `run` with the one file `missing` left out.
+inline void DataFolderWithout(const kt::ProgramCopy& run, const char* folder, const char* missing) {
     namespace fs = std::filesystem;
-    fs::create_directory(run.dir + "IMAGE");
-    for (const fs::directory_entry& e : fs::directory_iterator(std::string(KESTRALIS_BIN_DIR) + "IMAGE"))
-        if (e.path().filename() != missing) fs::create_symlink(e.path(), run.dir + "IMAGE/" + e.path().filename().string());
+    const std::string to = run.dir + folder + "/";
+    fs::create_directory(to);
+    for (const fs::directory_entry& e : fs::directory_iterator(std::string(KESTRALIS_BIN_DIR) + folder))
+        if (e.path().filename() != missing) fs::create_symlink(e.path(), to + e.path().filename().string());
 }
+
+// The game's data in `run` with the one picture `missing` left out of IMAGE/: the load shows its box for it.
+inline void ImageFolderWithout(const kt::ProgramCopy& run, const char* missing) { DataFolderWithout(run, "IMAGE", missing); }
 
 }  // namespace kx

@@ -6,6 +6,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -211,11 +212,18 @@ void SendMessage(unsigned long window) {
     XSync(d, False);
 }
 
-bool PressKey(const char* keysym) {
+bool PressKey(const char* keysym) { return HoldKey(keysym, 0); }
+
+bool HoldKey(const char* keysym, int ms) {
     Display* d = Own();
     const KeyCode key = d ? XKeysymToKeycode(d, XStringToKeysym(keysym)) : 0;
     if (!key) return false;
-    const bool sent = XTestFakeKeyEvent(d, key, True, CurrentTime) && XTestFakeKeyEvent(d, key, False, CurrentTime);
+    bool sent = XTestFakeKeyEvent(d, key, True, CurrentTime);
+    if (ms > 0) {
+        XSync(d, False);
+        usleep(static_cast<useconds_t>(ms) * 1000);
+    }
+    sent = XTestFakeKeyEvent(d, key, False, CurrentTime) && sent;
     XSync(d, False);
     return sent;
 }

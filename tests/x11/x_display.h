@@ -43,5 +43,8 @@ void SendMessage(unsigned long window);
 bool WindowPixels(unsigned long window, std::vector<unsigned>* pixels, int* width, int* height);
 // Presses and lets go the key `keysym` ("Escape") on the display's keyboard, as a hand does.
 bool PressKey(const char* keysym);
+// Holds the key down for `ms` and lets it go, as a hand does: the game reads its keys once a frame, and a
+// press let go at once may fall between two reads.
+bool HoldKey(const char* keysym, int ms = 150);
 
 }  // namespace kx
