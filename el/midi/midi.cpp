@@ -46,6 +46,8 @@ void Play(const char* fileName, i32 loop) {
         if (const u32 rc = Send(command)) ReportOpenFailure(fileName, rc);
         Send("seek midi to start");
         Send("play midi notify");
+    } else {
+        host::ReportFileProblem(fileName, "its path is too long for the sequencer");
     }
     midiOpen = 1;
     midiLoop = loop;
