@@ -20,8 +20,9 @@ void ReportOpenFailure(const char* fileName, u32 code) {
         char path[256];
         std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), fileName ? fileName : "");
         host::ReportFileProblem(fileName, host::LoadProblem(path, "not a MIDI file this program can play").c_str());
+    } else if (code != 291) {  // 291, no audio device: the mixer has said so once already
+        host::ReportFileProblem(fileName, "a name the sequencer cannot take");
     }
-    // 291, no audio device: the mixer has said so once already.
 }
 }  // namespace
 

@@ -196,6 +196,13 @@ TEST_F(PackTest, ConvertTwiceWithoutFreshKeepsBothCopies) {
     EXPECT_EQ(std::filesystem::file_size(std::string(elSystem::GetModuleDir(0)) + PackName()), size1 * 2);
     ASSERT_EQ(elDraw::Convert(PackName().c_str(), folder.c_str(), 1), 1);
     EXPECT_EQ(std::filesystem::file_size(std::string(elSystem::GetModuleDir(0)) + PackName()), size1);
+
+    // A folder that cannot be listed, a pack that cannot be written: each is said in one line.
+    host::ClearFileReports();
+    elDraw::Convert(PackName().c_str(), (folder + "/NONE").c_str(), 0);
+    elDraw::Convert((folder + "/NO/P.PAK").c_str(), folder.c_str(), 0);
+    EXPECT_EQ(host::FileReports(), (std::vector<std::string>{folder + "/NONE: not found",
+                                                             folder + "/NO/P.PAK: cannot be written: not found"}));
 }
 
 }  // namespace

@@ -104,6 +104,11 @@ TEST_F(SoundReportTest, MissingOrDamagedMusicIsToldAndStaysSilent) {
     const std::string longName = dir.Rel(std::string(300, 'M') + ".MID");
     elMidi::Play(longName.c_str(), 1);
     EXPECT_EQ(host::FileReports(), std::vector<std::string>{longName + ": its path is too long for the sequencer"});
+    // A name with a quote in it would end the sequencer's quoted name early.
+    host::ClearFileReports();
+    const std::string quoted = dir.Rel("A\"B.MID");
+    elMidi::Play(quoted.c_str(), 1);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{quoted + ": a name the sequencer cannot take"});
     elMidi::Stop();
 }
 

@@ -272,6 +272,12 @@ TEST_F(SoundPackTest, EveryOtherRefusalIsOneLineNamingTheFile) {
     ASSERT_EQ(elSound::PackAllWav(dir.Rel("t.pak").c_str(), dir.Rel("w").c_str(), 1), 1u);
     const std::string folder = host::UpperCaseCp932(dir.Rel("w").c_str());  // named as the packer names it
     EXPECT_EQ(host::FileReports(), std::vector<std::string>{folder + "\\BROKEN.WAV: not a PCM WAVE file"});
+    // A folder that cannot be listed, a pack that cannot be written.
+    host::ClearFileReports();
+    elSound::PackAllWav(dir.Rel("t.pak").c_str(), dir.Rel("none").c_str(), 0);
+    elSound::PackAppendWav(dir.Rel("no/t.pak").c_str(), dir.Rel("w/good.wav").c_str());
+    EXPECT_EQ(host::FileReports(), (std::vector<std::string>{dir.Rel("none") + ": not found",
+                                                             dir.Rel("no/t.pak") + ": cannot be written: not found"}));
 }
 
 TEST_F(SoundPackTest, ShortEntriesBecomeOrdinaryObjects) {
