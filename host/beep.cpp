@@ -8,6 +8,7 @@
 #include "host/backend.h"
 #include "host/files.h"
 #include "host/mixer.h"
+#include "host/report.h"
 #include "host/riff.h"
 
 namespace host {
@@ -61,20 +62,26 @@ void ReleaseBeep() {
 bool PlayWaveFileSync(const char* path) {
     if (!path || !*path) return false;
     const std::string resolved = ResolvePath(path);
+    if (const std::string unreadable = ReadProblem(path); !unreadable.empty()) {
+        ReportFileProblem(path, unreadable.c_str());
+        return false;
+    }
     RiffReader r;
     if (!r.OpenFile(resolved.c_str())) return false;
     WaveFormat* fmt = nullptr;
     u8* data = nullptr;
     u32 fmtSize = 0, dataSize = 0;
-    if (!ReadWave(r, &fmt, &fmtSize, &data, &dataSize)) return false;
+    if (!ReadWave(r, &fmt, &fmtSize, &data, &dataSize)) {
+        ReportFileProblem(path, "not a PCM WAVE file");
+        return false;
+    }
     r.Close();
     const WaveFormat f = *fmt;
     std::free(fmt);
-    const bool pcm = f.formatTag == 1 && (f.channels == 1 || f.channels == 2) &&
-                     (f.bitsPerSample == 8 || f.bitsPerSample == 16) && f.samplesPerSec > 0 &&
-                     f.blockAlign == f.channels * f.bitsPerSample / 8;
-    const u32 bytes = pcm ? dataSize - dataSize % f.blockAlign : 0;
+    const std::string why = WaveProblem(f, dataSize);
+    const u32 bytes = why.empty() ? dataSize - dataSize % f.blockAlign : 0;
     mixer::Buffer* b = bytes ? mixer::Create({f.channels, f.samplesPerSec, f.bitsPerSample}, bytes) : nullptr;
+    if (!b) ReportFileProblem(path, why.empty() ? "no room for the sound" : why.c_str());
     if (!b || !mixer::AcquireDevice()) {
         std::free(data);
         mixer::Release(b);

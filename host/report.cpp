@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "host/files.h"
 
@@ -40,6 +41,16 @@ void ReportFileProblem(const char* name, const char* reason) {
 std::string LoadProblem(const char* path, const char* contentReason) {
     std::string why = ReadProblem(path);
     return why.empty() ? std::string(contentReason ? contentReason : "unreadable") : why;
+}
+
+void ReportNameTooLong(const char* name, size_t most) {
+    ReportFileProblem(name, name ? ("a name of more than " + std::to_string(most) + " bytes").c_str() : "no name was given");
+}
+
+std::string NameInFolder(const char* path, const char* folder) {
+    const std::string p = path ? path : "";
+    const size_t n = folder ? std::strlen(folder) : 0;
+    return n && p.size() > n && p.compare(0, n, folder) == 0 ? p.substr(n) : p;
 }
 
 const std::vector<std::string>& FileReports() { return S().reports; }

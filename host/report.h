@@ -16,6 +16,11 @@ void ReportFileProblem(const char* name, const char* reason);
 // "permission denied", "is a directory", ...), otherwise `contentReason` (it reads, but what it holds was
 // refused).
 std::string LoadProblem(const char* path, const char* contentReason);
+// "name: a name of more than `most` bytes" (or that none was given), for a load that refuses the name.
+void ReportNameTooLong(const char* name, size_t most);
+// `path` as the game names its files: without `folder` (the program's folder) in front when it starts
+// with it ("/opt/kestralis/SOUND/SE.PAK" in "/opt/kestralis/" is "SOUND/SE.PAK").
+std::string NameInFolder(const char* path, const char* folder);
 
 // Every report since the last clear (the most recent 256), for tests.
 const std::vector<std::string>& FileReports();

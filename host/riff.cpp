@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "host/files.h"
 
@@ -164,6 +165,26 @@ bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u3
     *data = bytes;
     *dataSize = dc.size;
     return true;
+}
+
+std::string WaveFormatProblem(const WaveFormat& f) {
+    const auto n = [](u32 v) { return std::to_string(v); };
+    if (f.formatTag != 1) return "not a PCM WAVE file (format " + n(f.formatTag) + ")";
+    if (f.channels != 1 && f.channels != 2) return n(f.channels) + " channels; this program plays 1 or 2";
+    if (f.bitsPerSample != 8 && f.bitsPerSample != 16)
+        return n(f.bitsPerSample) + " bits a sample; this program plays 8 or 16";
+    if (f.samplesPerSec == 0 || f.samplesPerSec > kMaxWaveRate)
+        return "a sample rate of " + n(f.samplesPerSec) + " Hz; this program plays 1 to " + n(kMaxWaveRate) + " Hz";
+    const u32 frame = f.channels * f.bitsPerSample / 8u;
+    if (f.blockAlign != frame)
+        return "a block alignment of " + n(f.blockAlign) + " bytes; its frames take " + n(frame);
+    return {};
+}
+
+std::string WaveProblem(const WaveFormat& f, u32 dataSize) {
+    std::string why = WaveFormatProblem(f);
+    if (why.empty() && dataSize < f.blockAlign) why = "its data holds no whole sample";
+    return why;
 }
 
 }  // namespace host

@@ -1,6 +1,7 @@
 // RIFF files: a small chunk reader (descend, find, read, ascend) and the WAVE format block.
 #pragma once
 #include <cstdio>
+#include <string>
 
 #include "host/types.h"
 
@@ -73,5 +74,15 @@ private:
 // size is 0) and *data holds *dataSize bytes, both from std::malloc (data may be null when the size is 0).
 // On failure every output is 0 and nothing stays allocated.
 bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u32* dataSize);
+
+// The highest sample rate a sound may have.
+constexpr u32 kMaxWaveRate = 200000;
+// Why a sound in this format cannot be played, in words that stand after the file's name in a report
+// ("8 channels; this program plays 1 or 2"); empty when it can: PCM, 1 or 2 channels, 8 or 16 bits a
+// sample, 1 to kMaxWaveRate frames a second, and a block alignment of one whole frame.
+std::string WaveFormatProblem(const WaveFormat& f);
+// As above for a sound of this format whose data holds `dataSize` bytes: also refused when that is less
+// than one frame.
+std::string WaveProblem(const WaveFormat& f, u32 dataSize);
 
 }  // namespace host

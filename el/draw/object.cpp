@@ -113,7 +113,10 @@ void SetClip(i32 left, i32 top, i32 right, i32 bottom) { ClipRect = IntRect{left
 
 i32 LoadObject(const char* file, i32 mem) {
     if (!file) file = "";
-    if (std::strlen(file) > kMaxNameLength) return elSystem::Error("elDraw::LoadObject", msg::kNameTooLong, 0);
+    if (std::strlen(file) > kMaxNameLength) {
+        host::ReportNameTooLong(file, kMaxNameLength);
+        return elSystem::Error("elDraw::LoadObject", msg::kNameTooLong, 0);
+    }
     // Without a display nothing can hold a picture; the failed set-up has already said so.
     if (!DirectDrawObject) return 0;
     const i32 no = FreeSlot();
@@ -159,7 +162,10 @@ void ReleaseObject(i32 objectNo) {
 
 i32 SwapObject(const char* file, i32 objectNo, i32 mem) {
     if (!file) file = "";
-    if (std::strlen(file) > kMaxNameLength) return elSystem::Error("elDraw::SwapObject", msg::kNameTooLong, 0);
+    if (std::strlen(file) > kMaxNameLength) {
+        host::ReportNameTooLong(file, kMaxNameLength);
+        return elSystem::Error("elDraw::SwapObject", msg::kNameTooLong, 0);
+    }
     if (objectNo < 0 || objectNo >= kObjectCount || !DirectDrawObject) return 0;
     Object& o = ObjectTable[objectNo];
     char name[32];

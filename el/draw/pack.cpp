@@ -3,6 +3,7 @@
 #include "el/draw/pack.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "el/draw/object.h"
 #include "el/draw/screen.h"
 #include "host/files.h"
+#include "host/report.h"
 #include "host/text.h"
 
 char PackFilePath[512] = {};
@@ -36,35 +38,43 @@ bool WriteU16(std::FILE* f, u32 v) {
     return std::fwrite(b, 1, 2, f) == 2;
 }
 
-// Finds the entry named `key` and leaves the file at its first pixel word. False when the entry is
-// missing, its name is empty or runs past 127 bytes, or its pixel data is cut short: an object never
-// takes an empty name.
-bool FindEntry(std::FILE* f, const std::string& key, u32* width, u32* height) {
-    if (std::fseek(f, 0, SEEK_END) != 0) return false;
+// Finds the entry named `key` and leaves the file at its first pixel word. Empty when it is found; else
+// why not, in words that follow the pack's name in a report: the entry is missing, or an entry's name is
+// empty or runs past 127 bytes, or its pixel data is cut short: an object never takes an empty name.
+std::string FindEntry(std::FILE* f, const std::string& key, u32* width, u32* height) {
+    if (std::fseek(f, 0, SEEK_END) != 0) return "cannot be read";
     const long fileSize = std::ftell(f);
-    if (fileSize < 0 || std::fseek(f, 0, SEEK_SET) != 0) return false;
+    if (fileSize < 0 || std::fseek(f, 0, SEEK_SET) != 0) return "cannot be read";
     for (;;) {
+        const long start = std::ftell(f);
+        if (start == fileSize) return "no entry " + key;
         u32 w = 0, h = 0;
-        if (!ReadU16(f, &w) || !ReadU16(f, &h)) return false;
+        if (!ReadU16(f, &w) || !ReadU16(f, &h)) return "cut short inside an entry";
         std::string name;
         for (;;) {
             const int c = std::fgetc(f);
-            if (c == EOF) return false;
+            if (c == EOF) return "cut short inside an entry";
             if (c == 0) break;
-            if (name.size() >= kMaxEntryName) return false;
+            if (name.size() >= kMaxEntryName) return "an entry name of " + std::to_string(kMaxEntryName + 1) + " bytes or more";
             name.push_back(static_cast<char>(c));
         }
-        if (name.empty()) return false;
+        if (name.empty()) return "an entry without a name";
         const long bytes = static_cast<long>(w) * static_cast<long>(h) * 2;
         const long here = std::ftell(f);
-        if (here < 0 || fileSize - here < bytes) return false;
+        if (here < 0) return "cannot be read";
+        if (fileSize - here < bytes) return "the entry " + name + " runs past the end of the file";
         if (name == key) {
             *width = w;
             *height = h;
-            return true;
+            return {};
         }
-        if (std::fseek(f, bytes, SEEK_CUR) != 0) return false;
+        if (std::fseek(f, bytes, SEEK_CUR) != 0) return "cannot be read";
     }
+}
+
+// Says what is wrong with the pack in one line that names it as the game does.
+void ReportPack(const std::string& why) {
+    host::ReportFileProblem(host::NameInFolder(PackFilePath, elSystem::GetModuleDir(0)).c_str(), why.c_str());
 }
 
 void ApplyLoadKey(i32 no) {
@@ -79,12 +89,16 @@ i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) 
     std::FILE* f = host::OpenFile(PackFilePath, "rb");
     if (!PackFilePath[0] || !f) {
         if (f) std::fclose(f);
+        if (PackFilePath[0]) ReportPack(host::LoadProblem(PackFilePath, "cannot be read"));
+        else host::ReportFileProblem(name, "no picture pack is named");
         return elSystem::Error(op, msg::kNoPackFile, 0);
     }
     const std::string key = UpperCaseCp932(name);
+    const std::string entry = "the entry " + key;
     u32 w = 0, h = 0;
-    if (!FindEntry(f, key, &w, &h)) {
+    if (const std::string why = FindEntry(f, key, &w, &h); !why.empty()) {
         std::fclose(f);
+        ReportPack(why);
         return elSystem::Error(op, msg::kCannotReadBmp, 0);
     }
 
@@ -107,12 +121,15 @@ i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) 
             static_cast<i32>(w), static_cast<i32>(h));
         if (!t.surface) {
             std::fclose(f);
+            ReportPack(entry + ": no room for the picture");
             return elSystem::Error(op, msg::kCannotCreateSprite, 0);
         }
     } else {
         target = CreateObject(static_cast<i32>(w), static_cast<i32>(h), mem);
         if (target == 0) {
             std::fclose(f);
+            // Without a display the failed set-up has said why already.
+            if (DirectDrawObject) ReportPack(entry + ": no room for the picture");
             return 0;
         }
     }
@@ -128,6 +145,7 @@ i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) 
     if (staging == 0) {
         std::fclose(f);
         giveUp(0);
+        ReportPack(entry + ": no room for the picture");
         return 0;
     }
     host::Surface* ss = ObjectSurface(staging);
@@ -135,6 +153,7 @@ i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) 
     if (ss->Lock(&lock) != host::kSurfaceOk) {
         std::fclose(f);
         giveUp(staging);
+        ReportPack(entry + ": the picture's memory cannot be written");
         return 0;
     }
     const PixelFormatRecord& pf = PixelFormat;
@@ -156,6 +175,7 @@ i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) 
     std::fclose(f);
     if (!readOk) {
         giveUp(staging);
+        ReportPack(entry + ": cut short");
         return elSystem::Error(op, msg::kCannotReadBmp, 0);
     }
 
@@ -170,6 +190,7 @@ i32 LoadEntry(const char* op, const char* name, i32 target, i32 mem, bool swap) 
     }
     if (rc != host::kSurfaceOk) {
         giveUp(staging);
+        ReportPack(entry + ": the picture cannot be copied into its object");
         return elSystem::Error(op, msg::kCannotExpand, static_cast<u32>(rc));
     }
 
@@ -218,6 +239,7 @@ i32 Convert(const char* pack, const char* folder, i32 fresh) {
         const std::string file = e.path().filename().string();
         if (file.size() >= 4 && UpperCaseCp932(file.substr(file.size() - 4).c_str()) == ".BMP") files.push_back(file);
     }
+    if (ec) host::ReportFileProblem(sub.empty() ? "." : sub.c_str(), host::SystemReason(ec.value()).c_str());
     std::sort(files.begin(), files.end(),
               [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
     for (const std::string& file : files) {
@@ -258,6 +280,8 @@ void ConvertOne(const char* pack, const char* name) {
             std::fwrite(row.data(), 1, row.size(), f);
         }
         std::fclose(f);
+    } else {
+        host::ReportFileProblem(pack, ("cannot be written: " + host::SystemReason(errno)).c_str());
     }
     ReleaseObject(no);
 }

@@ -20,8 +20,9 @@ void ReportOpenFailure(const char* fileName, u32 code) {
         char path[256];
         std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), fileName ? fileName : "");
         host::ReportFileProblem(fileName, host::LoadProblem(path, "not a MIDI file this program can play").c_str());
+    } else if (code != 291) {  // 291, no audio device: the mixer has said so once already
+        host::ReportFileProblem(fileName, "a name the sequencer cannot take");
     }
-    // 291, no audio device: the mixer has said so once already.
 }
 }  // namespace
 
@@ -46,6 +47,8 @@ void Play(const char* fileName, i32 loop) {
         if (const u32 rc = Send(command)) ReportOpenFailure(fileName, rc);
         Send("seek midi to start");
         Send("play midi notify");
+    } else {
+        host::ReportFileProblem(fileName, "its path is too long for the sequencer");
     }
     midiOpen = 1;
     midiLoop = loop;

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "el/elSound.h"
 #include "el/elSystem.h"
@@ -57,9 +58,11 @@ Object* UsedObject(i32 soundNo) {
     return o.used ? &o : nullptr;
 }
 
-bool PlayableFormat(const host::WaveFormat& f) {
-    return f.formatTag == 1 && (f.channels == 1 || f.channels == 2) && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
-           f.samplesPerSec > 0 && f.samplesPerSec <= 200000 && f.blockAlign == f.channels * f.bitsPerSample / 8;
+bool PlayableFormat(const host::WaveFormat& f) { return host::WaveFormatProblem(f).empty(); }
+
+std::string BufferProblem(const host::WaveFormat& f, u32 dataSize) {
+    const std::string why = host::WaveProblem(f, dataSize);
+    return why.empty() ? "no room for the sound" : why;
 }
 
 void DropBuffers(Object& o) {
@@ -190,6 +193,7 @@ i32 LoadObject(const char* name, i32 mix) {
     }
     // The name is checked before an object is taken, so a refused name leaves every object free.
     if (!reloading && (!name || std::strlen(name) > detail::kNameMax)) {
+        host::ReportNameTooLong(name, detail::kNameMax);
         Report(detail::kMsgNameTooLong);
         return -1;
     }
@@ -241,8 +245,7 @@ i32 LoadObject(const char* name, i32 mix) {
             o.mixCount = 1;
             o.variation = -1;
         }
-        if (format.formatTag != 1 || (format.bitsPerSample != 8 && format.bitsPerSample != 16))
-            host::ReportFileProblem(name, "not a PCM WAVE file");
+        host::ReportFileProblem(name, detail::BufferProblem(format, dataSize).c_str());
         Report(detail::kMsgNoBuffer);
         return -1;
     }

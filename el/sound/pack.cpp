@@ -2,6 +2,7 @@
 // samples), loaded whole into a sound object or streamed two seconds at a time through a four-second
 // circular buffer.
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include "el/sound/sound_internal.h"
 #include "host/files.h"
 #include "host/mixer.h"
+#include "host/report.h"
 #include "host/text.h"
 
 namespace elSound {
@@ -54,51 +56,63 @@ struct Entry {
     u64 formatOffset = 0;
 };
 
-// Walks the entries up to the end of the file. False when the name is missing, or a damaged entry
-// (a name of 128 bytes or more, a size that cannot be read or skipped) ends the search.
-bool FindEntry(std::FILE* f, const char* name, Entry* e) {
+// Walks the entries up to the end of the file. Empty when the entry is found; else why not, in words that
+// follow the pack's name in a report: the name is missing, or a damaged entry (a name of 128 bytes or more,
+// a size that cannot be read or skipped) ends the search.
+std::string FindEntry(std::FILE* f, const char* name, Entry* e) {
     const std::string wanted = UpperCaseCp932(name);
     const u64 size = FileSize(f);
-    if (std::fseek(f, 0, SEEK_SET) != 0) return false;
-    for (;;) {
+    if (std::fseek(f, 0, SEEK_SET) != 0) return "cannot be read";
+    for (u64 start = 0;; ) {
+        if (start == size) return "no entry " + wanted;
         u32 dataSize, formatSize;
-        if (!ReadU32(f, &dataSize)) return false;
+        if (!ReadU32(f, &dataSize)) return "cut short inside an entry";
         char entryName[kEntryNameMax];
         size_t n = 0;
         for (;;) {
             const int c = std::fgetc(f);
-            if (c == EOF || n == kEntryNameMax) return false;
+            if (c == EOF) return "cut short inside an entry";
+            if (n == kEntryNameMax) return "an entry name of " + std::to_string(kEntryNameMax) + " bytes or more";
             entryName[n++] = static_cast<char>(c);
             if (c == 0) break;
         }
-        if (!ReadU32(f, &formatSize)) return false;
+        if (!ReadU32(f, &formatSize)) return "cut short inside an entry";
         const long at = std::ftell(f);
-        if (at < 0) return false;
+        if (at < 0) return "cannot be read";
         if (std::strcmp(entryName, wanted.c_str()) == 0) {
             e->dataSize = dataSize;
             e->formatSize = formatSize;
             e->formatOffset = static_cast<u64>(at);
-            return true;
+            return {};
         }
         const u64 next = static_cast<u64>(at) + formatSize + dataSize;
-        if (next >= size || next > 0x7FFFFFFFull || std::fseek(f, static_cast<long>(next), SEEK_SET) != 0) return false;
+        if (next > size) return std::string("the entry ") + entryName + " runs past the end of the file";
+        if (next > 0x7FFFFFFFull || std::fseek(f, static_cast<long>(next), SEEK_SET) != 0) return "cannot be read";
+        start = next;
     }
 }
 
 // Reads and checks the entry's format block; the file then stands at the first sample byte. Nothing the
-// pack says is trusted: the sizes must fit the file and the format must be playable PCM.
-bool ReadEntryFormat(std::FILE* f, const Entry& e, std::vector<u8>* block, host::WaveFormat* format) {
-    if (e.formatSize < 18 || e.formatSize > kMaxFormatSize) return false;
+// pack says is trusted: the sizes must fit the file and the format must be playable PCM. Empty when it
+// is; else why not, as FindEntry says it.
+std::string ReadEntryFormat(std::FILE* f, const char* name, const Entry& e, std::vector<u8>* block,
+                            host::WaveFormat* format) {
+    const std::string entry = "the entry " + UpperCaseCp932(name);
+    const auto n = [](u64 v) { return std::to_string(v); };
+    if (e.formatSize < 18 || e.formatSize > kMaxFormatSize)
+        return entry + ": a format block of " + n(e.formatSize) + " bytes; one holds 18 to " + n(kMaxFormatSize);
     const u64 size = FileSize(f);
-    if (e.formatOffset + e.formatSize + e.dataSize > size) return false;
+    if (e.formatOffset + e.formatSize + e.dataSize > size) return entry + " runs past the end of the file";
     block->resize(e.formatSize);
-    if (std::fread(block->data(), 1, e.formatSize, f) != e.formatSize) return false;
+    if (std::fread(block->data(), 1, e.formatSize, f) != e.formatSize) return entry + ": cut short";
     std::memcpy(format, block->data(), 18);
-    if (18u + format->cbSize != e.formatSize) return false;
-    if (!PlayableFormat(*format) || format->avgBytesPerSec == 0 ||
-        static_cast<u64>(format->avgBytesPerSec) != static_cast<u64>(format->samplesPerSec) * format->blockAlign)
-        return false;
-    return true;
+    if (18u + format->cbSize != e.formatSize)
+        return entry + ": a format block of " + n(e.formatSize) + " bytes that says it holds " + n(18u + format->cbSize);
+    if (const std::string why = host::WaveFormatProblem(*format); !why.empty()) return entry + ": " + why;
+    const u64 frameRate = static_cast<u64>(format->samplesPerSec) * format->blockAlign;
+    if (format->avgBytesPerSec != frameRate)
+        return entry + ": " + n(format->avgBytesPerSec) + " bytes a second where its frames take " + n(frameRate);
+    return {};
 }
 
 // Reads n bytes; whatever the file no longer holds becomes silence.
@@ -113,16 +127,29 @@ u8 SilenceOf(const Object& o) {
 
 void Fail(const char* function, const char* message) { elSystem::Error(function, message, 0); }
 
+// Says what is wrong with the pack at `path` in one line that names it as the game does.
+void ReportPack(const char* path, const std::string& why) {
+    host::ReportFileProblem(host::NameInFolder(path, elSystem::GetModuleDir(0)).c_str(), why.c_str());
+}
+
+// A pack that did not open: the system's reason.
+void ReportUnopened(const char* path) { ReportPack(path, host::LoadProblem(path, "cannot be read")); }
+
 // Opens the pack at `path` (none when it is empty) and finds the entry `name` in it with its format read;
 // the file then stands at the entry's first sample byte. An empty File, reported for `fn`, on failure.
 File OpenEntry(const char* fn, const char* path, const char* name, Entry* e, host::WaveFormat* format) {
     File f(path[0] ? host::OpenFile(path, "rb") : nullptr);
     if (!f) {
+        if (path[0]) ReportUnopened(path);
+        else host::ReportFileProblem(name, "no sound pack is named");
         Fail(fn, kMsgNoPack);
         return nullptr;
     }
     std::vector<u8> block;
-    if (!FindEntry(f.get(), name, e) || !ReadEntryFormat(f.get(), *e, &block, format)) {
+    std::string why = FindEntry(f.get(), name, e);
+    if (why.empty()) why = ReadEntryFormat(f.get(), name, *e, &block, format);
+    if (!why.empty()) {
+        ReportPack(path, why);
         Fail(fn, kMsgCannotRead);
         return nullptr;
     }
@@ -133,10 +160,12 @@ File OpenEntry(const char* fn, const char* path, const char* name, Entry* e, hos
 File OpenStreamAt(const char* fn, const char* path, u32 at) {
     File f(host::OpenFile(path, "rb"));
     if (!f) {
+        ReportUnopened(path);
         Fail(fn, kMsgNoPack);
         return nullptr;
     }
     if (std::fseek(f.get(), static_cast<long>(at), SEEK_SET) != 0) {
+        ReportPack(path, "cannot be read at byte " + std::to_string(at));
         Fail(fn, kMsgCannotStream);
         return nullptr;
     }
@@ -171,6 +200,7 @@ bool TakeObject(const char* function) {
 // Checks the name of a pack entry to load and takes an object for it (see TakeObject).
 bool TakeNamedObject(const char* function, const char* name) {
     if (!reloading && (!name || std::strlen(name) > kNameMax)) {
+        host::ReportNameTooLong(name, kNameMax);
         Fail(function, kMsgPackNameTooLong);
         return false;
     }
@@ -197,8 +227,11 @@ void PackAppendWav(const char* packName, const char* wavePath) {
     host::WaveFormat* format = nullptr;
     u8* data = nullptr;
     u32 formatSize = 0, dataSize = 0;
-    // A file that cannot be read is skipped.
-    if (ReadWaveFile((dir + wavePath).c_str(), &format, &formatSize, &data, &dataSize) != 0) return;
+    // A file that cannot be read is skipped, with a word of why.
+    if (ReadWaveFile((dir + wavePath).c_str(), &format, &formatSize, &data, &dataSize) != 0) {
+        host::ReportFileProblem(wavePath, host::LoadProblem((dir + wavePath).c_str(), "not a PCM WAVE file").c_str());
+        return;
+    }
     const char* base = wavePath;
     for (const char* p = wavePath; *p; ++p) {
         if (host::IsLeadByte(static_cast<u8>(*p)) && p[1]) {
@@ -216,7 +249,11 @@ void PackAppendWav(const char* packName, const char* wavePath) {
             std::fwrite(&formatSize, 4, 1, f.get());
             std::fwrite(format, 1, formatSize, f.get());
             if (dataSize) std::fwrite(data, 1, dataSize, f.get());
+        } else {
+            host::ReportFileProblem(packName, ("cannot be written: " + host::SystemReason(errno)).c_str());
         }
+    } else {
+        host::ReportFileProblem(wavePath, ("a pack entry's name holds 1 to " + std::to_string(kEntryNameMax - 1) + " bytes").c_str());
     }
     std::free(format);
     std::free(data);
@@ -235,6 +272,7 @@ u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
         const std::string n = it->path().filename().string();
         if (n.size() >= 4 && UpperCaseCp932(n.c_str()).compare(n.size() - 4, 4, ".WAV") == 0) names.push_back(n);
     }
+    if (ec) host::ReportFileProblem(sub.empty() ? "." : sub.c_str(), host::SystemReason(ec.value()).c_str());
     // In the order of a case-blind directory.
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
@@ -262,6 +300,7 @@ i32 LoadPack(const char* name, i32 mix) {
     if (!f) return -1;
     std::vector<u8> data(e.dataSize);
     if (e.dataSize && std::fread(data.data(), 1, e.dataSize, f.get()) != e.dataSize) {
+        ReportPack(PackPath, "the entry " + UpperCaseCp932(name) + ": cut short");
         Fail(kFn, kMsgCannotRead);
         return -1;
     }
@@ -274,6 +313,7 @@ i32 LoadPack(const char* name, i32 mix) {
             o.mixCount = 1;
             o.variation = -1;
         }
+        ReportPack(PackPath, "the entry " + UpperCaseCp932(name) + ": " + BufferProblem(format, e.dataSize));
         Fail(kFn, kMsgNoBuffer);
         return -1;
     }
@@ -331,6 +371,7 @@ i32 LoadStream(const char* name, u32 loopOffset) {
     if (!reloading) o.nextBuffer = 0;
     if (!MakeStreamBuffer(no, format, s.bufferSize, first.data(), half)) {
         s.streaming = 0;
+        ReportPack(path, "the entry " + UpperCaseCp932(name) + ": no room for the sound");
         Fail(kFn, kMsgNoBuffer);
         return -1;
     }

@@ -1,5 +1,7 @@
 // What the sound module's files share: object checks, buffer selection, buffer making and the messages.
 #pragma once
+#include <string>
+
 #include "el/elSound.h"
 #include "host/mixer.h"
 
@@ -39,6 +41,8 @@ void ForBuffers(Object& o, i32 selector, F f) {
 
 // True when the mixer can play this format (PCM, 8 or 16 bits, mono or stereo, consistent sizes).
 bool PlayableFormat(const host::WaveFormat& f);
+// Why MakeBuffers refused a sound of this format and data size, for the report that names its file.
+std::string BufferProblem(const host::WaveFormat& f, u32 dataSize);
 
 // Makes `count` buffers of object `no` holding `data`, applying the stored values while reloading and
 // taking the buffer's own frequency otherwise. On failure every buffer made so far is released and every

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "draw_screen_fixture.h"
+#include "host/report.h"
 
 namespace {
 
@@ -53,8 +54,11 @@ TEST_F(ObjectTest, NameOfThirtyLoadsAndThirtyOneIsRefused) {
     Sheet(n30);
     EXPECT_EQ(elDraw::LoadObject(n30.c_str(), 1), 4);
     const std::string n31 = "H3OBJ_" + std::string(21, 'N') + ".BMP";
+    host::ClearFileReports();
     EXPECT_EQ(elDraw::LoadObject(n31.c_str(), 1), 0);
     EXPECT_EQ(LastBox(), BoxText("elDraw::LoadObject", elDraw::msg::kNameTooLong));
+    EXPECT_EQ(elDraw::SwapObject(n31.c_str(), 4, 1), 0);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>(2, n31 + ": a name of more than 30 bytes"));
     EXPECT_EQ(ObjectTable[5].name[0], 0);  // no slot taken
     EXPECT_EQ(ErrorFlag, 1u);
     RemoveFile(n30);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "draw_screen_fixture.h"
+#include "host/report.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -86,10 +87,13 @@ TEST_F(PackTest, FirstOfTwoEqualNamesWinsAndEmptyEntriesAreSkipped) {
     EXPECT_EQ(Pix(no, 0, 0), 0x001F);
 }
 
+// Each refusal is also said in one line that names the pack and what is wrong with it.
 TEST_F(PackTest, MissingFileCutEntriesAndLongNamesAreNotFound) {
+    host::ClearFileReports();
     elDraw::SetPackFile((folder + "/NONE.PAK").c_str());
     EXPECT_EQ(elDraw::LoadPack("A.BMP", 1), 0);
     EXPECT_EQ(LastBox(), BoxText("elDraw::LoadPack", elDraw::msg::kNoPackFile));
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{folder + "/NONE.PAK: not found"});
 
     const i32 surfaces = host::LiveSurfaceCount();
     std::vector<u8> cut;
@@ -99,21 +103,35 @@ TEST_F(PackTest, MissingFileCutEntriesAndLongNamesAreNotFound) {
     EXPECT_EQ(elDraw::LoadPack("BIG.BMP", 1), 0);
     EXPECT_EQ(LastBox(), BoxText("elDraw::LoadPack", elDraw::msg::kCannotReadBmp));
     EXPECT_EQ(host::LiveSurfaceCount(), surfaces);  // nothing was made
+    const std::string pack = PackName() + ": ";
+    host::ClearFileReports();
+    EXPECT_EQ(elDraw::LoadPack("OTHER.BMP", 1), 0);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + "the entry BIG.BMP runs past the end of the file"});
 
     std::vector<u8> longName;
     Entry(longName, 1, 1, std::string(200, 'Q'), {5});
     Entry(longName, 1, 1, "AFTER.BMP", {5});
     WriteFile(PackName(), longName);
+    host::ClearFileReports();
     EXPECT_EQ(elDraw::LoadPack("AFTER.BMP", 1), 0);
     EXPECT_EQ(elDraw::LoadPack(std::string(200, 'Q').c_str(), 1), 0);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>(2, pack + "an entry name of 128 bytes or more"));
 
     // Every truncation of a good pack is refused or found whole.
     std::vector<u8> good;
     Entry(good, 3, 2, "G.BMP", {1, 2, 3, 4, 5, 6});
     for (size_t n = 0; n < good.size(); ++n) {
         WriteFile(PackName(), std::vector<u8>(good.begin(), good.begin() + static_cast<long>(n)));
+        host::ClearFileReports();
         EXPECT_EQ(elDraw::LoadPack("G.BMP", 1), 0) << n;
+        const std::string said = n == 0 ? "no entry G.BMP" : n < 10 ? "cut short inside an entry"
+                                                                    : "the entry G.BMP runs past the end of the file";
+        EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + said}) << n;
     }
+    WriteFile(PackName(), good);
+    host::ClearFileReports();
+    EXPECT_EQ(elDraw::LoadPack("H.BMP", 1), 0);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + "no entry H.BMP"});
     EXPECT_EQ(host::LiveSurfaceCount(), surfaces);
 }
 
@@ -145,10 +163,13 @@ TEST_F(PackTest, FailedCopiesAndLocksReleaseWhatWasMade) {
     elDraw::SetPackFile(PackName().c_str());
     const i32 surfaces = host::LiveSurfaceCount();
 
+    host::ClearFileReports();
     host::headless::FailAlways("Blit");
     EXPECT_EQ(elDraw::LoadPack("F.BMP", 1), 0);
     host::headless::ClearFaults();
     EXPECT_EQ(LastBox(), BoxText("elDraw::LoadPack", elDraw::msg::kCannotExpand));
+    EXPECT_EQ(host::FileReports(),
+              std::vector<std::string>{PackName() + ": the entry F.BMP: the picture cannot be copied into its object"});
     EXPECT_EQ(host::LiveSurfaceCount(), surfaces);
     EXPECT_EQ(host::headless::FaultCount("Blit"), 10);
 
@@ -156,7 +177,9 @@ TEST_F(PackTest, FailedCopiesAndLocksReleaseWhatWasMade) {
     host::headless::FailAfter("LockSurface", 2);
     const size_t boxes = host::headless::Boxes().size();
     EXPECT_EQ(elDraw::LoadPack("F.BMP", 1), 0);
-    EXPECT_EQ(host::headless::Boxes().size(), boxes);  // no box for a failed lock
+    EXPECT_EQ(host::headless::Boxes().size(), boxes);  // no box for a failed lock, but a line
+    EXPECT_EQ(host::FileReports().back(), PackName() + ": the entry F.BMP: the picture's memory cannot be written");
+    EXPECT_EQ(host::FileReports().size(), 2u);
     EXPECT_EQ(host::LiveSurfaceCount(), surfaces);
 
     // The pack can be read again afterwards: the file was closed.
@@ -173,6 +196,13 @@ TEST_F(PackTest, ConvertTwiceWithoutFreshKeepsBothCopies) {
     EXPECT_EQ(std::filesystem::file_size(std::string(elSystem::GetModuleDir(0)) + PackName()), size1 * 2);
     ASSERT_EQ(elDraw::Convert(PackName().c_str(), folder.c_str(), 1), 1);
     EXPECT_EQ(std::filesystem::file_size(std::string(elSystem::GetModuleDir(0)) + PackName()), size1);
+
+    // A folder that cannot be listed, a pack that cannot be written: each is said in one line.
+    host::ClearFileReports();
+    elDraw::Convert(PackName().c_str(), (folder + "/NONE").c_str(), 0);
+    elDraw::Convert((folder + "/NO/P.PAK").c_str(), folder.c_str(), 0);
+    EXPECT_EQ(host::FileReports(), (std::vector<std::string>{folder + "/NONE: not found",
+                                                             folder + "/NO/P.PAK: cannot be written: not found"}));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "el/sound_fixture.h"
 #include "host/headless/headless.h"
 #include "host/mixer.h"
+#include "host/report.h"
+#include "host/text.h"
 
 namespace hl = host::headless;
 namespace mx = host::mixer;
@@ -140,79 +142,142 @@ TEST_F(SoundPackTest, EntriesAreSkippedByTheirOwnSizes) {
 TEST_F(SoundPackTest, DamagedPacksAreRefusedBeforeAnythingIsMade) {
     const auto fmt = PcmFormat(1, 8000, 16);
     const auto data = kt::Samples16({5, 6, 7, 8});
+    // Each refusal is also said in one line naming the pack: `said` follows "<pack>: ".
     struct Case {
         const char* what;
         std::vector<u8> pack;
+        std::string said;
     };
     std::vector<Case> cases;
     {
         std::vector<u8> p;
         AddEntry(p, std::string(130, 'L'), fmt, data);
         AddEntry(p, "X.WAV", fmt, data);
-        cases.push_back({"an entry name of 128 bytes or more ends the search", p});
+        cases.push_back({"an entry name of 128 bytes or more ends the search", p, "an entry name of 128 bytes or more"});
     }
     {
         std::vector<u8> p;
         AddEntry(p, "X.WAV", fmt, data, 0xFFFFFFFF, 17);
-        cases.push_back({"format size below 18", p});
+        cases.push_back({"format size below 18", p, "the entry X.WAV: a format block of 17 bytes; one holds 18 to 65553"});
     }
     {
         std::vector<u8> p;
         AddEntry(p, "X.WAV", fmt, data, 0xFFFFFFFF, 18 + 65536);
-        cases.push_back({"format size above 18 + 65535", p});
+        cases.push_back(
+            {"format size above 18 + 65535", p, "the entry X.WAV: a format block of 65554 bytes; one holds 18 to 65553"});
     }
     {
         std::vector<u8> p;
         AddEntry(p, "X.WAV", fmt, data, 9);
-        cases.push_back({"data past the end of the file", p});
+        cases.push_back({"data past the end of the file", p, "the entry X.WAV runs past the end of the file"});
     }
     {
         std::vector<u8> p;
         AddEntry(p, "X.WAV", fmt, data, 0x7FFFFFF0);
-        cases.push_back({"a huge data size", p});
+        cases.push_back({"a huge data size", p, "the entry X.WAV runs past the end of the file"});
     }
     {
         auto f = fmt;
         f[0] = 3;
         std::vector<u8> p;
         AddEntry(p, "X.WAV", f, data);
-        cases.push_back({"not PCM", p});
+        cases.push_back({"not PCM", p, "the entry X.WAV: not a PCM WAVE file (format 3)"});
+    }
+    {
+        auto f = fmt;
+        f[2] = 8;
+        std::vector<u8> p;
+        AddEntry(p, "X.WAV", f, data);
+        cases.push_back({"eight channels", p, "the entry X.WAV: 8 channels; this program plays 1 or 2"});
+    }
+    {
+        auto f = fmt;
+        std::memset(f.data() + 4, 0, 4);
+        std::vector<u8> p;
+        AddEntry(p, "X.WAV", f, data);
+        cases.push_back({"a sample rate of 0", p, "the entry X.WAV: a sample rate of 0 Hz; this program plays 1 to 200000 Hz"});
     }
     {
         auto f = fmt;
         std::memset(f.data() + 8, 0, 4);
         std::vector<u8> p;
         AddEntry(p, "X.WAV", f, data);
-        cases.push_back({"bytes per second of 0", p});
+        cases.push_back({"bytes per second of 0", p, "the entry X.WAV: 0 bytes a second where its frames take 16000"});
     }
     {
         auto f = fmt;
         f[12] = 3;
         std::vector<u8> p;
         AddEntry(p, "X.WAV", f, data);
-        cases.push_back({"block alignment that does not fit the channels and bits", p});
+        cases.push_back({"block alignment that does not fit the channels and bits", p,
+                         "the entry X.WAV: a block alignment of 3 bytes; its frames take 2"});
     }
     {
         auto f = PcmFormat(1, 8000, 16, 4);
         f[16] = 9;  // the extra size disagrees with the format size
         std::vector<u8> p;
         AddEntry(p, "X.WAV", f, data);
-        cases.push_back({"inconsistent extra size", p});
+        cases.push_back(
+            {"inconsistent extra size", p, "the entry X.WAV: a format block of 22 bytes that says it holds 27"});
     }
     {
         std::vector<u8> p;
         AddEntry(p, "X.WAV", fmt, data);
         p.resize(10);
-        cases.push_back({"cut inside the name", p});
+        cases.push_back({"cut inside the name", p, "cut short inside an entry"});
     }
+    {
+        std::vector<u8> p;
+        AddEntry(p, "Y.WAV", fmt, data);
+        cases.push_back({"no such entry", p, "no entry X.WAV"});
+    }
+    const std::string line = dir.Rel("t.pak") + ": ";
     for (const Case& c : cases) {
         UsePack(c.pack);
         hl::ClearBoxes();
+        host::ClearFileReports();
         EXPECT_EQ(elSound::LoadPack("X.WAV", 1), -1) << c.what;
-        EXPECT_EQ(elSound::LoadStream("X.WAV", 0), -1) << c.what;
+        EXPECT_EQ(elSound::LoadStream("x.wav", 0), -1) << c.what;
         EXPECT_TRUE(BoxSays("WAVEファイルを読み込めません")) << c.what;
+        EXPECT_EQ(host::FileReports(), std::vector<std::string>(2, line + c.said)) << c.what;
         EXPECT_EQ(Objects[0].used, 0u) << c.what;
     }
+}
+
+// What is refused before or after the entry's format: each refusal is one line naming the file.
+TEST_F(SoundPackTest, EveryOtherRefusalIsOneLineNamingTheFile) {
+    std::vector<u8> pack;
+    AddEntry(pack, "EMPTY.WAV", PcmFormat(2, 8000, 16), {1, 2});
+    UsePack(pack);
+    host::ClearFileReports();
+    EXPECT_EQ(elSound::LoadPack("EMPTY.WAV", 1), -1);
+    EXPECT_TRUE(BoxSays("サウンドバッファが生成できません"));
+    elSound::MakePath(dir.Rel("none.pak").c_str());
+    EXPECT_EQ(elSound::LoadStream("B.WAV", 0), -1);
+    elSound::MakePath(std::string(300, 'p').c_str());  // too long a path: no pack is named
+    EXPECT_EQ(elSound::LoadPack("B.WAV", 1), -1);
+    const std::string longName(31, 'N');
+    EXPECT_EQ(elSound::LoadPack(longName.c_str(), 1), -1);
+    EXPECT_EQ(host::FileReports(), (std::vector<std::string>{
+                                       dir.Rel("t.pak") + ": the entry EMPTY.WAV: its data holds no whole sample",
+                                       dir.Rel("none.pak") + ": not found",
+                                       "B.WAV: no sound pack is named",
+                                       longName + ": a name of more than 30 bytes",
+                                   }));
+
+    // Writing a pack: a wave file that cannot be read is left out, and said so.
+    host::ClearFileReports();
+    kt::WriteFile(dir.Abs("w/broken.wav"), {'R', 'I', 'F', 'F', 1, 2});
+    kt::WriteFile(dir.Abs("w/good.wav"), kt::WaveImage(1, 8000, 8, {1, 2, 3}));
+    ASSERT_EQ(elSound::PackAllWav(dir.Rel("t.pak").c_str(), dir.Rel("w").c_str(), 1), 1u);
+    const std::string folder = host::UpperCaseCp932(dir.Rel("w").c_str());  // named as the packer names it
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{folder + "\\BROKEN.WAV: not a PCM WAVE file"});
+    // A folder that cannot be listed, a pack that cannot be written.
+    host::ClearFileReports();
+    elSound::PackAllWav(dir.Rel("t.pak").c_str(), dir.Rel("none").c_str(), 0);
+    elSound::PackAppendWav(dir.Rel("no/t.pak").c_str(), dir.Rel("w/good.wav").c_str());
+    EXPECT_EQ(host::FileReports(), (std::vector<std::string>{dir.Rel("none") + ": not found",
+                                                             dir.Rel("no/t.pak") + ": cannot be written: not found"}));
 }
 
 TEST_F(SoundPackTest, ShortEntriesBecomeOrdinaryObjects) {
@@ -297,7 +362,9 @@ TEST_F(SoundPackTest, APackThatDisappearsStopsItsStreamWithOneReport) {
     elSound::PlayLoop(n, -1);
     RunFrames(30);
     std::filesystem::remove(dir.Abs("t.pak"));
+    host::ClearFileReports();
     RunFrames(60 * 5);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{dir.Rel("t.pak") + ": not found"});
     EXPECT_EQ(BoxCount(), 1);
     EXPECT_TRUE(BoxSays("パックファイル名が指定されていません"));
     EXPECT_FALSE(mx::IsPlaying(Objects[n].buffer[0]));
