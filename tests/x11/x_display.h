@@ -30,6 +30,8 @@ bool MovePointer(int x, int y);
 bool PointerPosition(int* x, int* y);
 // Where a window's top left corner is on the desktop, and its size.
 bool WindowPlace(unsigned long window, int* x, int* y, int* width, int* height);
+// The same with the frame the window manager put around the window (_NET_FRAME_EXTENTS).
+bool FramePlace(unsigned long window, int* x, int* y, int* width, int* height);
 // Whether the cursor the server shows now is blank (every pixel transparent): hidden.
 bool CursorBlank();
 
@@ -43,5 +45,12 @@ void SendMessage(unsigned long window);
 bool WindowPixels(unsigned long window, std::vector<unsigned>* pixels, int* width, int* height);
 // Presses and lets go the key `keysym` ("Escape") on the display's keyboard, as a hand does.
 bool PressKey(const char* keysym);
+
+// A plain window of the test's own at (x, y), `width` x `height`, filled with the colour `rgb` (0x00RRGGBB)
+// and shown; `unmanaged` keeps the window manager out of it (no frame, exactly there, over every window
+// shown before it). 0 when it cannot be made.
+unsigned long ColouredWindow(int x, int y, int width, int height, unsigned rgb, bool unmanaged);
+// What the screen shows (the root window with everything on it), as WindowPixels.
+bool ScreenPixels(std::vector<unsigned>* pixels, int* width, int* height);
 
 }  // namespace kx
