@@ -211,6 +211,14 @@ bool DestroyWindow(unsigned long window) {
     return true;
 }
 
+bool ResizeWindow(unsigned long window, int width, int height) {
+    Display* d = Own();
+    if (!d) return false;
+    XResizeWindow(d, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XSync(d, False);
+    return true;
+}
+
 void SendMessage(unsigned long window) {
     Display* d = Own();
     if (!d) return;

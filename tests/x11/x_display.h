@@ -35,8 +35,10 @@ bool FramePlace(unsigned long window, int* x, int* y, int* width, int* height);
 // Whether the cursor the server shows now is blank (every pixel transparent): hidden.
 bool CursorBlank();
 
-// What any other X client may do to a window that is not its own: destroy it.
+// What any other X client may do to a window that is not its own: destroy it, or ask for another size
+// (which a window manager carries out).
 bool DestroyWindow(unsigned long window);
+bool ResizeWindow(unsigned long window, int width, int height);
 // Sends `window` a message through a connection of the test's own and waits for the server's answer, as
 // SDL's wake-up of a thread waiting on the window does; an error (the window is gone) goes to the
 // process's error handler.
