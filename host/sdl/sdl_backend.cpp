@@ -33,6 +33,10 @@ struct State {
     WindowScale scale;          // ... scaled by these tables
     SDL_Surface* shown = nullptr;  // the window memory they last drew into, and its pixels
     void* shownPixels = nullptr;
+    std::vector<u16> kept;      // the last picture given, to draw again into memory made anew under a box
+    i32 keptW = 0, keptH = 0;
+    bool keptRgb565 = true;
+    bool repaintAsked = false;  // the server asked for the program's window to be drawn anew since it last was
     i32 texW = 0, texH = 0;
     i32 pictureW = 0, pictureH = 0;  // the picture's own size, in which the mouse is reported
     bool fullScreen = false;         // asked for full screen: the cursor is kept on the picture
@@ -374,6 +378,14 @@ bool OpenSurfacePresent() {
     return true;
 }
 
+// The texture's picture (none before the first: black) through the renderer.
+void ShowTexture() {
+    State& s = S();
+    SDL_RenderClear(s.renderer);
+    if (s.texture) SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
+    SDL_RenderPresent(s.renderer);
+}
+
 // The present through SDL's renderer: OpenGL where there is one, else SDL's own drawing. When `mayLeave`,
 // an OpenGL drawn on the processor gives way to the window's own memory.
 bool OpenRendererPresent(i32 width, i32 height, bool mayLeave) {
@@ -390,31 +402,68 @@ bool OpenRendererPresent(i32 width, i32 height, bool mayLeave) {
     if (!s.renderer) return false;
     SDL_RenderSetLogicalSize(s.renderer, width, height);
     SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(s.renderer);
-    SDL_RenderPresent(s.renderer);
+    ShowTexture();
     return true;
 }
 
-// One picture into the window's own memory. SDL makes that memory again when the window changes size;
-// then the bars are drawn black once and the whole window goes out, and again once a second (an exposed
-// window gets its bars back). Otherwise only the picture's rectangle is sent.
-void PresentOnSurface(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb565) {
+// The kept picture (none before the first: black) into the window's own memory. SDL makes that memory
+// again when the window changes size; then the bars are drawn black once and the whole window goes out, and
+// again once a second and where the server asked for the window anew. Otherwise only the picture's rectangle
+// is sent. `again` shows what the memory holds once more: the picture is drawn only into memory made anew.
+void ShowOnSurface(bool again) {
     State& s = S();
     SDL_Surface* ws = SDL_GetWindowSurface(s.window);
     if (!ws) return;
     u32* memory = static_cast<u32*>(ws->pixels);
-    bool fresh = WindowScale_Fit(&s.scale, width, height, ws->w, ws->h);
+    const bool kept = !s.kept.empty();
+    bool fresh = WindowScale_Fit(&s.scale, kept ? s.keptW : s.pictureW, kept ? s.keptH : s.pictureH, ws->w, ws->h);
     fresh = fresh || ws != s.shown || ws->pixels != s.shownPixels;
     s.shown = ws;
     s.shownPixels = ws->pixels;
     if (fresh) WindowScale_Clear(s.scale, memory, ws->pitch);
-    WindowScale_Draw(&s.scale, pixels, pitchBytes, rgb565, memory, ws->pitch);
-    if (fresh || s.presents % 60 == 0) {
+    if (kept && (fresh || !again)) WindowScale_Draw(&s.scale, s.kept.data(), s.keptW * 2, s.keptRgb565, memory, ws->pitch);
+    if (fresh || again || s.repaintAsked || s.presents % 60 == 0) {
         SDL_UpdateWindowSurface(s.window);
         return;
     }
     const SDL_Rect r{s.scale.rect.left, s.scale.rect.top, s.scale.rect.width, s.scale.rect.height};
     SDL_UpdateWindowSurfaceRects(s.window, &r, 1);
+}
+
+// One picture into the window's own memory, through a copy kept for a box's time.
+void PresentOnSurface(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb565) {
+    State& s = S();
+    s.kept.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (i32 y = 0; y < height; ++y)
+        std::memcpy(&s.kept[static_cast<size_t>(y) * static_cast<size_t>(width)],
+                    reinterpret_cast<const u8*>(pixels) + static_cast<ptrdiff_t>(pitchBytes) * y, static_cast<size_t>(width) * 2);
+    s.keptW = width;
+    s.keptH = height;
+    s.keptRgb565 = rgb565;
+    ShowOnSurface(false);
+}
+
+// Whether the window event asks for the window to be drawn anew: part of it came into sight, it was
+// shown, or it changed size.
+bool AsksForRepaint(const SDL_WindowEvent& e) {
+    return e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_SHOWN || e.event == SDL_WINDOWEVENT_SIZE_CHANGED;
+}
+
+// Notes a request of the server to draw the program's window anew: the next picture goes out whole.
+void NoteRepaintAsked(const SDL_WindowEvent& e) {
+    State& s = S();
+    if (s.window && e.windowID == SDL_GetWindowID(s.window) && AsksForRepaint(e)) s.repaintAsked = true;
+}
+
+// Shows the last picture again (black before the first) where the server asked for the program's window
+// anew while no picture comes (under a box), for the window's real size.
+void RepaintWindow() {
+    State& s = S();
+    s.repaintAsked = false;
+    if (!s.window) return;
+    FollowRealWindowSize();
+    if (s.onSurface) ShowOnSurface(true);
+    else if (s.renderer) ShowTexture();
 }
 
 }  // namespace
@@ -472,6 +521,7 @@ bool PollEvent(Event* out) {
                 ClampToPicture(&out->x, &out->y);
                 return true;
             case SDL_WINDOWEVENT:
+                NoteRepaintAsked(e.window);
                 if (i32 x, y; e.window.event == SDL_WINDOWEVENT_LEAVE && PointerOffWindow(&x, &y)) {
                     *out = Event{EventKind::MouseMove};
                     out->x = x;
@@ -617,6 +667,9 @@ void CloseWindow() {
     s.scale = WindowScale{};
     s.shown = nullptr;
     s.shownPixels = nullptr;
+    s.kept.clear();
+    s.keptW = s.keptH = 0;
+    s.repaintAsked = false;
 }
 
 // A minimised window is shown again first: raising it alone leaves it an icon. What the server said of the
@@ -654,14 +707,12 @@ void Present(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb5
     // The first pictures, and then one a second: the server may have had its say about the size since.
     if (s.presents < 10 || s.presents % 60 == 0) FollowRealWindowSize();
     ++s.presents;
-    if (s.onSurface) {
-        PresentOnSurface(pixels, width, height, pitchBytes, rgb565);
-        return;
+    if (s.onSurface) PresentOnSurface(pixels, width, height, pitchBytes, rgb565);
+    else {
+        SDL_UpdateTexture(s.texture, nullptr, pixels, pitchBytes);
+        ShowTexture();
     }
-    SDL_UpdateTexture(s.texture, nullptr, pixels, pitchBytes);
-    SDL_RenderClear(s.renderer);
-    SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
-    SDL_RenderPresent(s.renderer);
+    s.repaintAsked = false;
 }
 
 void SetCursorVisible(bool visible) {
@@ -724,6 +775,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
             SDL_RenderPresent(r);
             dirty = false;
         }
+        if (s.repaintAsked) RepaintWindow();  // the program's window, which no picture reaches meanwhile
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, 200)) {
             dirty = true;  // some servers drop the first picture of a window not yet mapped
@@ -750,6 +802,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
                     answer = box::AnswerAt(pic, e.button.x, e.button.y);
                 break;
             case SDL_WINDOWEVENT:
+                NoteRepaintAsked(e.window);
                 if (e.window.windowID != id) break;
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) answer = buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
                 else dirty = true;

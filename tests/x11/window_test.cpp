@@ -1,13 +1,17 @@
 // The real backend on a real X server with a window manager, as on a desktop: the window gets the size it
 // asked for and the picture is drawn for the size the server gave; the picture reaches the window's own
-// pixels; the mouse is reported in the picture's pixels and leaves a window freely.
+// pixels, also under a box that keeps new pictures from coming; the mouse is reported in the picture's
+// pixels and leaves a window freely.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <random>
+#include <thread>
 #include <vector>
 
+#include "desktop_program.h"
 #include "host/backend.h"
 #include "host/surface.h"
 #include "x_display.h"
@@ -174,6 +178,39 @@ TEST_F(Window, ThePointerLeavesAWindowFreelyAndIsReportedOffThePicture) {
     EXPECT_EQ(gx, 1270);
     EXPECT_EQ(gy, 1015);
     EXPECT_FALSE(SDL_GetWindowGrab(w));
+}
+
+// A box keeps new pictures from coming; the window made wider meanwhile shows its last picture again,
+// letterboxed for its new size: 1000x600, the picture unscaled in the middle, 100 black columns either side.
+TEST_F(Window, UnderABoxAWindowMadeWiderShowsItsLastPictureForItsNewSize) {
+    for (const char* present : {"surface", "opengl"}) {
+        SCOPED_TRACE(present);
+        setenv("KESTRALIS_PRESENT", present, 1);
+        ASSERT_TRUE(be::OpenWindow("KESTRALIS", 800, 600, false));
+        const std::vector<u16> red(800 * 600, 0xF800);
+        Show(red, 20);
+        const unsigned long window = kx::ClientWindowOf(getpid(), "KESTRALIS");
+        ASSERT_NE(window, 0ul);
+        const u32 r = Widened(0xF800);
+        std::vector<unsigned> px;
+        int w = 0, h = 0;
+        bool drawn = false;
+        std::thread other([&] {
+            unsigned long box = 0;
+            if (kx::Within(10'000, [&] { return (box = kx::ClientWindowOf(getpid(), "Wider")) != 0 && kx::ShowsAPicture(box); })) {
+                kx::ResizeWindow(window, 1000, 600);
+                drawn = kx::Within(5'000, [&] {
+                    return kx::WindowPixels(window, &px, &w, &h) && w == 1000 && h == 600 && px[300 * 1000 + 50] == 0 &&
+                           px[300 * 1000 + 950] == 0 && px[0 * 1000 + 100] == r && px[599 * 1000 + 899] == r;
+                });
+            }
+            kx::PressKey("Return");  // the box is answered however it went
+        });
+        EXPECT_EQ(be::ShowMessageBox("Wider", "Is the picture still there?", be::kBoxOk), be::kAnswerOk);
+        other.join();
+        EXPECT_TRUE(drawn) << "the window shows " << w << "x" << h << " without its bars and picture";
+        be::CloseWindow();
+    }
 }
 
 }  // namespace

@@ -180,6 +180,18 @@ bool WindowPlace(unsigned long window, int* x, int* y, int* width, int* height) 
     return true;
 }
 
+bool FramePlace(unsigned long window, int* x, int* y, int* width, int* height) {
+    Display* d = Own();
+    if (!d || !WindowPlace(window, x, y, width, height)) return false;
+    const std::vector<unsigned long> e = Longs(d, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);  // left, right, top, bottom
+    if (e.size() != 4) return false;
+    *x -= static_cast<int>(e[0]);
+    *y -= static_cast<int>(e[2]);
+    *width += static_cast<int>(e[0] + e[1]);
+    *height += static_cast<int>(e[2] + e[3]);
+    return true;
+}
+
 bool CursorBlank() {
     Display* d = Own();
     if (!d) return false;
@@ -196,6 +208,14 @@ bool DestroyWindow(unsigned long window) {
     Display* d = Own();
     if (!d) return false;
     XDestroyWindow(d, window);
+    XSync(d, False);
+    return true;
+}
+
+bool ResizeWindow(unsigned long window, int width, int height) {
+    Display* d = Own();
+    if (!d) return false;
+    XResizeWindow(d, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
     XSync(d, False);
     return true;
 }
@@ -226,6 +246,24 @@ bool HoldKey(const char* keysym, int ms) {
     sent = XTestFakeKeyEvent(d, key, False, CurrentTime) && sent;
     XSync(d, False);
     return sent;
+}
+
+unsigned long ColouredWindow(int x, int y, int width, int height, unsigned rgb, bool unmanaged) {
+    Display* d = Own();
+    if (!d) return 0;
+    XSetWindowAttributes a;
+    a.background_pixel = rgb;
+    a.override_redirect = unmanaged ? True : False;
+    const ::Window w = XCreateWindow(d, DefaultRootWindow(d), x, y, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                                     0, CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWOverrideRedirect, &a);
+    XMapWindow(d, w);
+    XSync(d, False);
+    return w;
+}
+
+bool ScreenPixels(std::vector<unsigned>* pixels, int* width, int* height) {
+    Display* d = Own();
+    return d && PixelsOf(d, DefaultRootWindow(d), pixels, width, height);
 }
 
 }  // namespace kx

@@ -30,11 +30,15 @@ bool MovePointer(int x, int y);
 bool PointerPosition(int* x, int* y);
 // Where a window's top left corner is on the desktop, and its size.
 bool WindowPlace(unsigned long window, int* x, int* y, int* width, int* height);
+// The same with the frame the window manager put around the window (_NET_FRAME_EXTENTS).
+bool FramePlace(unsigned long window, int* x, int* y, int* width, int* height);
 // Whether the cursor the server shows now is blank (every pixel transparent): hidden.
 bool CursorBlank();
 
-// What any other X client may do to a window that is not its own: destroy it.
+// What any other X client may do to a window that is not its own: destroy it, or ask for another size
+// (which a window manager carries out).
 bool DestroyWindow(unsigned long window);
+bool ResizeWindow(unsigned long window, int width, int height);
 // Sends `window` a message through a connection of the test's own and waits for the server's answer, as
 // SDL's wake-up of a thread waiting on the window does; an error (the window is gone) goes to the
 // process's error handler.
@@ -46,5 +50,12 @@ bool PressKey(const char* keysym);
 // Holds the key down for `ms` and lets it go, as a hand does: the game reads its keys once a frame, and a
 // press let go at once may fall between two reads.
 bool HoldKey(const char* keysym, int ms = 150);
+
+// A plain window of the test's own at (x, y), `width` x `height`, filled with the colour `rgb` (0x00RRGGBB)
+// and shown; `unmanaged` keeps the window manager out of it (no frame, exactly there, over every window
+// shown before it). 0 when it cannot be made.
+unsigned long ColouredWindow(int x, int y, int width, int height, unsigned rgb, bool unmanaged);
+// What the screen shows (the root window with everything on it), as WindowPixels.
+bool ScreenPixels(std::vector<unsigned>* pixels, int* width, int* height);
 
 }  // namespace kx
