@@ -31,6 +31,8 @@
 #include <string>
 #include <vector>
 
+#include "host/report.h"
+
 namespace host {
 namespace {
 
@@ -67,25 +69,28 @@ u64 Fnv(const std::string& s) {
     return h;
 }
 
-// The user's runtime folder, when it is one that only this user can enter; empty otherwise.
-std::string PrivateRuntimeFolder() {
+// The stem of the lock's two files (".lock" and ".sock") in the user's runtime folder, when that is one
+// only this user can enter, by a path short enough for a socket's address; empty otherwise, and then the
+// lock is an abstract name. `sayWhy`: a folder named that will not do is said.
+std::string FolderStem(const char* name, bool sayWhy = false) {
     const char* dir = std::getenv("XDG_RUNTIME_DIR");
-    struct stat st{};
-    if (!dir || dir[0] != '/' || stat(dir, &st) != 0) return {};
-    if (!S_ISDIR(st.st_mode) || st.st_uid != getuid() || (st.st_mode & 077) != 0) return {};
-    return dir;
-}
-
-// The stem of the lock's two files (".lock" and ".sock") in the private runtime folder; empty without one,
-// and then the lock is an abstract name.
-std::string FolderStem(const char* name) {
-    const std::string folder = PrivateRuntimeFolder();
-    if (folder.empty()) return {};
+    if (!dir || !*dir) return {};
     char leaf[32];
     std::snprintf(leaf, sizeof leaf, "/kestralis-%016llx", static_cast<unsigned long long>(Fnv(name ? name : "")));
-    const std::string stem = folder + leaf;
-    // A path too long for a socket address keeps the lock out of the folder.
-    return stem.size() + sizeof ".sock" <= sizeof(sockaddr_un::sun_path) ? stem : std::string();
+    const std::string stem = dir + std::string(leaf);
+    struct stat st{};
+    const bool isPrivate = dir[0] == '/' && stat(dir, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
+                           (st.st_mode & 077) == 0;
+    const bool fits = stem.size() + sizeof ".sock" <= sizeof(sockaddr_un::sun_path);
+    if (isPrivate && fits) return stem;
+    if (sayWhy) {
+        const size_t most = sizeof(sockaddr_un::sun_path) - sizeof ".sock" - std::strlen(leaf);
+        ReportSettingNotUnderstood("XDG_RUNTIME_DIR", dir,
+                                   "the whole path of a folder that only this user can enter, " +
+                                       std::to_string(most) + " characters at most",
+                                   "keeping the one-copy lock outside it");
+    }
+    return {};
 }
 
 // The socket address of lock `name`: the socket file in the runtime folder, or the abstract name (which
@@ -232,7 +237,7 @@ bool Answered(int fd, i64 deadline) {
 
 InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld) {
     *alreadyHeld = false;
-    const std::string stem = FolderStem(name);
+    const std::string stem = FolderStem(name, true);
     if (!stem.empty()) return LockInFolder(name, stem, alreadyHeld);
     socklen_t len;
     const sockaddr_un a = Address(name, &len);

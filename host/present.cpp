@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/report.h"
 #include "host/surface.h"
 
 namespace host {
@@ -32,9 +33,11 @@ void SpreadRow(const u32* __restrict line, const u16* __restrict column, u32* __
 }  // namespace
 
 PresentPath PresentPathFromSetting(const char* value) {
-    if (!value) return PresentPath::Choose;
+    if (!value || !*value) return PresentPath::Choose;
     if (strcasecmp(value, "opengl") == 0) return PresentPath::OpenGl;
     if (strcasecmp(value, "surface") == 0) return PresentPath::Surface;
+    ReportSettingNotUnderstood("KESTRALIS_PRESENT", value, "opengl or surface",
+                               "choosing the way to show the picture by itself");
     return PresentPath::Choose;
 }
 

@@ -16,7 +16,8 @@ enum class PresentPath : u8 {
     Surface,  // our own conversion and scaling into the window's own memory
 };
 
-// The path KESTRALIS_PRESENT asks for: "opengl" or "surface" (any case); anything else leaves the choice.
+// The path KESTRALIS_PRESENT asks for: "opengl" or "surface" (any case). Unset or empty leaves the choice;
+// so does any other value, which is said in one line.
 PresentPath PresentPathFromSetting(const char* value);
 
 // Where the picture lands in the window, in window pixels.

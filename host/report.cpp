@@ -34,6 +34,11 @@ void ReportLine(const std::string& line) {
     s.unboxed = std::min(s.unboxed + 1, s.reports.size());
 }
 
+void ReportSettingNotUnderstood(const char* name, const char* value, const std::string& takes,
+                                const std::string& taken) {
+    ReportLine(std::string(name) + "=\"" + (value ? value : "") + "\" is not understood: it takes " + takes + "; " + taken);
+}
+
 void ReportFileProblem(const char* name, const char* reason) {
     ReportLine(std::string(name && *name ? name : "(no name)") + ": " + (reason ? reason : "unreadable"));
 }

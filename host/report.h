@@ -10,6 +10,10 @@ namespace host {
 
 // Says one line (no newline in it) and keeps it.
 void ReportLine(const std::string& line);
+// An environment variable set to a value the program does not understand, in one line, and what it does
+// instead: `NAME="value" is not understood: it takes <takes>; <taken>`.
+void ReportSettingNotUnderstood(const char* name, const char* value, const std::string& takes,
+                                const std::string& taken);
 // "name: reason".
 void ReportFileProblem(const char* name, const char* reason);
 // Why the file `path` did not load: the system's reason when it cannot be read at all ("not found",

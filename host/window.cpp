@@ -1,5 +1,7 @@
 #include "host/window.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +12,7 @@
 
 #include "host/backend.h"
 #include "host/instance.h"
+#include "host/report.h"
 #include "host/text.h"
 #include "host/time.h"
 
@@ -178,7 +181,17 @@ bool RegisterWindowClass(const WindowClass& wc) {
 
 bool WindowedRequested() {
     const char* windowed = std::getenv("KESTRALIS_WINDOWED");
-    return windowed && *windowed && *windowed != '0';
+    if (!windowed || !*windowed) return false;
+    // A number: any but 0 asks for a window.
+    const size_t digits = std::strspn(windowed, "0123456789");
+    if (windowed[digits] == 0) return std::strspn(windowed, "0") != digits;
+    for (const char* yes : {"yes", "true", "on"})
+        if (strcasecmp(windowed, yes) == 0) return true;
+    for (const char* no : {"no", "false", "off"})
+        if (strcasecmp(windowed, no) == 0) return false;
+    ReportSettingNotUnderstood("KESTRALIS_WINDOWED", windowed, "1 or yes for a window, 0 or no for the full screen",
+                               "playing full screen");
+    return false;
 }
 
 Window CreateMainWindow(const char* className, const char* title, bool fullScreen, i32 width, i32 height) {

@@ -65,7 +65,9 @@ struct WindowClass {
 };
 
 bool RegisterWindowClass(const WindowClass& wc);
-// True when the user asked for a window instead of the full screen (KESTRALIS_WINDOWED set and not starting with 0).
+// True when the user asked for a window instead of the full screen: KESTRALIS_WINDOWED a number other than 0,
+// or yes, true or on (any case). Unset, empty, 0, no, false and off ask for the full screen; any other value
+// is said in one line and asks for it too.
 bool WindowedRequested();
 // Creates the program's window. A full-screen window covers the desktop with the picture scaled into it.
 // Its client area is the picture: the mouse over the window outside the picture (or off the window) moves

@@ -46,6 +46,8 @@ struct State {
     bool vsyncOn = false;
     SDL_AudioDeviceID audio = 0;
     bool audioUp = false;       // the audio subsystem is initialised (it stays so after a failed open)
+    bool videoDriverRead = false, audioDriverRead = false;  // SDL_VIDEODRIVER, SDL_AUDIODRIVER were read
+    bool videoDriverNamed = false;  // SDL_VIDEODRIVER names a display driver SDL has
     AudioCallback audioCb = nullptr;
     void* audioUser = nullptr;
     bool sticksUp = false;
@@ -565,6 +567,31 @@ bool Named(const char* variable) {
     return v && *v;
 }
 
+// Whether `variable` names one of the `count` drivers `driver` lists, as SDL reads it: names separated by
+// commas, in any case, any one of them a driver SDL has ("pulse" is SDL's old name for pulseaudio). A value
+// that names none is said, with the names there are and `taken`, and the hint `hint` keeps SDL from
+// reading it: it counts as unset.
+bool NamesADriver(const char* variable, const char* hint, int count, const char* (*driver)(int), const char* taken) {
+    const char* v = std::getenv(variable);
+    if (!v || !*v) return false;
+    std::string names;
+    for (int i = 0; i < count; ++i) {
+        const char* d = driver(i);
+        names += (names.empty() ? "" : ", ") + std::string(d);
+        for (const char* p = v;; ++p) {
+            const size_t n = std::strcspn(p, ",");
+            if ((n == std::strlen(d) && !SDL_strncasecmp(p, d, n)) ||
+                (n == 5 && !SDL_strncasecmp(p, "pulse", n) && !SDL_strcmp(d, "pulseaudio")))
+                return true;
+            p += n;
+            if (!*p) break;
+        }
+    }
+    ReportSettingNotUnderstood(variable, v, "one of " + names, taken);
+    SDL_SetHintWithPriority(hint, "", SDL_HINT_OVERRIDE);
+    return false;
+}
+
 // The display drivers SDL may choose by itself: every one it was built with that shows a picture to
 // someone. On one that shows nothing (the tests name them) a start without a display would run unseen until
 // killed; Wayland's probe complains on the terminal wherever no
@@ -582,7 +609,7 @@ std::string DriversThatShow() {
 
 // Why no display came up, and what to set.
 std::string NoDisplayReason() {
-    if (Named("SDL_VIDEODRIVER")) return SDL_GetError();
+    if (S().videoDriverNamed) return SDL_GetError();
     std::string named;
     if (Named("DISPLAY")) named = std::string("the X display ") + std::getenv("DISPLAY");
     if (Named("WAYLAND_DISPLAY"))
@@ -595,15 +622,22 @@ std::string NoDisplayReason() {
 
 }  // namespace
 
-// Starts the display once (for the window or for a box that comes before it). SDL_VIDEODRIVER, where set,
-// picks the driver as SDL reads it; otherwise only a driver that shows the picture to someone will do.
+// Starts the display once (for the window or for a box that comes before it). SDL_VIDEODRIVER, where it
+// names a driver SDL has, picks the driver as SDL reads it; otherwise (said where it names none) only a
+// driver that shows the picture to someone will do.
 // What the drivers' probes write on the error stream is dropped when none comes up: the one line
 // OpenWindow says is the reason.
 static bool VideoUp() {
     State& s = S();
     if (s.videoUp) return true;
+    if (!s.videoDriverRead) {
+        s.videoDriverRead = true;
+        s.videoDriverNamed = NamesADriver("SDL_VIDEODRIVER", SDL_HINT_VIDEODRIVER, SDL_GetNumVideoDrivers(),
+                                          SDL_GetVideoDriver, "choosing the display by itself");
+    }
     ErrorStreamCatch probes;
-    if (!Named("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, DriversThatShow().c_str());
+    // Above the variable itself, where it is set but names no driver (or is empty).
+    if (!s.videoDriverNamed) SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, DriversThatShow().c_str(), SDL_HINT_OVERRIDE);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         probes.End(false);
         return false;
@@ -867,6 +901,11 @@ i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
 bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user) {
     State& s = S();
     if (s.audio) return false;
+    if (!s.audioDriverRead) {
+        s.audioDriverRead = true;
+        NamesADriver("SDL_AUDIODRIVER", SDL_HINT_AUDIODRIVER, SDL_GetNumAudioDrivers(), SDL_GetAudioDriver,
+                     "choosing the sound device by itself");
+    }
     // Without a device the audio libraries write lines of their own; the mixer's one line replaces them.
     ErrorStreamCatch noise;
     // After a failed open the audio subsystem stays up: taking it down waits for its device watcher, up

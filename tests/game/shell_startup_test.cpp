@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "el/elDraw.h"
 #include "el/elSound.h"
@@ -135,6 +136,34 @@ TEST_F(StartUpTest, AHolderOfTheLockThatDoesNotAnswerIsAFailedStart) {
     EXPECT_FALSE(hl::WindowIsOpen());
     EXPECT_EQ(hl::RaiseCount(), 0);
     host::ReleaseInstanceLock(other);
+}
+
+// KESTRALIS_WINDOWED: a number other than 0, or yes, true or on, asks for a window; 0, no, false, off or
+// nothing for the full screen; anything else is said once and plays full screen.
+TEST_F(StartUpTest, KestralisWindowedTakesANumberOrYesOrNoAndSaysAnythingElse) {
+    struct Case {
+        const char* value;
+        bool windowed;
+    } const understood[] = {{"1", true},     {"2", true},     {"10", true},   {"yes", true},  {"TRUE", true},
+                            {"On", true},    {"0", false},    {"00", false},  {"", false},    {"no", false},
+                            {"False", false}, {"OFF", false}};
+    for (const Case& c : understood) {
+        SCOPED_TRACE(c.value);
+        setenv("KESTRALIS_WINDOWED", c.value, 1);
+        host::ClearFileReports();
+        EXPECT_EQ(host::WindowedRequested(), c.windowed);
+        EXPECT_TRUE(host::FileReports().empty()) << host::FileReports()[0];
+    }
+
+    setenv("KESTRALIS_WINDOWED", "maybe", 1);
+    host::ClearFileReports();
+    Start();
+    unsetenv("KESTRALIS_WINDOWED");
+    EXPECT_EQ(FullScreen, 1u);
+    EXPECT_TRUE(hl::WindowFullScreen());
+    EXPECT_EQ(host::FileReports(),
+              std::vector<std::string>{"KESTRALIS_WINDOWED=\"maybe\" is not understood: it takes 1 or yes for a window, "
+                                       "0 or no for the full screen; playing full screen"});
 }
 
 TEST_F(StartUpTest, EnterOnTheTitleStartsAGameAndWipesToTheLevelSelect) {

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "host/instance.h"
+#include "host/report.h"
 #include "support/answering_copy.h"
 #include "support/temp_folder.h"
 
@@ -368,6 +369,45 @@ TEST(Instance, SecondCopyAsksTheFirstForwardAndAKilledCopyLeavesNothing) {
         SCOPED_TRACE(folder ? "in a runtime folder" : "by an abstract name");
         const RuntimeFolder runtime(folder);
         SecondCopyAndKilledCopy("KestralisCopies" + std::to_string(getpid()));
+    }
+}
+
+// XDG_RUNTIME_DIR naming anything but the whole path of a folder only this user can enter, short enough for
+// the socket beside the lock, is said once as the lock is made; the lock is then an abstract name and holds
+// all the same. A private folder, an empty value or none is said nothing of.
+TEST(Instance, ARuntimeFolderThatWillNotDoIsSaidAndTheLockHoldsWithoutIt) {
+    namespace fs = std::filesystem;
+    const RuntimeFolder runtime(true);
+    const std::string open = kt::TempFolder();
+    fs::permissions(open, fs::perms::others_read | fs::perms::others_exec, std::filesystem::perm_options::add);
+    std::string deep = runtime.Path();
+    while (deep.size() <= 75) deep += "/deeper";
+    fs::create_directories(deep);
+    fs::permissions(deep, fs::perms::owner_all);
+    const std::string name = "KestralisRuntime" + std::to_string(getpid());
+    const auto makeLock = [&](const std::string& dir) {
+        setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+        host::ClearFileReports();
+        bool held = true;
+        const host::InstanceLock lock = host::CreateInstanceLock(name.c_str(), &held);
+        EXPECT_NE(lock, 0);
+        EXPECT_FALSE(held);
+        const bool abstract = host::InstanceLockAddress(name.c_str())[0] == '\0';
+        host::ReleaseInstanceLock(lock);
+        return abstract;
+    };
+    for (const std::string& dir : {open, std::string("relative/folder"), runtime.Path() + "/none", deep}) {
+        SCOPED_TRACE(dir);
+        EXPECT_TRUE(makeLock(dir));
+        EXPECT_EQ(host::FileReports(),
+                  std::vector<std::string>{"XDG_RUNTIME_DIR=\"" + dir +
+                                           "\" is not understood: it takes the whole path of a folder that only this "
+                                           "user can enter, 75 characters at most; keeping the one-copy lock outside it"});
+    }
+    for (const std::string& dir : {runtime.Path(), std::string()}) {
+        SCOPED_TRACE(dir);
+        EXPECT_EQ(makeLock(dir), dir.empty());
+        EXPECT_TRUE(host::FileReports().empty()) << host::FileReports()[0];
     }
 }
 

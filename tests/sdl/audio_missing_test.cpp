@@ -1,5 +1,6 @@
 // No sound device through the real backend: whatever the audio libraries have to say about it, the user
 // reads one line, and every later ask for the device stays quiet.
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,10 +49,10 @@ ChildRun AskForTheDevice(const char* driver) {
 }
 
 TEST(AudioMissing, OneEnglishLineInsteadOfTheAudioLibrariesOwn) {
-    // A driver that does not exist, and ALSA, which on a machine without a sound card writes lines of its
-    // own on every try.
+    // OSS, whose device Linux no longer has, and ALSA, which on a machine without a sound card writes lines
+    // of its own on every try.
     int tried = 0;
-    for (const char* driver : {"nonexistent", "alsa"}) {
+    for (const char* driver : {"dsp", "alsa"}) {
         SCOPED_TRACE(driver);
         const ChildRun r = AskForTheDevice(driver);
         ASSERT_TRUE(WIFEXITED(r.status));
@@ -61,6 +62,24 @@ TEST(AudioMissing, OneEnglishLineInsteadOfTheAudioLibrariesOwn) {
         ++tried;
     }
     EXPECT_GT(tried, 0);
+}
+
+// SDL_AUDIODRIVER naming no driver SDL has is said once, with the names it has, and the device is chosen as
+// if none were named: whatever the machine has, or none. A list naming one, in any case, is taken.
+TEST(AudioMissing, ADriverSdlDoesNotHaveIsSaidOnceAndTheDeviceIsChosenWithoutIt) {
+    std::string names;
+    for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) names += (i ? ", " : "") + std::string(SDL_GetAudioDriver(i));
+    const std::string line =
+        "SDL_AUDIODRIVER=\"nonexistent\" is not understood: it takes one of " + names + "; choosing the sound device by itself\n";
+    const ChildRun unknown = AskForTheDevice("nonexistent");
+    ASSERT_TRUE(WIFEXITED(unknown.status));
+    if (WEXITSTATUS(unknown.status) == 2) EXPECT_EQ(unknown.errors, line);
+    else EXPECT_EQ(unknown.errors, line + "no sound device: playing without sound\n");
+
+    const ChildRun listed = AskForTheDevice("nonexistent,DUMMY");
+    ASSERT_TRUE(WIFEXITED(listed.status));
+    EXPECT_EQ(WEXITSTATUS(listed.status), 2) << "SDL's dummy device did not open";
+    EXPECT_EQ(listed.errors, "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The real program started as a user starts it, in a child process. Each copy has a new folder of its own
 // beside the test program (where none can be made, the test fails), holding the program, links to the data
-// folders it is given, and its own runtime folder (so its lock is its own, whatever else runs on the machine).
+// folders it is given, and its own private runtime folder (so its lock is its own, whatever else runs on the
+// machine).
 #pragma once
 #include <signal.h>
 #include <sys/wait.h>
@@ -29,6 +30,7 @@ public:
         namespace fs = std::filesystem;
         dir = FolderBesideProgram("run");
         fs::create_directory(dir + "runtime");
+        fs::permissions(dir + "runtime", fs::perms::owner_all);  // private, as a user's runtime folder is
         std::error_code ec;
         fs::create_hard_link(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis", ec);
         if (ec) fs::copy_file(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis");
