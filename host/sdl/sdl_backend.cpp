@@ -187,8 +187,10 @@ int OnXError(Display* display, XErrorEvent* e) {
         const XErrorHandlerCall previous = g_xPreviousHandler.load();
         return previous ? previous(display, e) : 0;
     }
+    // Only a note that holds a window may match: SDL also asks about no window at all (the parent it could
+    // not read of a window that went), an error about resource 0, which the notes without one would take.
     for (XWindowNote& n : g_xWindows)
-        if (n.id.load() == e->resourceid) n.gone.store(true);
+        if (const unsigned long id = n.id.load(); id != 0 && id == e->resourceid) n.gone.store(true);
     return 0;
 }
 
