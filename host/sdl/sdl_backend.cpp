@@ -8,11 +8,13 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "host/backend.h"
@@ -59,7 +61,8 @@ State& S() {
     return s;
 }
 
-// Ctrl+C or a polite kill asks the window to close, like the window manager's close.
+// Ctrl+C or a polite kill asks the window to close, like the window manager's close. A box up then closes
+// with its safe answer (nobody may be there to give another), and any box after it is not shown.
 std::atomic<bool> g_closeSignal{false};
 void OnCloseSignal(int) { g_closeSignal.store(true); }
 
@@ -193,8 +196,10 @@ int OnXError(Display* display, XErrorEvent* e) {
         const XErrorHandlerCall previous = g_xPreviousHandler.load();
         return previous ? previous(display, e) : 0;
     }
+    // Only a note that holds a window may match: SDL also asks about no window at all (the parent it could
+    // not read of a window that went), an error about resource 0, which the notes without one would take.
     for (XWindowNote& n : g_xWindows)
-        if (n.id.load() == e->resourceid) n.gone.store(true);
+        if (const unsigned long id = n.id.load(); id != 0 && id == e->resourceid) n.gone.store(true);
     return 0;
 }
 
@@ -765,6 +770,9 @@ namespace {
 // can never come.
 bool DisplayIsReal() { return !ShowsNothing(SDL_GetCurrentVideoDriver()); }
 
+// The answer of a box closed without one: No where it asks, else OK.
+i32 SafeAnswer(u32 buttons) { return buttons == kBoxYesNo ? kAnswerNo : kAnswerOk; }
+
 // Our own box in a small window of its own, drawn with the program's font; waits for the answer. -1 when
 // it cannot be shown, or when the font cannot draw the text (the box would stand there blank).
 i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
@@ -793,8 +801,8 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     SDL_Keycode answerKey = SDLK_UNKNOWN;
     bool dirty = true;
     while (!answer) {
-        if (XWindowGone(w, note)) {  // as closed: nothing will ever answer it
-            answer = buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
+        if (XWindowGone(w, note) || g_closeSignal.load()) {  // as closed: gone, or the program is to end
+            answer = SafeAnswer(buttons);
             break;
         }
         // Another copy started meanwhile waits for an answer: the program comes forward with its box on top.
@@ -866,7 +874,65 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     return answer;
 }
 
-// The system's own box, drawn by SDL with the display's fonts; -1 when it cannot be shown.
+// The processes whose parent is this one.
+std::vector<pid_t> OurChildren() {
+    std::vector<pid_t> children;
+    DIR* proc = opendir("/proc");
+    if (!proc) return children;
+    const pid_t self = getpid();
+    while (const dirent* e = readdir(proc)) {
+        char* end = nullptr;
+        const long pid = std::strtol(e->d_name, &end, 10);
+        if (pid <= 0 || *end) continue;
+        char path[64], stat[512];
+        std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+        FILE* f = std::fopen(path, "r");
+        if (!f) continue;
+        const size_t got = std::fread(stat, 1, sizeof stat - 1, f);
+        std::fclose(f);
+        stat[got] = 0;
+        // "pid (name) state ppid ...": the name may hold anything, brackets too.
+        const char* name = std::strrchr(stat, ')');
+        char state = 0;
+        long ppid = 0;
+        if (name && std::sscanf(name + 1, " %c %ld", &state, &ppid) == 2 && ppid == self)
+            children.push_back(static_cast<pid_t>(pid));
+    }
+    closedir(proc);
+    return children;
+}
+
+// SDL shows the system's box on X11 from a child process it forks, and waits for that child with no way
+// out. While the box is up, a termination request ends the child, that is any child of ours new since the
+// box was asked for: the box goes, and the wait comes back without an answer. The child is a copy of the
+// waiting thread alone, and a lock another thread holds as it is made stays held in it for good: so the
+// watch is under way before the box is asked for, and touches nothing but the flags until a request comes.
+class SystemBoxWatch {
+public:
+    SystemBoxWatch() : before_(OurChildren()), thread_([this] { Watch(); }) {
+        while (!started_.load()) usleep(1'000);
+    }
+    ~SystemBoxWatch() {
+        done_.store(true);
+        thread_.join();
+    }
+
+private:
+    void Watch() {
+        started_.store(true);
+        for (; !done_.load(); usleep(20'000)) {
+            if (!g_closeSignal.load()) continue;
+            for (pid_t child : OurChildren())
+                if (std::find(before_.begin(), before_.end(), child) == before_.end()) kill(child, SIGKILL);
+        }
+    }
+    const std::vector<pid_t> before_;
+    std::atomic<bool> started_{false}, done_{false};
+    std::thread thread_;
+};
+
+// The system's own box, drawn by SDL with the display's fonts; -1 when it cannot be shown. A termination
+// request closes it with its safe answer.
 i32 RunSystemBox(const char* caption, const char* text, u32 buttons) {
     const SDL_MessageBoxButtonData ok[1] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerOk, "OK"}};
     const SDL_MessageBoxButtonData yesNo[2] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"},
@@ -874,7 +940,13 @@ i32 RunSystemBox(const char* caption, const char* text, u32 buttons) {
     const bool yn = buttons == kBoxYesNo;
     const SDL_MessageBoxData data{SDL_MESSAGEBOX_WARNING, S().window, caption, text, yn ? 2 : 1, yn ? yesNo : ok, nullptr};
     int hit = -1;
-    if (SDL_ShowMessageBox(&data, &hit) != 0 || hit < 0) return -1;
+    bool shown;
+    {
+        const SystemBoxWatch watch;
+        shown = SDL_ShowMessageBox(&data, &hit) == 0 && hit >= 0;
+    }
+    if (!shown && !g_closeSignal.load()) return -1;
+    if (!shown) hit = SafeAnswer(buttons);
     // Closing the only window asks the program to quit: that was the box's close, not the user's.
     if (!S().window) SDL_FlushEvent(SDL_QUIT);
     return hit;
@@ -885,6 +957,7 @@ i32 RunSystemBox(const char* caption, const char* text, u32 buttons) {
 i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
     // The English lines said since the last box are this box's reason in plain words.
     const std::vector<std::string> said = TakeUnboxedReports(8);
+    if (g_closeSignal.load()) return SafeAnswer(buttons);  // the program is to end: no box waits for anyone
     i32 hit = -1;
     if (VideoUp() && DisplayIsReal()) {
         hit = RunOwnBox(caption, text, buttons);
@@ -893,7 +966,7 @@ i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
     if (hit <= 0) {
         // No way to show it: say it on the terminal (what it has not said there yet) and take the safe answer.
         std::fprintf(stderr, "%s: %s\n", caption, box::WithoutSaidLines(text, said).c_str());
-        return buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
+        return SafeAnswer(buttons);
     }
     return hit;
 }

@@ -61,4 +61,24 @@ TEST(WindowDestroyedByAnotherProgram, TheProgramsWindowGoneEndsTheProgramAsAClos
     EXPECT_EQ(said.find("X Error"), std::string::npos) << said;
 }
 
+// Full screen, the box gone first and then the program's window: each is said once by its title, and
+// nothing else is said of a window (SDL asks about the parent it could not read of the window that went:
+// none, an X error about no window at all).
+TEST(WindowDestroyedByAnotherProgram, FullScreenTheBoxAndThenTheProgramsWindowAreEachSaidOnce) {
+    const ProgramCopy run({"SOUND", "MIDI"});
+    ImageFolderWithout(run, "MYMY.BMP");
+    Running program{run.Start("x11", "err")};
+    const pid_t pid = program.pid;
+    unsigned long box = 0, window = 0;
+    ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(pid, "エラー発生")) != 0; })) << run.Said("err");
+    ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(box) == 1 && ShowsAPicture(box); })) << "the box was never shown";
+    ASSERT_TRUE(kx::DestroyWindow(box));
+    ASSERT_TRUE(Within(15'000, [&] { return (window = kx::ClientWindowOf(pid, "KESTRALIS")) != 0 && kx::WindowState(window) == 1 && ShowsAPicture(window); }))
+        << "the title was never shown\n" << run.Said("err");
+    ASSERT_TRUE(kx::DestroyWindow(window));
+
+    EXPECT_EQ(program.Wait(), 0) << run.Said("err");
+    EXPECT_EQ(run.Said("err"), "IMAGE/MYMY.BMP: not found\nthe window \"エラー発生\" is gone\nthe window \"KESTRALIS\" is gone\n");
+}
+
 }  // namespace

@@ -136,6 +136,16 @@ unsigned long ClientWindowOf(int pid, const char* title) {
     return 0;
 }
 
+unsigned long ClientWindowFor(unsigned long owner, const char* title) {
+    Display* d = Own();
+    if (!d || !owner) return 0;
+    for (unsigned long w : Longs(d, DefaultRootWindow(d), "_NET_CLIENT_LIST", XA_WINDOW)) {
+        const std::vector<unsigned long> o = Longs(d, w, "WM_TRANSIENT_FOR", XA_WINDOW);
+        if (!o.empty() && o[0] == owner && Text(d, w, "_NET_WM_NAME", XInternAtom(d, "UTF8_STRING", False)) == title) return w;
+    }
+    return 0;
+}
+
 int WindowState(unsigned long window) {
     Display* d = Own();
     if (!d) return 0;

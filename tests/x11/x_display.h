@@ -19,6 +19,9 @@ bool WindowManagerRunning();
 // A window of a process (another, or this one), by the process id the window manager lists it under and,
 // where given, its title; 0 when none.
 unsigned long ClientWindowOf(int pid, const char* title = nullptr);
+// A window titled `title` that stands for `owner` (the window it is transient for, as a dialog box is),
+// whichever process shows it; 0 when none.
+unsigned long ClientWindowFor(unsigned long owner, const char* title);
 // ICCCM's WM_STATE of a client window: 1 normal, 3 iconic, 0 unknown.
 int WindowState(unsigned long window);
 // Asks the window manager to minimise the window, as its title bar's button does.
