@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -26,6 +27,21 @@ struct ChildRun {
     std::string said;
     bool Passed() const { return WIFEXITED(status) && WEXITSTATUS(status) == 0; }
 };
+
+// A link in the folder `dir` (ending in '/') to this test program, for a run again with other files beside
+// it; empty, and the test fails, when none can be made.
+inline std::string ThisProgramIn(const std::string& dir) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    const std::string link = dir + self.filename().string();
+    if (!ec) fs::create_hard_link(self, link, ec);
+    if (ec) {
+        ADD_FAILURE() << "no link to the test program in " << dir << ": " << ec.message();
+        return {};
+    }
+    return link;
+}
 
 inline ChildRun RerunInChild(const std::string& program, const char* role, const std::string& out,
                              const std::vector<std::pair<const char*, const char*>>& env = {},

@@ -58,7 +58,7 @@ void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
     kx::Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", present}})};
     unsigned long box = 0, window = 0;
     ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(program.pid, "エラー発生")) != 0; })) << run.Said("err");
-    ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(box) == 1 && kx::ShowsAPicture(box); })) << "the box was never shown";
+    ASSERT_TRUE(Within(5'000, [&] { return kx::ShownWithAPicture(box); })) << "the box was never shown";
     int x = -1, y = -1, w = 0, h = 0;
     ASSERT_TRUE(Within(5'000, [&] {
         return (window = kx::ClientWindowOf(program.pid, "KESTRALIS")) != 0 && kx::WindowPlace(window, &x, &y, &w, &h) &&

@@ -33,6 +33,16 @@ inline bool ShowsAPicture(unsigned long window) {
     return lit * 10 >= px.size();
 }
 
+// Whether the window is shown (the window manager's normal state) with a picture in it.
+inline bool ShownWithAPicture(unsigned long window) { return WindowState(window) == 1 && ShowsAPicture(window); }
+
+// The window of the process `pid` titled `title` once it is shown with a picture in it, waiting up to `ms`;
+// 0 when it never is.
+inline unsigned long ShownWindowOf(int pid, const char* title, int ms = 15'000) {
+    unsigned long window = 0;
+    return Within(ms, [&] { return (window = ClientWindowOf(pid, title)) != 0 && ShownWithAPicture(window); }) ? window : 0;
+}
+
 // The program started for a test, ended however the test ends unless it was waited for.
 struct Running {
     pid_t pid;

@@ -70,7 +70,7 @@ protected:
         ASSERT_TRUE(Within(15'000, [&] {
             return (window = kx::ClientWindowOf(pid, "KESTRALIS")) != 0 && (box = kx::ClientWindowFor(window, kBoxTitle)) != 0;
         })) << run_.Said("err");
-        ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(box) == 1 && kx::ShowsAPicture(box); }))
+        ASSERT_TRUE(Within(5'000, [&] { return kx::ShownWithAPicture(box); }))
             << "the box was never shown";
         ASSERT_EQ(kx::ClientWindowOf(pid, kBoxTitle) == box, ownBox) << "not the box meant";
         ASSERT_EQ(kill(pid, GetParam()), 0);

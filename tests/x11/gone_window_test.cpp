@@ -17,8 +17,6 @@ namespace {
 using kt::ProgramCopy;
 using kx::ImageFolderWithout;
 using kx::Running;
-using kx::ShowsAPicture;
-using kx::Within;
 
 // How many times `part` comes in `text`.
 size_t Count(const std::string& text, const std::string& part) {
@@ -32,13 +30,11 @@ TEST(WindowDestroyedByAnotherProgram, TheLoadsBoxCountsAsClosedAndTheGameGoesOnT
     ImageFolderWithout(run, "MYMY.BMP");
     Running program{run.Start("x11", "err", {{"KESTRALIS_WINDOWED", "1"}})};
     const pid_t pid = program.pid;
-    unsigned long box = 0, window = 0;
-    ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(pid, "エラー発生")) != 0; })) << run.Said("err");
-    ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(box) == 1 && ShowsAPicture(box); })) << "the box was never shown";
+    const unsigned long box = kx::ShownWindowOf(pid, "エラー発生");
+    ASSERT_NE(box, 0u) << "the box was never shown\n" << run.Said("err");
     ASSERT_TRUE(kx::DestroyWindow(box));
 
-    EXPECT_TRUE(Within(15'000, [&] { return (window = kx::ClientWindowOf(pid, "KESTRALIS")) != 0 && kx::WindowState(window) == 1 && ShowsAPicture(window); }))
-        << "the title was never shown\n" << run.Said("err");
+    EXPECT_NE(kx::ShownWindowOf(pid, "KESTRALIS"), 0u) << "the title was never shown\n" << run.Said("err");
     ASSERT_TRUE(kx::PressKey("Escape"));
     EXPECT_EQ(program.Wait(), 0) << run.Said("err");
     const std::string said = run.Said("err");
@@ -50,9 +46,8 @@ TEST(WindowDestroyedByAnotherProgram, TheProgramsWindowGoneEndsTheProgramAsAClos
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
     Running program{run.Start("x11", "err")};  // full screen, as a player starts it
     const pid_t pid = program.pid;
-    unsigned long window = 0;
-    ASSERT_TRUE(Within(15'000, [&] { return (window = kx::ClientWindowOf(pid, "KESTRALIS")) != 0 && kx::WindowState(window) == 1 && ShowsAPicture(window); }))
-        << "the title was never shown\n" << run.Said("err");
+    const unsigned long window = kx::ShownWindowOf(pid, "KESTRALIS");
+    ASSERT_NE(window, 0u) << "the title was never shown\n" << run.Said("err");
     ASSERT_TRUE(kx::DestroyWindow(window));
 
     EXPECT_EQ(program.Wait(), 0) << run.Said("err");
@@ -69,12 +64,11 @@ TEST(WindowDestroyedByAnotherProgram, FullScreenTheBoxAndThenTheProgramsWindowAr
     ImageFolderWithout(run, "MYMY.BMP");
     Running program{run.Start("x11", "err")};
     const pid_t pid = program.pid;
-    unsigned long box = 0, window = 0;
-    ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(pid, "エラー発生")) != 0; })) << run.Said("err");
-    ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(box) == 1 && ShowsAPicture(box); })) << "the box was never shown";
+    const unsigned long box = kx::ShownWindowOf(pid, "エラー発生");
+    ASSERT_NE(box, 0u) << "the box was never shown\n" << run.Said("err");
     ASSERT_TRUE(kx::DestroyWindow(box));
-    ASSERT_TRUE(Within(15'000, [&] { return (window = kx::ClientWindowOf(pid, "KESTRALIS")) != 0 && kx::WindowState(window) == 1 && ShowsAPicture(window); }))
-        << "the title was never shown\n" << run.Said("err");
+    const unsigned long window = kx::ShownWindowOf(pid, "KESTRALIS");
+    ASSERT_NE(window, 0u) << "the title was never shown\n" << run.Said("err");
     ASSERT_TRUE(kx::DestroyWindow(window));
 
     EXPECT_EQ(program.Wait(), 0) << run.Said("err");

@@ -25,7 +25,7 @@ TEST(ProgramOnADesktop, AFirstCopyHeldInItsLoadByABoxIsBroughtForward) {
     kx::Running first{run.Start("x11", "first", windowed)};
     unsigned long box = 0;
     ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(first.pid, "エラー発生")) != 0; })) << run.Said("first");
-    ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(box) == 1 && kx::ShowsAPicture(box); })) << "the box was never shown";
+    ASSERT_TRUE(Within(5'000, [&] { return kx::ShownWithAPicture(box); })) << "the box was never shown";
 
     EXPECT_EQ(ProgramCopy::Wait(run.Start("x11", "second", windowed)), 0) << run.Said("second");
     EXPECT_EQ(run.Said("second"), "kestralis: the game is already running; brought it to the front\n");
