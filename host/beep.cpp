@@ -62,12 +62,11 @@ void ReleaseBeep() {
 bool PlayWaveFileSync(const char* path) {
     if (!path || !*path) return false;
     const std::string resolved = ResolvePath(path);
-    if (const std::string unreadable = ReadProblem(path); !unreadable.empty()) {
+    RiffReader r;
+    if (std::string unreadable; !r.OpenFile(resolved.c_str(), &unreadable)) {
         ReportFileProblem(path, unreadable.c_str());
         return false;
     }
-    RiffReader r;
-    if (!r.OpenFile(resolved.c_str())) return false;
     WaveFormat* fmt = nullptr;
     u8* data = nullptr;
     u32 fmtSize = 0, dataSize = 0;

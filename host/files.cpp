@@ -101,6 +101,19 @@ int GuardedOpen(const std::string& path, int flags, std::string* problem) {
     return fd;
 }
 
+// The guarded open of `path` with `flags` as a stream of fopen's `mode`; null, with the reason, when it
+// cannot be had.
+std::FILE* GuardedStream(const std::string& path, int flags, const char* mode, std::string* problem) {
+    const int fd = GuardedOpen(path, flags, problem);
+    if (fd < 0) return nullptr;
+    std::FILE* f = fdopen(fd, mode);
+    if (!f) {
+        *problem = SystemReason(errno);
+        close(fd);
+    }
+    return f;
+}
+
 }  // namespace
 
 std::string SystemReason(int error) {
@@ -175,14 +188,8 @@ std::FILE* OpenFile(const char* name, const char* mode, std::string* problem) {
         if (*p == 'b') text = false;
         if (*p != 't') m += *p;
     }
-    const int fd = GuardedOpen(ResolvePath(name), flags, problem);
-    if (fd < 0) return nullptr;
-    std::FILE* f = fdopen(fd, m.c_str());
-    if (!f) {
-        *problem = SystemReason(errno);
-        close(fd);
-        return nullptr;
-    }
+    std::FILE* f = GuardedStream(ResolvePath(name), flags, m.c_str(), problem);
+    if (!f) return nullptr;
     if (!text || mode[0] != 'r' || update) return f;
     auto* cookie = new TextReader{f, -1};
     cookie_io_functions_t io = {TextRead, nullptr, nullptr, TextClose};
@@ -218,14 +225,7 @@ int OpenRegularFile(const std::string& path, std::string* problem) { return Guar
 std::FILE* OpenRegularStream(const std::string& path, std::string* problem) {
     std::string why;
     if (!problem) problem = &why;
-    const int fd = GuardedOpen(path, O_RDONLY, problem);
-    if (fd < 0) return nullptr;
-    std::FILE* f = fdopen(fd, "rb");
-    if (!f) {
-        *problem = SystemReason(errno);
-        close(fd);
-    }
-    return f;
+    return GuardedStream(path, O_RDONLY, "rb", problem);
 }
 
 std::string NameOfOpenFile(int fd, const std::string& path) {

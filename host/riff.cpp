@@ -1,5 +1,6 @@
 #include "host/riff.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -10,14 +11,20 @@ namespace host {
 
 RiffReader::~RiffReader() { Close(); }
 
-bool RiffReader::OpenFile(const char* path) {
+bool RiffReader::OpenFile(const char* path, std::string* problem) {
+    std::string why;
+    if (!problem) problem = &why;
     Close();
-    if (!path) return false;
-    file_ = OpenRegularStream(path);
+    if (!path) {
+        *problem = SystemReason(ENOENT);
+        return false;
+    }
+    file_ = OpenRegularStream(path, problem);
     if (!file_) return false;
     long end = -1;
     if (std::fseek(file_, 0, SEEK_END) == 0) end = std::ftell(file_);
     if (end < 0 || static_cast<unsigned long>(end) > 0xFFFFFFF0ul || std::fseek(file_, 0, SEEK_SET) != 0) {
+        *problem = end < 0 ? "cannot be read" : "larger than a RIFF file can be";
         Close();
         return false;
     }

@@ -42,7 +42,8 @@ public:
     RiffReader(const RiffReader&) = delete;
     RiffReader& operator=(const RiffReader&) = delete;
 
-    bool OpenFile(const char* path);                 // a host path (already resolved)
+    // A host path (already resolved); false, with the reason in `problem` where given, when it cannot be read.
+    bool OpenFile(const char* path, std::string* problem = nullptr);
     void OpenMemory(const void* data, size_t size);  // the reader does not copy or own the bytes
     void Close();
     u32 Size() const { return static_cast<u32>(size_); }

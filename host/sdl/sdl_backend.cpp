@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "host/backend.h"
+#include "host/files.h"
 #include "host/instance.h"
 #include "host/msgbox.h"
 #include "host/present.h"
@@ -846,7 +847,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
             case SDL_WINDOWEVENT:
                 NoteRepaintAsked(e.window);
                 if (e.window.windowID != id) break;
-                if (e.window.event == SDL_WINDOWEVENT_CLOSE) answer = buttons == kBoxYesNo ? kAnswerNo : kAnswerOk;
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE) answer = SafeAnswer(buttons);
                 else dirty = true;
                 break;
             case SDL_QUIT:
@@ -886,7 +887,7 @@ std::vector<pid_t> OurChildren() {
         if (pid <= 0 || *end) continue;
         char path[64], stat[512];
         std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
-        FILE* f = std::fopen(path, "r");
+        FILE* f = OpenRegularStream(path);
         if (!f) continue;
         const size_t got = std::fread(stat, 1, sizeof stat - 1, f);
         std::fclose(f);

@@ -125,25 +125,27 @@ bool WindowManagerRunning() {
     return d && !Longs(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
 }
 
-unsigned long ClientWindowOf(int pid, const char* title) {
+namespace {
+// The first window the window manager lists whose `property` (one 32-bit value of `type`) is `value`, and
+// whose title is `title` where given; 0 when none is.
+unsigned long ClientWindowWith(const char* property, Atom type, unsigned long value, const char* title) {
     Display* d = Own();
     if (!d) return 0;
     for (unsigned long w : Longs(d, DefaultRootWindow(d), "_NET_CLIENT_LIST", XA_WINDOW)) {
-        const std::vector<unsigned long> p = Longs(d, w, "_NET_WM_PID", XA_CARDINAL);
-        if (p.empty() || static_cast<int>(p[0]) != pid) continue;
+        const std::vector<unsigned long> v = Longs(d, w, property, type);
+        if (v.empty() || v[0] != value) continue;
         if (!title || Text(d, w, "_NET_WM_NAME", XInternAtom(d, "UTF8_STRING", False)) == title) return w;
     }
     return 0;
 }
+}  // namespace
+
+unsigned long ClientWindowOf(int pid, const char* title) {
+    return ClientWindowWith("_NET_WM_PID", XA_CARDINAL, static_cast<unsigned long>(pid), title);
+}
 
 unsigned long ClientWindowFor(unsigned long owner, const char* title) {
-    Display* d = Own();
-    if (!d || !owner) return 0;
-    for (unsigned long w : Longs(d, DefaultRootWindow(d), "_NET_CLIENT_LIST", XA_WINDOW)) {
-        const std::vector<unsigned long> o = Longs(d, w, "WM_TRANSIENT_FOR", XA_WINDOW);
-        if (!o.empty() && o[0] == owner && Text(d, w, "_NET_WM_NAME", XInternAtom(d, "UTF8_STRING", False)) == title) return w;
-    }
-    return 0;
+    return owner ? ClientWindowWith("WM_TRANSIENT_FOR", XA_WINDOW, owner, title) : 0;
 }
 
 int WindowState(unsigned long window) {
