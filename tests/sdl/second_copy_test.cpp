@@ -52,12 +52,12 @@ TEST(SecondCopy, AHolderOfTheLockThatNeverAnswersEndsTheStartWithAnError) {
     host::ReleaseInstanceLock(lock);
 }
 
-// Waits until the copy started in `run` holds the lock: its socket takes a call (a call that asks nothing,
-// which a copy lets go).
-bool FirstCopyListens(const ProgramCopy& run) {
-    const std::string address = InRuntimeFolder(run.dir + "runtime", [] { return host::InstanceLockAddress("KESTRALIS:ElMutex"); });
-    for (int i = 0; i < 400; ++i) {
-        if (kt::SomebodyListens(address)) return true;
+// Waits until the copy started in `run` is up and answers another copy's request to come forward, as it
+// does from its message pump and between the files of its load. A copy stopped before it gets there (still
+// starting its display and sound) would answer late after it goes on, whatever the machine's load.
+bool FirstCopyAnswers(const ProgramCopy& run) {
+    for (int i = 0; i < 100; ++i) {
+        if (InRuntimeFolder(run.dir + "runtime", [] { return host::RequestRaise("KESTRALIS:ElMutex"); })) return true;
         usleep(50'000);
     }
     return false;
@@ -68,7 +68,7 @@ bool FirstCopyListens(const ProgramCopy& run) {
 TEST(SecondCopy, AFirstCopyThatIsStoppedIsNotSaidToBeBroughtForward) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
     const pid_t first = run.Start("dummy", "first");
-    ASSERT_TRUE(FirstCopyListens(run)) << run.Said("first");
+    ASSERT_TRUE(FirstCopyAnswers(run)) << run.Said("first");
 
     ASSERT_EQ(kill(first, SIGSTOP), 0);
     const auto start = std::chrono::steady_clock::now();
