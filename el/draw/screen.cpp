@@ -273,7 +273,11 @@ i32 Screen(i32 width, i32 height, i32 memoryMode) {
     if (!ReadPixelFormat(layout)) return Fail(msg::kNoPixelFormat, host::kDisplayFailed);
 
     BuildSinTable();
-    if (host::DesktopBits() == 16) BuildBlendTables();
+    // The blend tables serve 16-bit pixels, and they are built for the back buffer's own depth. Our
+    // surfaces are 16-bit in a window as well as full screen, whatever the desktop's depth (the picture is
+    // widened as it is shown), so a window on a 24- or 32-bit desktop blends as the full screen does;
+    // `ScreenBits` still says the desktop's depth there, for the depth check and the screenshot.
+    if (layout.bitCount == 16) BuildBlendTables();
 
     for (i32 i = kFirstLoadSlot; i < kObjectCount; ++i) EmptyObject(i);
 

@@ -194,12 +194,24 @@ TEST_F(ScreenTest, DepthFallsBackToTheAlternates) {
     elDraw::SetScreenBits(16, 0, 0);
 }
 
-TEST_F(ScreenTest, WindowedModeKeepsTheDesktopDepthAndSkipsTheBlendTables) {
+// A window on a 32-bit desktop keeps that depth in ScreenBits, but its back buffer is 16-bit like the full
+// screen's, so the blend tables are built for it; only a back buffer of another depth goes without them.
+TEST_F(ScreenTest, WindowedModeKeepsTheDesktopDepthAndBuildsTheBlendTablesForItsBackBuffer) {
     FullScreen = 0;
     TablesBuilt = 0;
     Up();
     EXPECT_EQ(ScreenBits, 32u);
     EXPECT_NE(WindowClipper, nullptr);
+    EXPECT_EQ(TablesBuilt, 1u);
+    EXPECT_EQ(PixelDecodeTable[0xFFFF][1], 31);       // white's green, halved to five bits
+    EXPECT_EQ(AddTable[1 * 32768 + 0 * 1024 + 31 * 32 + 0], 31 << 6);
+    EXPECT_EQ(SinTable[90], 360);
+
+    host::PixelLayout wide{32, 0xFF0000, 0xFF00, 0xFF};
+    host::SetPixelFormatReportOverride(&wide);
+    TablesBuilt = 0;
+    Up();
+    host::SetPixelFormatReportOverride(nullptr);
     EXPECT_EQ(TablesBuilt, 0u);
     EXPECT_EQ(SinTable[90], 360);  // the sine table is built whatever the depth
     elDraw::SetScreenBits(16, 0, 0);
