@@ -247,15 +247,16 @@ void SendMessage(unsigned long window) {
 bool PressKey(const char* keysym) { return HoldKey(keysym, 0); }
 
 bool HoldKey(const char* keysym, int ms) {
+    bool sent = SetKey(keysym, true);
+    if (ms > 0) usleep(static_cast<useconds_t>(ms) * 1000);
+    return SetKey(keysym, false) && sent;
+}
+
+bool SetKey(const char* keysym, bool down) {
     Display* d = Own();
     const KeyCode key = d ? XKeysymToKeycode(d, XStringToKeysym(keysym)) : 0;
     if (!key) return false;
-    bool sent = XTestFakeKeyEvent(d, key, True, CurrentTime);
-    if (ms > 0) {
-        XSync(d, False);
-        usleep(static_cast<useconds_t>(ms) * 1000);
-    }
-    sent = XTestFakeKeyEvent(d, key, False, CurrentTime) && sent;
+    const bool sent = XTestFakeKeyEvent(d, key, down ? True : False, CurrentTime);
     XSync(d, False);
     return sent;
 }

@@ -53,6 +53,8 @@ bool PressKey(const char* keysym);
 // Holds the key down for `ms` and lets it go, as a hand does: the game reads its keys once a frame, and a
 // press let go at once may fall between two reads.
 bool HoldKey(const char* keysym, int ms = 150);
+// Presses the key (down) or lets it go, for a test that looks at the screen while a key is held.
+bool SetKey(const char* keysym, bool down);
 
 // A plain window of the test's own at (x, y), `width` x `height`, filled with the colour `rgb` (0x00RRGGBB)
 // and shown; `unmanaged` keeps the window manager out of it (no frame, exactly there, over every window
