@@ -54,6 +54,13 @@ bool PressKey(const char* keysym);
 // press let go at once may fall between two reads.
 bool HoldKey(const char* keysym, int ms = 150);
 
+// Puts the text `value` in the property `name` of the root window through a connection of its own, which it
+// then closes; false when the display cannot be opened.
+bool MarkRoot(const char* name, const std::string& value);
+// Takes the text of the root window's property `name` (and removes it) through a connection of its own,
+// which it then closes; false when the display cannot be opened.
+bool TakeRootMark(const char* name, std::string* value);
+
 // A plain window of the test's own at (x, y), `width` x `height`, filled with the colour `rgb` (0x00RRGGBB)
 // and shown; `unmanaged` keeps the window manager out of it (no frame, exactly there, over every window
 // shown before it). 0 when it cannot be made.
