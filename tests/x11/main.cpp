@@ -109,7 +109,8 @@ int RunAlone(std::vector<std::string> self) {
         Run({script, "stop", servers}, nullptr, -1, 60'000);
         return interrupted;
     };
-    if (!tests.empty() && Run({script, "start", servers}, nullptr, -1, 60'000) != 0) {
+    // The start gives a window manager that does not come a few tries of 10 s each.
+    if (!tests.empty() && Run({script, "start", servers}, nullptr, -1, 90'000) != 0) {
         std::fprintf(stderr, "the private X servers did not start\n");
         stopServers();
         return 1;

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -120,6 +121,17 @@ using NoWindowManager = Window;
 TEST_F(NoWindowManager, TheFullScreenSizeDrawnForIsTheSizeTheServerGave) {
     ASSERT_FALSE(kx::WindowManagerRunning()) << "runs on the bare X server";
     FullScreenCoversTheDesktop();
+}
+
+// The tests come one after another, each the server's only client: a server that reset once its last client
+// left would refuse whoever came during the reset, and be found without what was on it. This one takes the
+// next client and keeps its root window as it was.
+TEST_F(NoWindowManager, TheServerStaysAsItWasWhenItsLastClientLeaves) {
+    const std::string mark = "left by " + std::to_string(getpid());
+    ASSERT_TRUE(kx::MarkRoot("KESTRALIS_TEST_MARK", mark));
+    std::string found;
+    ASSERT_TRUE(kx::TakeRootMark("KESTRALIS_TEST_MARK", &found)) << "nobody let in after the last client left";
+    EXPECT_EQ(found, mark);
 }
 
 // In a window, through the window's own memory: every pixel as the picture has it, then letterboxed once

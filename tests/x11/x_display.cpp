@@ -261,6 +261,25 @@ bool SetKey(const char* keysym, bool down) {
     return sent;
 }
 
+bool MarkRoot(const char* name, const std::string& value) {
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) return false;
+    XChangeProperty(d, DefaultRootWindow(d), XInternAtom(d, name, False), XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(value.data()), static_cast<int>(value.size()));
+    XCloseDisplay(d);  // after the server took the request
+    return true;
+}
+
+bool TakeRootMark(const char* name, std::string* value) {
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) return false;
+    const std::vector<char> text = Values<char>(d, DefaultRootWindow(d), XInternAtom(d, name, False), XA_STRING, 8);
+    value->assign(text.begin(), text.end());
+    XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, name, False));
+    XCloseDisplay(d);
+    return true;
+}
+
 unsigned long ColouredWindow(int x, int y, int width, int height, unsigned rgb, bool unmanaged) {
     Display* d = Own();
     if (!d) return 0;

@@ -56,6 +56,13 @@ bool HoldKey(const char* keysym, int ms = 150);
 // Presses the key (down) or lets it go, for a test that looks at the screen while a key is held.
 bool SetKey(const char* keysym, bool down);
 
+// Puts the text `value` in the property `name` of the root window through a connection of its own, which it
+// then closes; false when the display cannot be opened.
+bool MarkRoot(const char* name, const std::string& value);
+// Takes the text of the root window's property `name` (and removes it) through a connection of its own,
+// which it then closes; false when the display cannot be opened.
+bool TakeRootMark(const char* name, std::string* value);
+
 // A plain window of the test's own at (x, y), `width` x `height`, filled with the colour `rgb` (0x00RRGGBB)
 // and shown; `unmanaged` keeps the window manager out of it (no frame, exactly there, over every window
 // shown before it). 0 when it cannot be made.

@@ -6,6 +6,9 @@
 #   xserver.sh stop DIR    ends them all and removes DIR
 # DIR is a folder the script makes itself and marks as its own: a folder that was there before is never
 # removed, and nobody is killed but the servers and the window manager the script started.
+# An X server normally resets when its last client leaves, and refuses whoever connects meanwhile: the
+# window manager while the poll below looks at the root window, or a test that comes right after another.
+# These servers never reset. A window manager that does not come even so is tried again, a few times.
 set -eu
 usage() {
     echo "usage: $0 start|stop DIR" >&2
@@ -33,36 +36,108 @@ stop() {
     rm -rf "$dir"
 }
 
+# Whether the process `pid` runs (neither gone nor a zombie not yet waited for).
+running() {
+    state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null) || return 1
+    case "$state" in
+    "" | Z* | X*) return 1 ;;
+    esac
+}
+
+# Whether the window manager is up on `display`: it has named its own window on the root window, and that
+# window is there and names itself (the name of one that ended may be left behind).
+managed() {
+    check=$(DISPLAY=$1 timeout 3 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) || return 1
+    case "$check" in
+    *"window id # "*) window=${check##*# } ;;
+    *) return 1 ;;
+    esac
+    DISPLAY=$1 timeout 3 xprop -id "$window" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -qx ".*window id # $window"
+}
+
+# Whether `pid` is a window manager that still runs.
+ours() {
+    [ "$(cat "/proc/$1/comm" 2>/dev/null)" = openbox ] && running "$1"
+}
+
+# Ends the window manager `pid` the script started and gave up on (politely, then not), and drops it from
+# DIR/pids; false when it does not end.
+end_wm() {
+    for signal in TERM KILL; do
+        ours "$1" || break
+        kill -s "$signal" "$1" 2>/dev/null || true
+        waited=0
+        while ours "$1" && [ "$waited" -lt 20 ]; do
+            sleep 0.1
+            waited=$((waited + 1))
+        done
+    done
+    ! ours "$1" || return 1
+    grep -vx "$1" "$dir/pids" >"$dir/pids.left" || true
+    mv "$dir/pids.left" "$dir/pids"
+}
+
 case "$what" in
 start)
     stop
     mkdir -p "$(dirname "$dir")"
     mkdir "$dir"
     : >"$dir/$mark"
-    # Xvfb picks a free display itself and writes its number to descriptor 3. Its output and the window
-    # manager's go to files: ctest waits for whatever holds the test's own output open.
+    # Xvfb picks a free display itself and writes its number to descriptor 3 once it takes connections.
+    # Its output and the window manager's go to files: ctest waits for whatever holds the test's own output
+    # open.
     server() {
-        setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/$1.number" >"$dir/$1.log" 2>&1 </dev/null &
+        setsid Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/$1.number" >"$dir/$1.log" 2>&1 </dev/null &
         echo $! >>"$dir/pids"
+    }
+    # Waits up to 10 s for the server NAME that the process PID is (await NAME PID).
+    await() {
         tries=0
         until [ -s "$dir/$1.number" ]; do
             tries=$((tries + 1))
-            if [ "$tries" -gt 100 ]; then cat "$dir/$1.log"; echo "Xvfb did not start"; stop; exit 1; fi
+            if [ "$tries" -gt 100 ] || ! running "$2"; then
+                cat "$dir/$1.log"
+                echo "Xvfb did not start"
+                stop
+                exit 1
+            fi
             sleep 0.1
         done
     }
     server desktop
+    desktop=$!
     server bare
+    bare=$!
+    await desktop "$desktop"
+    await bare "$bare"
     echo ":$(head -n1 "$dir/bare.number")" >"$dir/bare"
     display=":$(head -n1 "$dir/desktop.number")"
-    DISPLAY=$display setsid openbox --sm-disable >"$dir/openbox.log" 2>&1 </dev/null &
-    echo $! >>"$dir/pids"
-    # The window manager is up once it has named itself on the root window.
-    tries=0
-    until DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 100 ]; then cat "$dir/openbox.log"; echo "openbox did not start"; stop; exit 1; fi
-        sleep 0.1
+    # Each try of the window manager has 10 s to name itself; one that ends or does not name itself in time
+    # is ended and started again. Without it after the last try, the start fails: the tests of a desktop
+    # never run without a window manager.
+    wm_tries=3
+    try=1
+    while :; do
+        echo "-- try $try" >>"$dir/openbox.log"
+        DISPLAY=$display setsid openbox --sm-disable >>"$dir/openbox.log" 2>&1 </dev/null &
+        wm=$!
+        echo "$wm" >>"$dir/pids"
+        deadline=$(($(date +%s) + 10))
+        until managed "$display"; do
+            if ! running "$wm" || [ "$(date +%s)" -ge "$deadline" ]; then
+                break
+            fi
+            sleep 0.1
+        done
+        running "$wm" && managed "$display" && break
+        if ! end_wm "$wm" || [ "$try" -ge "$wm_tries" ]; then
+            cat "$dir/openbox.log"
+            echo "openbox did not start ($try tries)"
+            stop
+            exit 1
+        fi
+        echo "openbox did not start on $display (try $try of $wm_tries): trying again" >&2
+        try=$((try + 1))
     done
     echo "$display" >"$dir/display"
     echo "X server $display with openbox, $(cat "$dir/bare") bare"
