@@ -3,13 +3,17 @@
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
+
+#include "host/report.h"
 
 namespace host {
 namespace {
@@ -114,7 +118,59 @@ std::FILE* GuardedStream(const std::string& path, int flags, const char* mode, s
     return f;
 }
 
+// A write past the file-size limit sends SIGXFSZ, whose default ends the program; ignored, the write fails
+// with EFBIG and is said like any other failed write. A handler somebody else set is left alone.
+void LetFileSizeLimitFailWrites() {
+    struct sigaction now{};
+    if (sigaction(SIGXFSZ, nullptr, &now) == 0 && !(now.sa_flags & SA_SIGINFO) && now.sa_handler == SIG_DFL)
+        signal(SIGXFSZ, SIG_IGN);
+}
+
 }  // namespace
+
+FileWriter::FileWriter(const std::string& path, const char* mode, std::string name) : name_(std::move(name)) {
+    std::string why;
+    file_ = OpenFile(path.c_str(), mode, &why);
+    ok_ = file_ != nullptr;
+    if (!ok_) ReportFileProblem(name_.c_str(), ("cannot be written: " + why).c_str());
+}
+
+void FileWriter::Failed(int error) {
+    if (!ok_) return;
+    ok_ = false;
+    ReportFileProblem(name_.c_str(), ("cannot be written: " + SystemReason(error ? error : EIO)).c_str());
+}
+
+bool FileWriter::Put(const void* bytes, size_t n) {
+    if (!file_ || !ok_) return false;
+    if (n && std::fwrite(bytes, 1, n, file_) != n) Failed(errno);
+    return ok_;
+}
+
+int FileWriter::PrintList(const char* format, va_list args) {
+    if (!file_ || !ok_) return -1;
+    const int n = std::vfprintf(file_, format, args);
+    if (n < 0) Failed(errno);
+    return n;
+}
+
+bool FileWriter::Close() {
+    if (!file_) return ok_;
+    // The flush first, so that its reason is the one said; the close may still fail on its own.
+    if (ok_ && std::fflush(file_) != 0) Failed(errno);
+    if (std::fclose(file_) != 0) Failed(errno);
+    file_ = nullptr;
+    return ok_;
+}
+
+std::string RemoveFile(const char* name) {
+    const std::string path = ResolvePath(name);
+    struct stat st{};
+    // What cannot even be looked at is left for the open, which says why.
+    if (lstat(path.c_str(), &st) != 0 || (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))) return {};
+    if (unlink(path.c_str()) != 0 && errno != ENOENT) return SystemReason(errno);
+    return {};
+}
 
 std::string SystemReason(int error) {
     if (error == ENOENT) return "not found";
@@ -179,6 +235,7 @@ std::FILE* OpenFile(const char* name, const char* mode, std::string* problem) {
         return nullptr;
     }
     const bool update = std::strchr(mode, '+') != nullptr;
+    if (update || mode[0] != 'r') LetFileSizeLimitFailWrites();
     int flags = update ? O_RDWR : mode[0] == 'r' ? O_RDONLY : O_WRONLY;
     if (mode[0] == 'w') flags |= O_CREAT | O_TRUNC;
     if (mode[0] == 'a') flags |= O_CREAT | O_APPEND;

@@ -1,6 +1,7 @@
 // Files as the game names them: "IMAGE/ZAKU/SZAK1.BMP" or "IMAGE\ZAKU\SZAK1.BMP", matched beside the
 // program whatever the case of the names on disk.
 #pragma once
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -21,8 +22,42 @@ std::string ResolvePath(const char* name);
 //
 // The guarded stream on the resolved name, with fopen's modes ("r", "w", "a", "+", "b", "t"); null, with
 // the reason in `problem` where given, when it cannot be had. Writing creates a missing file. Text reads
-// ("r" without "b", or "rt") drop a CR that stands before a LF.
+// ("r" without "b", or "rt") drop a CR that stands before a LF. Writing to a file past the process's
+// file-size limit fails with "file too large" rather than ending the program (SIGXFSZ is ignored unless
+// something else handles it).
 std::FILE* OpenFile(const char* name, const char* mode, std::string* problem = nullptr);
+// A file the program writes, through the guarded open. Anything that fails on the way is said in one line
+// naming the file, with the system's reason: "SOUND/SE.PAK: cannot be written: is a directory", "...: no
+// space left on device", "...: file too large". The open, each write and the close that puts out what the
+// stream still holds are checked; after the first failure nothing more is written and nothing more said.
+class FileWriter {
+public:
+    // Opens `path` (resolved as above) with fopen's `mode` ("wb", "wt", "ab", "a", ...); `name` is the file
+    // as the line names it.
+    FileWriter(const std::string& path, const char* mode, std::string name);
+    ~FileWriter() { Close(); }
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+    bool Opened() const { return file_ != nullptr; }
+    // Writes `n` bytes; false when they did not all go (or an earlier failure stopped the writing).
+    bool Put(const void* bytes, size_t n);
+    // vfprintf into the file: its count, negative when it failed.
+    int PrintList(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
+    // Puts out what the stream holds and closes the file: true when it opened and every write and the close
+    // went. Later calls give the same answer.
+    bool Close();
+
+private:
+    void Failed(int error);
+    std::FILE* file_ = nullptr;
+    std::string name_;
+    bool ok_ = false;
+};
+// Removes the file `name` (resolved as above) so that it can be written anew. Only a regular file or a
+// symbolic link is removed: a folder, a named pipe or a device is left where it stands, for the guarded open
+// to refuse, and so is what cannot be looked at. Empty unless the removal itself failed; else the system's
+// reason.
+std::string RemoveFile(const char* name);
 // The system's words for the failed call's `error` (an errno value), in lower case as they stand inside a
 // line: "permission denied", "is a directory", ...; a missing file (ENOENT) is "not found".
 std::string SystemReason(int error);

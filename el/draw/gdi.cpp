@@ -37,13 +37,13 @@ std::vector<host::Point> ToPoints(const IntPoint* points, i32 count) {
     return out;
 }
 
-void Put16(std::FILE* f, u32 v) {
-    const u8 b[2] = {static_cast<u8>(v), static_cast<u8>(v >> 8)};
-    std::fwrite(b, 1, 2, f);
+void Put16(std::vector<u8>& out, u32 v) {
+    out.push_back(static_cast<u8>(v));
+    out.push_back(static_cast<u8>(v >> 8));
 }
-void Put32(std::FILE* f, u32 v) {
-    const u8 b[4] = {static_cast<u8>(v), static_cast<u8>(v >> 8), static_cast<u8>(v >> 16), static_cast<u8>(v >> 24)};
-    std::fwrite(b, 1, 4, f);
+void Put32(std::vector<u8>& out, u32 v) {
+    Put16(out, v);
+    Put16(out, v >> 16);
 }
 
 // How to take one channel of a 16-bit pixel as a 5-bit value (a 6-bit channel loses its lowest bit).
@@ -131,25 +131,27 @@ i32 SaveScreenBmp(const char* fileName, i32 width, i32 height) {
     i32 written = 0;
     if (lock.layout.bitCount == 16) {
         const std::string path = std::string(elSystem::GetModuleDir(0)) + fileName;
-        if (std::FILE* f = host::OpenFile(path.c_str(), "wb")) {
+        host::FileWriter f(path, "wb", fileName);
+        if (f.Opened()) {
             const u32 image = stride * static_cast<u32>(height);
-            std::fwrite("BM", 1, 2, f);
-            Put32(f, 58 + image);
-            Put16(f, 0);
-            Put16(f, 0);
-            Put32(f, 58);
-            Put32(f, 40);
-            Put32(f, static_cast<u32>(width));
-            Put32(f, static_cast<u32>(height));
-            Put16(f, 1);
-            Put16(f, 24);
-            Put32(f, 0);
-            Put32(f, image);
-            Put32(f, 2834);
-            Put32(f, 2834);
-            Put32(f, 0);
-            Put32(f, 0);
-            Put32(f, 0);
+            std::vector<u8> header = {'B', 'M'};
+            Put32(header, 58 + image);
+            Put16(header, 0);
+            Put16(header, 0);
+            Put32(header, 58);
+            Put32(header, 40);
+            Put32(header, static_cast<u32>(width));
+            Put32(header, static_cast<u32>(height));
+            Put16(header, 1);
+            Put16(header, 24);
+            Put32(header, 0);
+            Put32(header, image);
+            Put32(header, 2834);
+            Put32(header, 2834);
+            Put32(header, 0);
+            Put32(header, 0);
+            Put32(header, 0);
+            f.Put(header.data(), header.size());
             const Channel5 red(lock.layout.rMask), green(lock.layout.gMask), blue(lock.layout.bMask);
             std::vector<u8> row(stride, 0);
             for (i32 y = height - 1; y >= 0; --y) {
@@ -160,11 +162,10 @@ i32 SaveScreenBmp(const char* fileName, i32 width, i32 height) {
                     row[static_cast<size_t>(x) * 3 + 1] = green.Scaled(p);
                     row[static_cast<size_t>(x) * 3 + 2] = red.Scaled(p);
                 }
-                std::fwrite(row.data(), 1, stride, f);
+                if (!f.Put(row.data(), stride)) break;
             }
-            written = (std::ferror(f) == 0) ? 1 : 0;
-            if (std::fclose(f) != 0) written = 0;
         }
+        written = f.Close() ? 1 : 0;
     }
     BackBuffer->Unlock();
     return written;

@@ -3,7 +3,6 @@
 #include "el/draw/pack.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -31,11 +30,6 @@ bool ReadU16(std::FILE* f, u32* out) {
     if (std::fread(b, 1, 2, f) != 2) return false;
     *out = static_cast<u32>(b[0]) | (static_cast<u32>(b[1]) << 8);
     return true;
-}
-
-bool WriteU16(std::FILE* f, u32 v) {
-    const u8 b[2] = {static_cast<u8>(v), static_cast<u8>(v >> 8)};
-    return std::fwrite(b, 1, 2, f) == 2;
 }
 
 // Finds the entry named `key` and leaves the file at its first pixel word. Empty when it is found; else
@@ -225,10 +219,57 @@ i32 SwapPack(const char* name, i32 objectNo, i32 mem) {
     return LoadEntry("elDraw::SwapPack", name, objectNo, mem, true);
 }
 
+namespace {
+
+// Appends the picture `name` to the pack as ConvertOne does. False only when the pack could not be written
+// (said in one line); a picture that does not load is said by its loader.
+bool AppendPicture(const char* pack, const char* name) {
+    const i32 no = LoadObject(name, 1);
+    if (no == 0) return true;
+    const std::string dir = elSystem::GetModuleDir(0);
+    // The colours come from the decoded file's own 8-bit channels, not from the 16-bit surface.
+    host::DecodedBitmap bmp;
+    const bool decoded = host::LoadBitmapFile(host::ResolvePath((dir + name).c_str()).c_str(), &bmp) == host::kBitmapOk;
+    const Object& o = ObjectTable[no];
+    const char* packName = pack ? pack : "";
+    host::FileWriter f(dir + packName, "ab", packName);
+    if (f.Opened()) {
+        const std::string full = name;
+        const size_t cut = full.find_last_of("\\/");
+        const std::string bare = cut == std::string::npos ? full : full.substr(cut + 1);
+        const u32 w = o.width, h = o.height;
+        const u8 size[4] = {static_cast<u8>(w), static_cast<u8>(w >> 8), static_cast<u8>(h), static_cast<u8>(h >> 8)};
+        f.Put(size, sizeof size);
+        f.Put(bare.c_str(), bare.size() + 1);
+        std::vector<u8> row(static_cast<size_t>(w) * 2);
+        for (u32 y = 0; y < h; ++y) {
+            for (u32 x = 0; x < w; ++x) {
+                u32 rgb = 0;
+                if (decoded && static_cast<i32>(x) < bmp.width && static_cast<i32>(y) < bmp.height)
+                    rgb = bmp.rgb[static_cast<size_t>(y) * static_cast<size_t>(bmp.width) + x];
+                else
+                    rgb = host::GetPixelRgb(o.surface, static_cast<i32>(x), static_cast<i32>(y)) & 0xFFFFFF;
+                const u32 word = PackWord(rgb);
+                row[x * 2] = static_cast<u8>(word);
+                row[x * 2 + 1] = static_cast<u8>(word >> 8);
+            }
+            if (!f.Put(row.data(), row.size())) break;
+        }
+    }
+    const bool written = f.Close();
+    ReleaseObject(no);
+    return written;
+}
+
+}  // namespace
+
 i32 Convert(const char* pack, const char* folder, i32 fresh) {
     if (elSystem::GetDesktopBits() <= 16) return elSystem::Error("elDraw::Convert", msg::kNeedFullColour, 0);
     const std::string dir = elSystem::GetModuleDir(0);
-    if (fresh != 0) std::filesystem::remove(host::ResolvePath((dir + (pack ? pack : "")).c_str()));
+    if (fresh != 0) {
+        if (const std::string why = host::RemoveFile((dir + (pack ? pack : "")).c_str()); !why.empty())
+            host::ReportFileProblem(pack, ("cannot be removed: " + why).c_str());
+    }
     const std::string sub = folder ? folder : "";
     // Every file whose name ends in ".BMP" in any case, in name order.
     std::vector<std::string> files;
@@ -242,48 +283,15 @@ i32 Convert(const char* pack, const char* folder, i32 fresh) {
     if (ec) host::ReportFileProblem(sub.empty() ? "." : sub.c_str(), host::SystemReason(ec.value()).c_str());
     std::sort(files.begin(), files.end(),
               [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
+    // A pack that could not be written stops the converting: the rest would fail the same way, or follow an
+    // entry cut short.
     for (const std::string& file : files) {
         const std::string name = UpperCaseCp932((sub.empty() ? file : sub + "\\" + file).c_str());
-        ConvertOne(pack, name.c_str());
+        if (!AppendPicture(pack, name.c_str())) break;
     }
     return 1;
 }
 
-void ConvertOne(const char* pack, const char* name) {
-    const i32 no = LoadObject(name, 1);
-    if (no == 0) return;
-    const std::string dir = elSystem::GetModuleDir(0);
-    // The colours come from the decoded file's own 8-bit channels, not from the 16-bit surface.
-    host::DecodedBitmap bmp;
-    const bool decoded = host::LoadBitmapFile(host::ResolvePath((dir + name).c_str()).c_str(), &bmp) == host::kBitmapOk;
-    const Object& o = ObjectTable[no];
-    if (std::FILE* f = host::OpenFile((dir + (pack ? pack : "")).c_str(), "ab")) {
-        const std::string full = name;
-        const size_t cut = full.find_last_of("\\/");
-        const std::string bare = cut == std::string::npos ? full : full.substr(cut + 1);
-        const u32 w = o.width, h = o.height;
-        WriteU16(f, w);
-        WriteU16(f, h);
-        std::fwrite(bare.c_str(), 1, bare.size() + 1, f);
-        std::vector<u8> row(static_cast<size_t>(w) * 2);
-        for (u32 y = 0; y < h; ++y) {
-            for (u32 x = 0; x < w; ++x) {
-                u32 rgb = 0;
-                if (decoded && static_cast<i32>(x) < bmp.width && static_cast<i32>(y) < bmp.height)
-                    rgb = bmp.rgb[static_cast<size_t>(y) * static_cast<size_t>(bmp.width) + x];
-                else
-                    rgb = host::GetPixelRgb(o.surface, static_cast<i32>(x), static_cast<i32>(y)) & 0xFFFFFF;
-                const u32 word = PackWord(rgb);
-                row[x * 2] = static_cast<u8>(word);
-                row[x * 2 + 1] = static_cast<u8>(word >> 8);
-            }
-            std::fwrite(row.data(), 1, row.size(), f);
-        }
-        std::fclose(f);
-    } else {
-        host::ReportFileProblem(pack, ("cannot be written: " + host::SystemReason(errno)).c_str());
-    }
-    ReleaseObject(no);
-}
+void ConvertOne(const char* pack, const char* name) { AppendPicture(pack, name); }
 
 }  // namespace elDraw

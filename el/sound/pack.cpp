@@ -2,7 +2,6 @@
 // samples), loaded whole into a sound object or streamed two seconds at a time through a four-second
 // circular buffer.
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -221,8 +220,12 @@ void MakePath(const char* packName) {
     if (n < 0 || static_cast<size_t>(n) >= sizeof PackPath) PackPath[0] = 0;
 }
 
-void PackAppendWav(const char* packName, const char* wavePath) {
-    if (!packName || !wavePath) return;
+namespace {
+
+// Appends the entry of the wave file `wavePath` to the pack. False only when the pack could not be written
+// (said in one line); a wave file that cannot be read is left out with a line of its own.
+bool AppendWav(const char* packName, const char* wavePath) {
+    if (!packName || !wavePath) return true;
     const std::string dir = elSystem::GetModuleDir(0);
     host::WaveFormat* format = nullptr;
     u8* data = nullptr;
@@ -230,7 +233,7 @@ void PackAppendWav(const char* packName, const char* wavePath) {
     // A file that cannot be read is skipped, with a word of why.
     if (ReadWaveFile((dir + wavePath).c_str(), &format, &formatSize, &data, &dataSize) != 0) {
         host::ReportFileProblem(wavePath, host::LoadProblem((dir + wavePath).c_str(), "not a PCM WAVE file").c_str());
-        return;
+        return true;
     }
     const char* base = wavePath;
     for (const char* p = wavePath; *p; ++p) {
@@ -241,29 +244,35 @@ void PackAppendWav(const char* packName, const char* wavePath) {
         if (*p == '\\' || *p == '/') base = p + 1;
     }
     const std::string name = UpperCaseCp932(base);
+    bool written = true;
     if (!name.empty() && name.size() < kEntryNameMax) {
-        File f(host::OpenFile((dir + packName).c_str(), "ab"));
-        if (f) {
-            std::fwrite(&dataSize, 4, 1, f.get());
-            std::fwrite(name.c_str(), 1, name.size() + 1, f.get());
-            std::fwrite(&formatSize, 4, 1, f.get());
-            std::fwrite(format, 1, formatSize, f.get());
-            if (dataSize) std::fwrite(data, 1, dataSize, f.get());
-        } else {
-            host::ReportFileProblem(packName, ("cannot be written: " + host::SystemReason(errno)).c_str());
-        }
+        host::FileWriter f(dir + packName, "ab", packName);
+        f.Put(&dataSize, 4);
+        f.Put(name.c_str(), name.size() + 1);
+        f.Put(&formatSize, 4);
+        f.Put(format, formatSize);
+        f.Put(data, dataSize);
+        written = f.Close();
     } else {
         host::ReportFileProblem(wavePath, ("a pack entry's name holds 1 to " + std::to_string(kEntryNameMax - 1) + " bytes").c_str());
     }
     std::free(format);
     std::free(data);
+    return written;
 }
+
+}  // namespace
+
+void PackAppendWav(const char* packName, const char* wavePath) { AppendWav(packName, wavePath); }
 
 u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
     if (!packName) return 1;
     const std::string dir = elSystem::GetModuleDir(0);
     const std::string sub = folder ? folder : "";
-    if (clear) std::remove(host::ResolvePath((dir + packName).c_str()).c_str());
+    if (clear) {
+        if (const std::string why = host::RemoveFile((dir + packName).c_str()); !why.empty())
+            host::ReportFileProblem(packName, ("cannot be removed: " + why).c_str());
+    }
     const std::string where = host::ResolvePath((dir + sub).c_str());
     std::vector<std::string> names;
     std::error_code ec;
@@ -276,9 +285,11 @@ u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
     // In the order of a case-blind directory.
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
+    // A pack that could not be written stops the packing: the rest would fail the same way, or follow an
+    // entry cut short.
     for (const std::string& n : names) {
         const std::string path = UpperCaseCp932((sub.empty() ? n : sub + "\\" + n).c_str());
-        PackAppendWav(packName, path.c_str());
+        if (!AppendWav(packName, path.c_str())) break;
     }
     return 1;
 }

@@ -1,5 +1,6 @@
 // Small system services: boxes, the cursor clip, the program folder, integer files, the debug log,
 // date and time, machine queries and keyboard modes.
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include "el/draw/screen.h"
 #include "el/elSystem.h"
 #include "host/files.h"
+#include "host/report.h"
 #include "host/system.h"
 #include "host/text.h"
 #include "host/time.h"
@@ -69,14 +71,18 @@ bool IntFilePath(char (&path)[512], const char* name) {
     return n >= 0 && static_cast<size_t>(n) < sizeof path;
 }
 
+// 1 when the value was written and the file closed; 0, said in one line, when it was not.
 i32 WriteInt(const char* name, i32 value) {
     char path[512];
-    if (!IntFilePath(path, name)) return 0;
-    std::FILE* f = host::OpenFile(path, "wt");
-    if (!f) return 0;
-    const bool wrote = std::fprintf(f, "%d", value) > 0;
-    const bool closed = std::fclose(f) == 0;
-    return wrote && closed ? 1 : 0;
+    if (!IntFilePath(path, name)) {
+        host::ReportFileProblem(name, ("cannot be written: " + host::SystemReason(ENAMETOOLONG)).c_str());
+        return 0;
+    }
+    host::FileWriter f(path, "wt", host::NameInFolder(path, elSystem::GetModuleDir(0)));
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "%d", value);
+    f.Put(text, static_cast<size_t>(n));
+    return f.Close() ? 1 : 0;
 }
 
 i32 ReadInt(const char* name) {
@@ -196,14 +202,14 @@ i32 WriteIntFile2(const char* name, i32 value) { return WriteInt(name, value); }
 i32 ReadIntFile2(const char* name) { return ReadInt(name); }
 
 i32 DebugPrint(const char* format, ...) {
-    std::FILE* f = host::OpenFile("DEBUG.TXT", "a");
-    if (!f) return 0;
+    host::FileWriter f("DEBUG.TXT", "a", "DEBUG.TXT");
+    if (!f.Opened()) return 0;
     va_list args;
     va_start(args, format);
-    const int n = std::vfprintf(f, format, args);
+    const int n = f.PrintList(format, args);
     va_end(args);
-    std::fputc('\n', f);
-    std::fclose(f);
+    f.Put("\n", 1);
+    f.Close();
     return n;
 }
 

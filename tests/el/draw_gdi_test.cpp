@@ -2,12 +2,15 @@
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "draw_soft_fixture.h"
 #include "el/draw/gdi.h"
+#include "host/report.h"
+#include "support/limited_child.h"
 
 namespace {
 
@@ -124,6 +127,23 @@ TEST_F(Screenshot, WritesTheHeaderByteForByte) {
     ASSERT_EQ(g.size(), 58u + 904u * 2);
     EXPECT_EQ(U32(g, 34), 904u * 2);
     EXPECT_EQ(static_cast<u8>(g[58 + 903]), 0) << "one fill byte after 903 pixel bytes";
+    std::remove(Path(name.c_str()).c_str());
+}
+
+// A screenshot that cannot be written, or is cut short, is said in one line with the system's reason.
+TEST_F(Screenshot, AFileThatCannotBeWrittenIsSaidWithTheSystemsReason) {
+    const std::string name = "shot_" + std::to_string(::getpid()) + ".bmp";
+    std::filesystem::create_directory(Path(name.c_str()));
+    host::ClearFileReports();
+    EXPECT_EQ(elDraw::SaveScreenBmp(name.c_str(), 10, 10), 0);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{name + ": cannot be written: is a directory"});
+    std::filesystem::remove(Path(name.c_str()));
+
+    const kt::ChildRun run = kt::RunInChild(1000, "", [&] { return static_cast<long>(elDraw::SaveScreenBmp(name.c_str(), 800, 600)); });
+    EXPECT_EQ(run.ending, "");
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(run.lines, std::vector<std::string>{name + ": cannot be written: file too large"});
+    EXPECT_EQ(std::filesystem::file_size(Path(name.c_str())), 1000u);
     std::remove(Path(name.c_str()).c_str());
 }
 

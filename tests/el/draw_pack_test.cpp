@@ -1,10 +1,13 @@
 // The image pack: Convert writes entries that LoadPack and SwapPack read back; malformed packs are
 // refused without touching memory they do not own.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
 #include "draw_screen_fixture.h"
 #include "host/report.h"
+#include "support/limited_child.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -203,6 +206,40 @@ TEST_F(PackTest, ConvertTwiceWithoutFreshKeepsBothCopies) {
     elDraw::Convert((folder + "/NO/P.PAK").c_str(), folder.c_str(), 0);
     EXPECT_EQ(host::FileReports(), (std::vector<std::string>{folder + "/NONE: not found",
                                                              folder + "/NO/P.PAK: cannot be written: not found"}));
+}
+
+// A pack that cannot be written, or is cut short, is said once with the system's reason, and the converting
+// stops there; Convert still returns 1. Whatever stands where the pack goes is left there, even when a
+// fresh pack is asked for.
+TEST_F(PackTest, APackThatCannotBeWrittenIsSaidOnceWithTheSystemsReason) {
+    const std::string bmps = folder + "/BMP";
+    std::filesystem::create_directory(std::string(elSystem::GetModuleDir(0)) + bmps);
+    for (const char* name : {"/A.BMP", "/B.BMP", "/C.BMP"}) WriteBmp(bmps + name, 16, 16, std::vector<u32>(256, Rgb(9, 99, 199)));
+    const std::string where = std::string(elSystem::GetModuleDir(0)) + PackName();
+    std::filesystem::create_directories(where + "/X");  // a folder that is not empty
+    for (i32 fresh : {1, 0}) {
+        host::ClearFileReports();
+        EXPECT_EQ(elDraw::Convert(PackName().c_str(), bmps.c_str(), fresh), 1);
+        EXPECT_EQ(host::FileReports(), std::vector<std::string>{PackName() + ": cannot be written: is a directory"}) << fresh;
+        EXPECT_TRUE(std::filesystem::is_directory(where + "/X")) << fresh;
+    }
+    std::filesystem::remove_all(where);
+    ASSERT_EQ(mkfifo(where.c_str(), 0600), 0);
+    for (i32 fresh : {1, 0}) {
+        host::ClearFileReports();
+        EXPECT_EQ(elDraw::Convert(PackName().c_str(), bmps.c_str(), fresh), 1);
+        EXPECT_EQ(host::FileReports(), std::vector<std::string>{PackName() + ": cannot be written: not a regular file"}) << fresh;
+        EXPECT_TRUE(std::filesystem::is_fifo(where)) << fresh;
+    }
+    std::filesystem::remove(where);
+
+    // Each entry takes 4 + 6 + 16 * 16 * 2 = 522 bytes: the second one is cut short at the limit, and the
+    // program goes on.
+    const kt::ChildRun run = kt::RunInChild(600, "", [&] { return static_cast<long>(elDraw::Convert(PackName().c_str(), bmps.c_str(), 1)); });
+    EXPECT_EQ(run.ending, "");
+    EXPECT_EQ(run.result, 1);
+    EXPECT_EQ(run.lines, std::vector<std::string>{PackName() + ": cannot be written: file too large"});
+    EXPECT_EQ(std::filesystem::file_size(where), 600u);
 }
 
 }  // namespace

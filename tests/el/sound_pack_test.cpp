@@ -1,6 +1,7 @@
 // The sound pack: writing, finding entries, refusing damaged packs, and streams that refill across the
 // circular buffer's wrap, loop at their offset, or end in silence.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "host/mixer.h"
 #include "host/report.h"
 #include "host/text.h"
+#include "support/limited_child.h"
 
 namespace hl = host::headless;
 namespace mx = host::mixer;
@@ -278,6 +280,39 @@ TEST_F(SoundPackTest, EveryOtherRefusalIsOneLineNamingTheFile) {
     elSound::PackAppendWav(dir.Rel("no/t.pak").c_str(), dir.Rel("w/good.wav").c_str());
     EXPECT_EQ(host::FileReports(), (std::vector<std::string>{dir.Rel("none") + ": not found",
                                                              dir.Rel("no/t.pak") + ": cannot be written: not found"}));
+}
+
+// A pack that cannot be written, or is cut short, is said once with the system's reason, and the packing
+// stops there; the packer still returns 1. Whatever stands where the pack goes is left there, even with the
+// clear flag.
+TEST_F(SoundPackTest, APackThatCannotBeWrittenIsSaidOnceWithTheSystemsReason) {
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        kt::WriteFile(dir.Abs(std::string("w/") + name), kt::WaveImage(1, 8000, 8, std::vector<u8>(20, 0x90)));
+    const std::string pack = dir.Rel("t.pak");
+    std::filesystem::create_directory(dir.Abs("t.pak"));
+    for (i32 clear : {1, 0}) {
+        host::ClearFileReports();
+        EXPECT_EQ(elSound::PackAllWav(pack.c_str(), dir.Rel("w").c_str(), clear), 1u);
+        EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + ": cannot be written: is a directory"}) << clear;
+        EXPECT_TRUE(std::filesystem::is_directory(dir.Abs("t.pak"))) << clear;
+    }
+    std::filesystem::remove(dir.Abs("t.pak"));
+    ASSERT_EQ(mkfifo(dir.Abs("t.pak").c_str(), 0600), 0);
+    for (i32 clear : {1, 0}) {
+        host::ClearFileReports();
+        EXPECT_EQ(elSound::PackAllWav(pack.c_str(), dir.Rel("w").c_str(), clear), 1u);
+        EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + ": cannot be written: not a regular file"}) << clear;
+        EXPECT_TRUE(std::filesystem::is_fifo(dir.Abs("t.pak"))) << clear;
+    }
+    std::filesystem::remove(dir.Abs("t.pak"));
+
+    // Each entry takes 4 + 6 + 4 + 18 + 20 = 52 bytes: the second one is cut short at the limit, and the
+    // program goes on.
+    const kt::ChildRun run = kt::RunInChild(70, "", [&] { return static_cast<long>(elSound::PackAllWav(pack.c_str(), dir.Rel("w").c_str(), 1)); });
+    EXPECT_EQ(run.ending, "");
+    EXPECT_EQ(run.result, 1);
+    EXPECT_EQ(run.lines, std::vector<std::string>{pack + ": cannot be written: file too large"});
+    EXPECT_EQ(std::filesystem::file_size(dir.Abs("t.pak")), 70u);
 }
 
 TEST_F(SoundPackTest, ShortEntriesBecomeOrdinaryObjects) {

@@ -9,8 +9,11 @@
 #include "draw_screen_fixture.h"
 #include "el/elSystem.h"
 #include "host/files.h"
+#include "host/report.h"
 #include "host/system.h"
 #include "support/headless_machine.h"
+#include "support/limited_child.h"
+#include "support/temp_folder.h"
 
 namespace hl = host::headless;
 
@@ -117,6 +120,45 @@ TEST_F(ServicesTest, IntegerFilesRoundTripAndReportFailure) {
     EXPECT_FALSE(std::filesystem::exists(cutFile));
     std::ofstream(cutFile) << "9";
     EXPECT_EQ(elSystem::ReadIntFile(longName.c_str()), 0);
+}
+
+// An integer file or the debug log that cannot be written, or is cut short, is said in one line with the
+// system's reason; the results stay as they are (0 for an integer file not written, the count of the
+// formatted text for the log once it opened).
+TEST_F(ServicesTest, FilesThatCannotBeWrittenAreSaidWithTheSystemsReason) {
+    const std::string data = kt::TempFolder();
+    std::snprintf(DataFolder, sizeof DataFolder, "%s", data.c_str());
+    const std::string dir = elSystem::GetModuleDir(0);
+    const std::string own = data + "/" + std::filesystem::path(dir.substr(0, dir.size() - 1)).filename().string();
+    std::filesystem::create_directories(own + "/FOLDER.TXT");
+
+    EXPECT_EQ(elSystem::WriteIntFile("SCORE.TXT", 100), 1);
+    EXPECT_EQ(elSystem::WriteIntFile("SCORE.TXT", 5), 1);
+    EXPECT_EQ(elSystem::ReadIntFile("SCORE.TXT"), 5) << "written over, not over its start";
+    host::ClearFileReports();
+    EXPECT_EQ(elSystem::WriteIntFile("FOLDER.TXT", 1), 0);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{own + "/FOLDER.TXT: cannot be written: is a directory"});
+
+    // "-1234" does not fit in 3 bytes: the close, which puts it out, fails.
+    kt::ChildRun run = kt::RunInChild(3, "", [] { return static_cast<long>(elSystem::WriteIntFile2("SCORE.TXT", -1234)); });
+    EXPECT_EQ(run.ending, "");
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(run.lines, std::vector<std::string>{own + "/SCORE.TXT: cannot be written: file too large"});
+    DataFolder[0] = 0;
+
+    // The debug log goes to the working folder, which only a child of the test may change.
+    const std::string work = kt::TempFolder();
+    run = kt::RunInChild(8, work, [] { return static_cast<long>(elSystem::DebugPrint("score %d", 123456789)); });
+    EXPECT_EQ(run.ending, "");
+    EXPECT_EQ(run.result, 15);
+    EXPECT_EQ(run.lines, std::vector<std::string>{"DEBUG.TXT: cannot be written: file too large"});
+    EXPECT_EQ(std::filesystem::file_size(work + "/DEBUG.TXT"), 8u);
+    std::filesystem::remove(work + "/DEBUG.TXT");
+    std::filesystem::create_directory(work + "/DEBUG.TXT");
+    run = kt::RunInChild(RLIM_INFINITY, work, [] { return static_cast<long>(elSystem::DebugPrint("x")); });
+    EXPECT_EQ(run.ending, "");
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(run.lines, std::vector<std::string>{"DEBUG.TXT: cannot be written: is a directory"});
 }
 
 TEST_F(ServicesTest, WindowsVersionTable) {

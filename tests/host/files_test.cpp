@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "host/bitmap.h"
 #include "host/crt.h"
@@ -87,6 +89,26 @@ TEST(Files, ReadProblemSaysTheSystemsReason) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not said as permission denied, 2: could not become an ordinary user";
 }
 
+namespace {
+
+// Whether the process `pid` sleeps inside an open call, as a FIFO's writer waits there for a reader. The
+// reader's open wakes such a writer before it returns, so a writer that was let go is never seen here
+// again, however late it comes to run. Throws when the system does not show it.
+bool SleepsInOpen(pid_t pid) {
+    const std::string proc = "/proc/" + std::to_string(pid);
+    std::ifstream stat(proc + "/stat");
+    std::string id, name, state;
+    if (!(stat >> id >> name >> state)) throw std::runtime_error("cannot read " + proc + "/stat");
+    if (state != "S") return false;
+    // The number of the call it sleeps in, or "running".
+    std::ifstream call(proc + "/syscall");
+    std::string number;
+    if (!(call >> number)) throw std::runtime_error("cannot read " + proc + "/syscall");
+    return number == std::to_string(SYS_openat);
+}
+
+}  // namespace
+
 // Every reader of the program's files refuses a named pipe nobody writes to, at once and in the same
 // words, without opening it: a writer that waits on the pipe is still waiting after them all. Writing to
 // such a name is refused the same way, and an ordinary file still opens for each.
@@ -97,15 +119,9 @@ TEST(Files, EveryOpenRefusesANamedPipeAndLeavesAWaitingWriterWaiting) {
     const pid_t writer = fork();
     if (writer == 0) _exit(open(pipe.c_str(), O_WRONLY) >= 0 ? 0 : 1);
     ASSERT_GT(writer, 0);
-    // The writer is inside its open once it sleeps.
-    const auto state = [&] {
-        std::ifstream stat("/proc/" + std::to_string(writer) + "/stat");
-        std::string pid, name, s;
-        stat >> pid >> name >> s;
-        return s;
-    };
-    for (int i = 0; i < 500 && state() != "S"; ++i) usleep(10'000);
-    ASSERT_EQ(state(), "S") << "the writer never came to wait";
+    // The writer waits inside its open (a hang guard of 10 s for it to get there).
+    for (int i = 0; i < 1000 && !SleepsInOpen(writer); ++i) usleep(10'000);
+    ASSERT_TRUE(SleepsInOpen(writer)) << "the writer never came to wait";
 
     std::string why;
     for (const char* mode : {"rb", "rt", "r", "r+b", "wb", "wt", "ab", "a+"}) {
@@ -125,8 +141,8 @@ TEST(Files, EveryOpenRefusesANamedPipeAndLeavesAWaitingWriterWaiting) {
     host::midi::Song song;
     EXPECT_FALSE(host::midi::LoadSmf(pipe.c_str(), 44100, &song));
 
+    EXPECT_TRUE(SleepsInOpen(writer)) << "the writer was let go: the pipe was opened";
     int status = 0;
-    EXPECT_EQ(waitpid(writer, &status, WNOHANG), 0) << "the writer was let go: the pipe was opened";
     kill(writer, SIGKILL);
     waitpid(writer, &status, 0);
 
@@ -141,6 +157,21 @@ TEST(Files, EveryOpenRefusesANamedPipeAndLeavesAWaitingWriterWaiting) {
     }
     std::ifstream written(root + "/HISCORE.DAT");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), "1212") << "made, appended to, written over at its start";
+}
+
+// Opening for writing with "w" empties a file that is there: "5" written over "100" leaves "5".
+TEST(Files, WritingEmptiesTheFileFirst) {
+    const std::string name = kt::TempFolder() + "/SCORE.TXT";
+    for (const char* mode : {"w", "wt", "wb", "w+", "w+b"}) {
+        std::ofstream(name, std::ios::binary) << "100";
+        std::string why;
+        std::FILE* f = host::OpenFile(name.c_str(), mode, &why);
+        ASSERT_NE(f, nullptr) << mode << ": " << why;
+        EXPECT_EQ(std::fputs("5", f), 1) << mode;
+        EXPECT_EQ(std::fclose(f), 0) << mode;
+        std::ifstream written(name, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), "5") << mode;
+    }
 }
 
 TEST(Files, ModuleFolderEndsInASeparatorAndNeverCuts) {
