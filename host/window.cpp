@@ -189,7 +189,9 @@ bool WindowedRequested() {
         if (strcasecmp(windowed, yes) == 0) return true;
     for (const char* no : {"no", "false", "off"})
         if (strcasecmp(windowed, no) == 0) return false;
-    ReportSettingNotUnderstood("KESTRALIS_WINDOWED", windowed, "1 or yes for a window, 0 or no for the full screen",
+    ReportSettingNotUnderstood("KESTRALIS_WINDOWED", windowed,
+                               "a whole number of digits alone (0 for the full screen, any other for a window), "
+                               "yes/no, true/false or on/off",
                                "playing full screen");
     return false;
 }

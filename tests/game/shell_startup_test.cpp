@@ -155,15 +155,27 @@ TEST_F(StartUpTest, KestralisWindowedTakesANumberOrYesOrNoAndSaysAnythingElse) {
         EXPECT_TRUE(host::FileReports().empty()) << host::FileReports()[0];
     }
 
+    // A sign, a space or a fraction is not a whole number of digits: said with every value taken.
+    for (const char* odd : {"-1", "+1", " 1", "1.5"}) {
+        SCOPED_TRACE(odd);
+        setenv("KESTRALIS_WINDOWED", odd, 1);
+        host::ClearFileReports();
+        EXPECT_FALSE(host::WindowedRequested());
+        EXPECT_EQ(host::FileReports(),
+                  std::vector<std::string>{std::string("KESTRALIS_WINDOWED=\"") + odd +
+                                           "\" is not understood: it takes a whole number of digits alone (0 for the "
+                                           "full screen, any other for a window), yes/no, true/false or on/off; "
+                                           "playing full screen"});
+    }
+
     setenv("KESTRALIS_WINDOWED", "maybe", 1);
     host::ClearFileReports();
     Start();
     unsetenv("KESTRALIS_WINDOWED");
     EXPECT_EQ(FullScreen, 1u);
     EXPECT_TRUE(hl::WindowFullScreen());
-    EXPECT_EQ(host::FileReports(),
-              std::vector<std::string>{"KESTRALIS_WINDOWED=\"maybe\" is not understood: it takes 1 or yes for a window, "
-                                       "0 or no for the full screen; playing full screen"});
+    ASSERT_EQ(host::FileReports().size(), 1u);
+    EXPECT_EQ(host::FileReports()[0].rfind("KESTRALIS_WINDOWED=\"maybe\" is not understood: it takes", 0), 0u);
 }
 
 TEST_F(StartUpTest, EnterOnTheTitleStartsAGameAndWipesToTheLevelSelect) {
