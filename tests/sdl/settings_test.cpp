@@ -65,8 +65,8 @@ TEST(Settings, TheProgramSaysEachSettingItDoesNotUnderstandOnceAndGoesOnWithout)
     EXPECT_EQ(run.Said("unclear"),
               "XDG_RUNTIME_DIR=\"relative\" is not understood: it takes the whole path of a folder that only this user "
               "can enter, 75 characters at most; keeping the one-copy lock outside it\n"
-              "KESTRALIS_WINDOWED=\"maybe\" is not understood: it takes 1 or yes for a window, 0 or no for the full "
-              "screen; playing full screen\n"
+              "KESTRALIS_WINDOWED=\"maybe\" is not understood: it takes a whole number of digits alone (0 for the "
+              "full screen, any other for a window), yes/no, true/false or on/off; playing full screen\n"
               "SDL_VIDEODRIVER=\"nonexistent\" is not understood: it takes one of " +
                   VideoDrivers() +
                   "; choosing the display by itself\n"
