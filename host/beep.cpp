@@ -70,8 +70,8 @@ bool PlayWaveFileSync(const char* path) {
     WaveFormat* fmt = nullptr;
     u8* data = nullptr;
     u32 fmtSize = 0, dataSize = 0;
-    if (!ReadWave(r, &fmt, &fmtSize, &data, &dataSize)) {
-        ReportFileProblem(path, "not a PCM WAVE file");
+    if (std::string damaged; !ReadWave(r, &fmt, &fmtSize, &data, &dataSize, &damaged)) {
+        ReportFileProblem(path, damaged.c_str());
         return false;
     }
     r.Close();

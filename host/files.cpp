@@ -181,16 +181,29 @@ std::string SystemReason(int error) {
     return text;
 }
 
-bool ModuleFolder(char* out, size_t size) {
+std::string ModuleFolder() {
     std::vector<char> buf(4096);
     const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
-    if (n <= 0) return false;
+    if (n <= 0) return {};
     std::string path(buf.data(), static_cast<size_t>(n));
     const size_t slash = path.rfind('/');
-    path.resize(slash + 1);
-    if (path.size() + 1 > size) return false;
+    path.resize(slash == std::string::npos ? 0 : slash + 1);
+    return path;
+}
+
+bool ModuleFolder(char* out, size_t size) {
+    const std::string path = ModuleFolder();
+    if (path.empty() || path.size() + 1 > size) return false;
     std::memcpy(out, path.c_str(), path.size() + 1);
     return true;
+}
+
+std::string CurrentFolder() {
+    std::vector<char> buf(4096);
+    if (!getcwd(buf.data(), buf.size())) return {};
+    std::string path(buf.data());
+    if (path.empty() || path.back() != '/') path += '/';
+    return path;
 }
 
 std::string ResolvePath(const char* name) {

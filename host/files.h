@@ -9,8 +9,12 @@
 
 namespace host {
 
-// The program's folder, ending in '/'. False when it does not fit `size` bytes (nothing is cut).
+// The program's folder, ending in '/'; empty when the system does not say.
+std::string ModuleFolder();
+// The same into `out`. False when it does not fit `size` bytes (nothing is cut).
 bool ModuleFolder(char* out, size_t size);
+// The current folder, ending in '/', where relative names are looked for; empty when the system does not say.
+std::string CurrentFolder();
 // Maps a name with either slash to an existing file or folder, matching each part without regard to
 // case; parts that don't exist yet keep their spelling. Relative names stay relative.
 std::string ResolvePath(const char* name);

@@ -15,11 +15,13 @@
 #include <cstring>
 #include <map>
 #include <numbers>
+#include <set>
 #include <tuple>
 #include <memory>
 #include <unordered_map>
 
 #include "host/files.h"
+#include "host/report.h"
 #include "host/text.h"
 
 namespace host {
@@ -97,21 +99,31 @@ struct FaceRecord {
     i32 id = 0;
 };
 
-// Faces stay open for the whole run, one per file and index.
+// Faces stay open for the whole run, one per file and index. A file that does not open as a font is said
+// once, by the name fontconfig gave for it, and not tried again.
 FaceRecord* OpenFace(const std::string& file, int index, const std::string& family) {
     static std::map<std::pair<std::string, int>, std::unique_ptr<FaceRecord>> faces;
+    static std::set<std::string> said;
     auto key = std::make_pair(file, index);
     auto it = faces.find(key);
     if (it != faces.end()) return it->second.get();
     FT_Library lib = Library();
+    if (!lib) return nullptr;
     FT_Face face = nullptr;
     // The font library opens the file itself: by the name of the one the guarded open checked.
     std::string problem;
     const int fd = OpenRegularFile(file, &problem);
-    if (fd < 0) return nullptr;
-    const bool opened = lib && FT_New_Face(lib, NameOfOpenFile(fd, file).c_str(), index, &face) == 0;
-    close(fd);
-    if (!opened) return nullptr;
+    bool opened = false;
+    if (fd >= 0) {
+        opened = FT_New_Face(lib, NameOfOpenFile(fd, file).c_str(), index, &face) == 0;
+        close(fd);
+        if (!opened) problem = "not a font file this program can read";
+    }
+    if (!opened) {
+        if (said.insert(file).second) ReportFileProblem(file.c_str(), problem.c_str());
+        faces.emplace(key, nullptr);
+        return nullptr;
+    }
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     auto rec = std::make_unique<FaceRecord>();
     rec->face = face;

@@ -1,7 +1,8 @@
 // The single-instance lock. Where the user has a runtime folder that only the user can enter, the lock
 // lives there: a locked file says who holds it, and a listening socket beside it takes the requests to come
-// forward; nobody else can reach either. Without such a folder the lock is a listening socket in the
-// abstract namespace, named after the lock and the user: binding the name is taking the lock. Either way
+// forward; nobody else can reach either. Without such a folder, or where the lock cannot be made in it (a
+// folder the user may not write in), the lock is a listening socket in the abstract namespace, named after
+// the lock and the user: binding the name is taking the lock. Either way
 // the kernel drops the lock with the process however that ends, and there is no process number to trust.
 //
 // A second copy asks the first to come to the front with a request on a connection, and the first answers
@@ -28,9 +29,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "host/files.h"
 #include "host/report.h"
 
 namespace host {
@@ -62,6 +65,9 @@ struct Held {
 
 std::map<i32, Held> g_locks;
 i32 g_nextHandle = 1;
+// The stems of locks that could not be made in the runtime folder where they belong: such a lock is an
+// abstract name instead, for the copy that makes it and for every later ask in the process.
+std::set<std::string> g_outside;
 
 u64 Fnv(const std::string& s) {
     u64 h = 14695981039346656037ull;
@@ -82,7 +88,7 @@ std::string FolderStem(const char* name, bool sayWhy = false) {
     const bool isPrivate = dir[0] == '/' && stat(dir, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
                            (st.st_mode & 077) == 0;
     const bool fits = stem.size() + sizeof ".sock" <= sizeof(sockaddr_un::sun_path);
-    if (isPrivate && fits) return stem;
+    if (isPrivate && fits) return g_outside.count(stem) ? std::string() : stem;
     if (sayWhy) {
         const size_t most = sizeof(sockaddr_un::sun_path) - sizeof ".sock" - std::strlen(leaf);
         ReportSettingNotUnderstood("XDG_RUNTIME_DIR", dir,
@@ -191,18 +197,30 @@ i32 Keep(const Held& h) {
 
 // The lock in the private runtime folder: whoever holds the file's lock holds ours, and only this user can
 // reach the file. The holder alone replaces the socket beside it, so a socket a killed copy left is never
-// taken for a live one.
-InstanceLock LockInFolder(const char* name, const std::string& stem, bool* alreadyHeld) {
+// taken for a live one. 0 when another copy holds it, and when the lock cannot be made there (a folder we
+// may not write in, something else in the lock file's place): that is said, with the system's reason, and
+// *outside set.
+InstanceLock LockInFolder(const char* name, const std::string& stem, bool* alreadyHeld, bool* outside) {
     const std::string lockPath = stem + ".lock";
+    const auto cannot = [&](int error) {
+        ReportFileProblem(lockPath.c_str(),
+                          (SystemReason(error) + "; keeping the one-copy lock outside XDG_RUNTIME_DIR").c_str());
+        *outside = true;
+        return 0;
+    };
     const int file = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (file < 0) return 0;
+    if (file < 0) return cannot(errno);
     int rc;
     do rc = flock(file, LOCK_EX | LOCK_NB);
     while (rc != 0 && errno == EINTR);
     if (rc != 0) {
-        *alreadyHeld = errno == EWOULDBLOCK;
+        const int error = errno;
         close(file);
-        return 0;
+        if (error == EWOULDBLOCK) {
+            *alreadyHeld = true;
+            return 0;
+        }
+        return cannot(error);
     }
     KeepFromCleanUp(file);
     Held h;
@@ -238,7 +256,12 @@ bool Answered(int fd, i64 deadline) {
 InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld) {
     *alreadyHeld = false;
     const std::string stem = FolderStem(name, true);
-    if (!stem.empty()) return LockInFolder(name, stem, alreadyHeld);
+    if (!stem.empty()) {
+        bool outside = false;
+        const InstanceLock lock = LockInFolder(name, stem, alreadyHeld, &outside);
+        if (!outside) return lock;
+        g_outside.insert(stem);  // from here on the lock is the abstract name, as without the folder
+    }
     socklen_t len;
     const sockaddr_un a = Address(name, &len);
     Held h;

@@ -12,7 +12,8 @@ using InstanceLock = i32;  // 0: none
 
 // Takes the lock named `name`. *alreadyHeld is set when another process of this user holds it. Returns 0
 // when the lock is held elsewhere or could not be made (a name taken by another user is not held for us:
-// *alreadyHeld stays false and the caller goes on without the lock).
+// *alreadyHeld stays false and the caller goes on without the lock). A lock that cannot be made in the
+// private runtime folder is said, and taken by the name it has without one.
 InstanceLock CreateInstanceLock(const char* name, bool* alreadyHeld);
 void ReleaseInstanceLock(InstanceLock lock);
 // Asks the process of this user that holds lock `name` to raise its window, and waits a few seconds at most

@@ -1,5 +1,6 @@
 #include "host/riff.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -122,7 +123,60 @@ bool RiffReader::FindForm(u32 form, RiffChunk* out, const RiffChunk* parent) {
     return false;
 }
 
-bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u32* dataSize) {
+namespace {
+
+std::string Count(u64 v) { return std::to_string(v); }
+
+// A chunk's id as a report names it: in quotes where it is four printable characters.
+std::string ChunkName(u32 id) {
+    std::string tag(4, ' ');
+    for (int i = 0; i < 4; ++i) {
+        const char c = static_cast<char>(id >> (8 * i) & 0xFF);
+        if (c < 0x20 || c > 0x7E) return "a chunk";
+        tag[static_cast<size_t>(i)] = c;
+    }
+    return "its \"" + tag + "\" chunk";
+}
+
+// Searches `parent` from the reader's position for the chunk `id`, stepping over the others. False, with
+// what is wrong in *problem, when the chunks end first (`what` names the chunk then) or one of them runs
+// past the end.
+bool FindWaveChunk(RiffReader& r, u32 id, const char* what, const RiffChunk& parent, RiffChunk* out,
+                   std::string* problem) {
+    const u64 end = static_cast<u64>(parent.dataOffset) + parent.size;
+    while (r.Tell() + u64{8} <= end) {
+        u8 head[8];
+        if (!r.Read(head, 8)) {
+            *problem = "cannot be read";
+            return false;
+        }
+        RiffChunk c;
+        std::memcpy(&c.id, head, 4);
+        std::memcpy(&c.size, head + 4, 4);
+        c.dataOffset = r.Tell();
+        if (c.dataOffset + u64{c.size} > end) {
+            *problem = "cut short: " + ChunkName(c.id) + " names " + Count(c.size) + " bytes and only " +
+                       Count(end - c.dataOffset) + " follow";
+            return false;
+        }
+        if (c.id == id) {
+            *out = c;
+            return true;
+        }
+        r.Ascend(c);
+    }
+    if (r.Tell() < end)
+        *problem = "cut short: " + Count(end - r.Tell()) + " bytes at the end where a chunk's header takes 8";
+    else
+        *problem = std::string("a WAVE file without a ") + what + " chunk";
+    return false;
+}
+
+}  // namespace
+
+bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u32* dataSize, std::string* problem) {
+    std::string why;
+    if (!problem) problem = &why;
     if (!format || !formatSize || !data || !dataSize) return false;
     *format = nullptr;
     *formatSize = 0;
@@ -130,47 +184,65 @@ bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u3
     *dataSize = 0;
     u8* fmt = nullptr;
     u8* bytes = nullptr;
-    auto fail = [&] {
+    auto fail = [&](std::string reason) {
+        if (!reason.empty()) *problem = std::move(reason);
         std::free(fmt);
         std::free(bytes);
         return false;
     };
-    if (!r.Seek(0)) return fail();
+    if (!r.Seek(0)) return fail("cannot be read");
     RiffChunk riff, fc, dc;
     // The file must start with a "RIFF" chunk of form "WAVE". Its own size is not relied on: a size that
     // claims more than the file holds ends the chunk with the file; the chunks inside are checked one by one.
     u8 top[12];
-    if (!r.Read(top, 12)) return fail();
+    if (r.Size() < sizeof top) {
+        // Fewer bytes than the header: a WAVE file cut short if they are the start of one.
+        u8 some[sizeof top] = {};
+        const u32 n = r.Size();
+        if (n == 0) return fail("an empty file");
+        if (!r.Read(some, n)) return fail("cannot be read");
+        const bool start = std::memcmp(some, "RIFF", std::min<u32>(n, 4)) == 0 &&
+                           (n <= 8 || std::memcmp(some + 8, "WAVE", n - 8) == 0);
+        return fail(start ? "cut short: " + Count(n) + " bytes, fewer than the 12 of a WAVE file's header"
+                          : "not a PCM WAVE file");
+    }
+    if (!r.Read(top, 12)) return fail("cannot be read");
     std::memcpy(&riff.id, top, 4);
     std::memcpy(&riff.size, top + 4, 4);
     std::memcpy(&riff.form, top + 8, 4);
     riff.dataOffset = 8;
-    if (riff.id != FourCC('R', 'I', 'F', 'F') || riff.form != FourCC('W', 'A', 'V', 'E') || riff.size < 4) return fail();
+    if (riff.id != FourCC('R', 'I', 'F', 'F') || riff.form != FourCC('W', 'A', 'V', 'E') || riff.size < 4)
+        return fail("not a PCM WAVE file");
     if (static_cast<u64>(riff.dataOffset) + riff.size > r.Size()) riff.size = r.Size() - riff.dataOffset;
-    if (!r.FindChunk(FourCC('f', 'm', 't', ' '), &fc, &riff) || fc.size < 16) return fail();
+    if (!FindWaveChunk(r, FourCC('f', 'm', 't', ' '), "format", riff, &fc, problem)) return fail({});
+    if (fc.size < 16) return fail("a format chunk of " + Count(fc.size) + " bytes; it takes at least 16");
     u8 head[16];
-    if (!r.Read(head, 16)) return fail();
+    if (!r.Read(head, 16)) return fail("cannot be read");
     u16 tag, extra = 0;
     std::memcpy(&tag, head, 2);
     if (tag != 1) {
         // The extra size and the extra bytes must lie inside the chunk.
-        if (fc.size < 18 || !r.Read(&extra, 2) || 18u + extra > fc.size) return fail();
+        if (fc.size < 18 || !r.Read(&extra, 2) || 18u + extra > fc.size)
+            return fail("not a PCM WAVE file (format " + Count(tag) + ")");
     }
     fmt = static_cast<u8*>(std::malloc(18u + extra));
-    if (!fmt) return fail();
+    if (!fmt) return fail("no room for its format");
     std::memcpy(fmt, head, 16);
     std::memcpy(fmt + 16, &extra, 2);
-    if (!r.Read(fmt + 18, extra)) return fail();
+    if (!r.Read(fmt + 18, extra)) return fail("cannot be read");
     r.Ascend(fc);
-    if (!r.Seek(riff.dataOffset + 4) || !r.FindChunk(FourCC('d', 'a', 't', 'a'), &dc, &riff)) return fail();
+    if (!r.Seek(riff.dataOffset + 4)) return fail("cannot be read");
+    if (!FindWaveChunk(r, FourCC('d', 'a', 't', 'a'), "data", riff, &dc, problem)) return fail({});
     if (dc.size > 0) {
         bytes = static_cast<u8*>(std::malloc(dc.size));
-        if (!bytes || !r.Read(bytes, dc.size)) return fail();
+        if (!bytes) return fail("no room for its data");
+        if (!r.Read(bytes, dc.size)) return fail("cannot be read");
     }
     *format = reinterpret_cast<WaveFormat*>(fmt);
     *formatSize = 18u + extra;
     *data = bytes;
     *dataSize = dc.size;
+    problem->clear();
     return true;
 }
 

@@ -73,8 +73,12 @@ private:
 // 16 bytes and a "data" chunk, both wholly inside the file. On success *format is a block of *formatSize
 // bytes (18 + extra: the 16 bytes of the "fmt " chunk, the extra size, the extra bytes; for PCM the extra
 // size is 0) and *data holds *dataSize bytes, both from std::malloc (data may be null when the size is 0).
-// On failure every output is 0 and nothing stays allocated.
-bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u32* dataSize);
+// On failure every output is 0 and nothing stays allocated, and `problem` (where given) says what is wrong
+// in words that stand after the file's name in a report: "an empty file", "a WAVE file without a data
+// chunk", "cut short: its \"data\" chunk names 4000 bytes and only 1000 follow", "not a PCM WAVE file" (no
+// RIFF/WAVE form at all), ...
+bool ReadWave(RiffReader& r, WaveFormat** format, u32* formatSize, u8** data, u32* dataSize,
+              std::string* problem = nullptr);
 
 // The highest sample rate a sound may have.
 constexpr u32 kMaxWaveRate = 200000;

@@ -217,7 +217,8 @@ i32 LoadObject(const char* name, i32 mix) {
     char path[600];
     const int n = std::snprintf(path, sizeof path, "%s%s", elSystem::GetModuleDir(0), name);
     const bool fits = n > 0 && static_cast<size_t>(n) < sizeof path;
-    if (fits && ReadWaveFile(path, &fileFormat, &formatSize, &fileData, &dataSize) == 0) {
+    std::string unread = "not found";  // why the file did not read
+    if (fits && detail::ReadWaveFile(path, &fileFormat, &formatSize, &fileData, &dataSize, &unread) == 0) {
         format = *fileFormat;
         data = fileData;
     } else {
@@ -228,7 +229,7 @@ i32 LoadObject(const char* name, i32 mix) {
             std::FILE* f = fits ? host::OpenFile(path, "rb") : nullptr;
             const bool there = f != nullptr;
             if (f) std::fclose(f);
-            host::ReportFileProblem(name, fits ? host::LoadProblem(path, "not a PCM WAVE file").c_str() : "not found");
+            host::ReportFileProblem(name, unread.c_str());
             Report(there ? detail::kMsgCannotRead : detail::kMsgNoResource);
             return -1;
         }

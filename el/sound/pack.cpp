@@ -231,8 +231,9 @@ bool AppendWav(const char* packName, const char* wavePath) {
     u8* data = nullptr;
     u32 formatSize = 0, dataSize = 0;
     // A file that cannot be read is skipped, with a word of why.
-    if (ReadWaveFile((dir + wavePath).c_str(), &format, &formatSize, &data, &dataSize) != 0) {
-        host::ReportFileProblem(wavePath, host::LoadProblem((dir + wavePath).c_str(), "not a PCM WAVE file").c_str());
+    std::string why;
+    if (detail::ReadWaveFile((dir + wavePath).c_str(), &format, &formatSize, &data, &dataSize, &why) != 0) {
+        host::ReportFileProblem(wavePath, why.c_str());
         return true;
     }
     const char* base = wavePath;

@@ -53,6 +53,11 @@ bool MakeStreamBuffer(i32 no, const host::WaveFormat& f, u32 bytes, const u8* fi
 // Stops and releases every buffer entry of the object (all ten), leaving them null.
 void DropBuffers(Object& o);
 
+// elSound::ReadWaveFile that also says why a file did not read, in `problem` (the system's reason for a file
+// it cannot open, else what in it is wrong), in words that stand after the file's name in a report.
+u32 ReadWaveFile(const char* path, host::WaveFormat** format, u32* formatSize, u8** data, u32* dataSize,
+                 std::string* problem);
+
 // The lowest free object, or -1.
 i32 FreeObject();
 

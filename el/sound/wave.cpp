@@ -43,16 +43,16 @@ bool WaveFromImage(const u8* image, u32 size, host::WaveFormat* format, const u8
     return true;
 }
 
-}  // namespace detail
-
-u32 ReadWaveFile(const char* path, host::WaveFormat** format, u32* formatSize, u8** data, u32* dataSize) {
+u32 ReadWaveFile(const char* path, host::WaveFormat** format, u32* formatSize, u8** data, u32* dataSize,
+                 std::string* problem) {
     host::WaveFormat* f = nullptr;
     u8* d = nullptr;
     u32 fs = 0, ds = 0;
+    std::string why = "not found";
     bool ok = false;
     if (path) {
         host::RiffReader r;
-        ok = r.OpenFile(host::ResolvePath(path).c_str()) && host::ReadWave(r, &f, &fs, &d, &ds);
+        ok = r.OpenFile(host::ResolvePath(path).c_str(), &why) && host::ReadWave(r, &f, &fs, &d, &ds, &why);
     }
     if (format) *format = f;
     if (formatSize) *formatSize = fs;
@@ -60,7 +60,14 @@ u32 ReadWaveFile(const char* path, host::WaveFormat** format, u32* formatSize, u
     if (dataSize) *dataSize = ds;
     if (!format) std::free(f);
     if (!data) std::free(d);
+    if (problem) *problem = ok ? std::string() : why;
     return ok ? 0 : 1;
+}
+
+}  // namespace detail
+
+u32 ReadWaveFile(const char* path, host::WaveFormat** format, u32* formatSize, u8** data, u32* dataSize) {
+    return detail::ReadWaveFile(path, format, formatSize, data, dataSize, nullptr);
 }
 
 }  // namespace elSound

@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "el/draw/screen.h"
 #include "el/elSystem.h"
@@ -153,11 +154,20 @@ u32 IsCursorClipped() { return CursorClipped; }
 
 char* GetModuleDir(u32 redirect) {
     if (!host::ModuleFolder(ModulePath, sizeof ModulePath)) {
-        // A folder name that does not fit is said once and never cut: names then stay relative.
+        // A folder name that does not fit is said once and never cut: names then stay relative, and the
+        // data is looked for in the current folder.
         static bool told = false;
         ModulePath[0] = 0;
         if (!told) {
             told = true;
+            const std::string folder = host::ModuleFolder(), here = host::CurrentFolder();
+            const std::string why =
+                folder.empty() ? std::string("the system does not say where it is")
+                               : "a name of " + std::to_string(folder.size()) + " bytes, more than the " +
+                                     std::to_string(sizeof ModulePath - 1) + " the game can take";
+            host::ReportFileProblem(
+                ("program folder" + (folder.empty() ? "" : " " + folder)).c_str(),
+                (why + "; looking for the data in the current folder" + (here.empty() ? "" : ", " + here)).c_str());
             Error("elSystem::GetModuleDir",
                   "\x83v\x83\x8D\x83O\x83\x89\x83\x80\x82\xCC\x83t\x83H\x83\x8B\x83_\x96\xBC\x82\xAA\x92\xB7\x82\xB7\x82\xAC\x82\xDC\x82\xB7",  // プログラムのフォルダ名が長すぎます
                   0);

@@ -198,6 +198,9 @@ std::vector<std::string> DataFolders() {
 
 bool Game_FindDataFolders() {
     const std::string base = elSystem::GetModuleDir(0);
+    // Without the program's folder (said where it was asked for) names are relative: the current folder's.
+    const std::string here = base.empty() ? host::CurrentFolder() : base;
+    const std::string looked = here.empty() ? "the current folder" : here;
     std::vector<std::string> missing;
     std::string said;
     for (const std::string& f : DataFolders()) {
@@ -207,7 +210,7 @@ bool Game_FindDataFolders() {
         const std::string why = host::ReadProblem((base + f).c_str(), true);
         if (why.empty()) continue;
         missing.push_back(f);
-        const std::string line = "data folder " + f + "/: " + why + " (looked in " + base + ")";
+        const std::string line = "data folder " + f + "/: " + why + " (looked in " + looked + ")";
         host::ReportLine(line);
         said += line + "\n";
     }

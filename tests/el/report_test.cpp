@@ -1,9 +1,11 @@
 // What the user is told when data is missing or damaged: each failure is also said in English on the
 // error stream with the file's name and the reason, and a damaged WAVE file is a bad file, not a missing
 // resource. A missing or damaged MIDI file is said too, and the music stays silent.
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "draw_screen_fixture.h"
 #include "el/elMidi.h"
@@ -40,7 +42,7 @@ TEST_F(SoundReportTest, MissingAndDamagedWaveFilesAreToldApart) {
     bad.resize(30);  // cut inside the format block
     kt::WriteFile(dir.Abs("BOM.WAV"), bad);
     EXPECT_EQ(elSound::LoadObject(damaged.c_str(), 1), -1);
-    EXPECT_TRUE(Reported(damaged + ": not a PCM WAVE file"));
+    EXPECT_TRUE(Reported(damaged + ": cut short: its \"fmt \" chunk names 16 bytes and only 10 follow"));
     EXPECT_TRUE(BoxSays("WAVEファイルを読み込めません"));
     EXPECT_FALSE(BoxSays("WAVEリソースが見つかりません"));
     EXPECT_EQ(host::FileReports().size(), 2u);
@@ -89,6 +91,65 @@ INSTANTIATE_TEST_SUITE_P(
                                      "a block alignment of 5 bytes; its frames take 4", 100, 1},
                       UnplayableWave{"NoWholeSample", 2, 22050, 16, "its data holds no whole sample", 0}),
     [](const ::testing::TestParamInfo<UnplayableWave>& info) { return std::string(info.param.what); });
+
+// A WAVE file that does not read is said in one line with what is wrong with it, by the object load (whose
+// box says the file cannot be read) and by the system's wave player alike.
+struct DamagedWave {
+    const char* what;
+    std::vector<u8> image;
+    std::string said;
+};
+void PrintTo(const DamagedWave& w, std::ostream* os) { *os << w.what; }
+
+class DamagedWaveTest : public SoundReportTest, public ::testing::WithParamInterface<DamagedWave> {};
+
+TEST_P(DamagedWaveTest, IsOneLineSayingWhatIsWrong) {
+    const DamagedWave& w = GetParam();
+    kt::WriteFile(dir.Abs("SHOT.WAV"), w.image);
+    const std::string name = dir.Rel("SHOT.WAV");
+    EXPECT_EQ(elSound::LoadObject(name.c_str(), 1), -1);
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{name + ": " + w.said});
+    EXPECT_TRUE(BoxSays("WAVEファイルを読み込めません"));
+
+    host::ClearFileReports();
+    elSound::PlaySystemWav(dir.Abs("SHOT.WAV").c_str());
+    EXPECT_EQ(host::FileReports(), std::vector<std::string>{dir.Abs("SHOT.WAV") + ": " + w.said});
+}
+
+std::vector<u8> Cut(std::vector<u8> v, size_t size) {
+    v.resize(size);
+    return v;
+}
+// A whole file of 100 frames of 16-bit mono (44 bytes of header, then 200 of data), with its data chunk's
+// size made `dataSize`.
+std::vector<u8> WaveClaiming(u32 dataSize) {
+    std::vector<u8> v = kt::WaveImage(1, 22050, 16, kt::Constant16(5, 100));
+    std::memcpy(v.data() + 40, &dataSize, 4);
+    return v;
+}
+std::vector<u8> WithoutFormat() {
+    std::vector<u8> v;
+    kt::PutTag(v, "RIFF");
+    kt::Put32(v, 4 + 8 + 2);
+    kt::PutTag(v, "WAVE");
+    kt::PutTag(v, "data");
+    kt::Put32(v, 2);
+    kt::Put16(v, 0);
+    return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedWaveTest,
+    ::testing::Values(
+        DamagedWave{"Empty", {}, "an empty file"},
+        DamagedWave{"NoDataChunk", Cut(WaveClaiming(200), 36), "a WAVE file without a data chunk"},
+        DamagedWave{"NoFormatChunk", WithoutFormat(), "a WAVE file without a format chunk"},
+        DamagedWave{"DataSizePastTheEnd", WaveClaiming(4000), "cut short: its \"data\" chunk names 4000 bytes and only 200 follow"},
+        DamagedWave{"CutInTheData", Cut(WaveClaiming(200), 144), "cut short: its \"data\" chunk names 200 bytes and only 100 follow"},
+        DamagedWave{"CutInTheHeader", {'R', 'I', 'F', 'F', 1, 2}, "cut short: 6 bytes, fewer than the 12 of a WAVE file's header"},
+        DamagedWave{"CutInAChunksHeader", Cut(WaveClaiming(200), 40), "cut short: 4 bytes at the end where a chunk's header takes 8"},
+        DamagedWave{"NotAWaveFile", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96}, "not a PCM WAVE file"}),
+    [](const ::testing::TestParamInfo<DamagedWave>& info) { return std::string(info.param.what); });
 
 TEST_F(SoundReportTest, MissingOrDamagedMusicIsToldAndStaysSilent) {
     const std::string missing = dir.Rel("KTVB1.MID");

@@ -273,7 +273,8 @@ TEST_F(SoundPackTest, EveryOtherRefusalIsOneLineNamingTheFile) {
     kt::WriteFile(dir.Abs("w/good.wav"), kt::WaveImage(1, 8000, 8, {1, 2, 3}));
     ASSERT_EQ(elSound::PackAllWav(dir.Rel("t.pak").c_str(), dir.Rel("w").c_str(), 1), 1u);
     const std::string folder = host::UpperCaseCp932(dir.Rel("w").c_str());  // named as the packer names it
-    EXPECT_EQ(host::FileReports(), std::vector<std::string>{folder + "\\BROKEN.WAV: not a PCM WAVE file"});
+    EXPECT_EQ(host::FileReports(),
+              std::vector<std::string>{folder + "\\BROKEN.WAV: cut short: 6 bytes, fewer than the 12 of a WAVE file's header"});
     // A folder that cannot be listed, a pack that cannot be written.
     host::ClearFileReports();
     elSound::PackAllWav(dir.Rel("t.pak").c_str(), dir.Rel("none").c_str(), 0);

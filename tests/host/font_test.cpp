@@ -2,16 +2,32 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <cstring>
 #include <set>
 #include <string>
+
+#include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
 
 #include "host/font.h"
 #include "host/gdi.h"
 #include "host/surface.h"
 #include "host/text.h"
+#include "host/report.h"
 #include "host/textlayout.h"
 #include "support/headless_machine.h"
+#include "support/process.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -305,6 +321,116 @@ TEST(FaceList, NamesAreCodePage932EachOnceWithTheJapaneseFacesFirst) {
     }
     EXPECT_TRUE(names.count("IPAGothic"));
     EXPECT_TRUE(names.count("IPA\x83\x53\x83\x56\x83\x62\x83\x4E"));  // IPAゴシック
+}
+
+// ---- a font file that does not open --------------------------------------------------------------
+constexpr char kFontChild[] = "KESTRALIS_FONT_CHILD";
+constexpr uid_t kOther = 65534;  // nobody
+
+// The file fontconfig gives for `family` on this machine; empty when it gives none.
+std::string FileOfFamily(const char* family) {
+    std::string out;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* match = FcFontMatch(config, pattern, &result);
+    FcChar8* file = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) out = reinterpret_cast<char*>(file);
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+    return out;
+}
+
+// This test again in a fresh process, whose fonts are not set up yet, with the font configuration `conf`
+// and as the user `uid`; what it printed: the lines it said, then the face its fonts got.
+std::string FacesInAChild(const std::string& conf, const std::string& out, uid_t uid) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv(kFontChild, "1", 1);
+        setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+        if (!std::freopen(out.c_str(), "w", stdout) || dup2(fileno(stdout), 2) < 0) _exit(126);
+        if (uid != getuid() && (setresgid(uid, uid, uid) != 0 || setresuid(uid, uid, uid) != 0)) _exit(125);
+        execl(self.c_str(), self.c_str(), filter.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const int status = kt::EndedChild(pid, 60'000);
+    std::stringstream said;
+    said << std::ifstream(out).rdbuf();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said.str();
+    std::string lines;
+    std::istringstream in(said.str());
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("said: ", 0) == 0 || line.rfind("face: ", 0) == 0) lines += line + "\n";
+    return lines;
+}
+
+// The child: a few fonts, as the boxes and the game make them, then what was said and what face they got.
+void MakeFontsAndSay() {
+    host::SetFileReportsQuiet(true);
+    host::Font* gothic = host::CreateFont(Desc(kStdGothic, 16));
+    host::Font* mincho = host::CreateFont(Desc(kStdMincho, 12));
+    host::Font* latin = host::CreateFont(Desc("sans-serif", 12, host::kCharSetAnsi));
+    for (const std::string& line : host::FileReports()) std::printf("said: %s\n", line.c_str());
+    std::printf("face: %s\n", host::FontFamily(gothic).c_str());
+    std::fflush(stdout);
+    for (host::Font* f : {gothic, mincho, latin}) host::DeleteFont(f);
+}
+
+// The font file fontconfig names (from its cache) cannot be opened or is no font: it is said once, by that
+// name and why, and the fonts go without a face, as where there is none at all.
+TEST(FontFiles, AFontFileThatDoesNotOpenIsSaidOnceByTheNameFontconfigGives) {
+    if (std::getenv(kFontChild)) {
+        MakeFontsAndSay();
+        return;
+    }
+    namespace fs = std::filesystem;
+    const std::string ipa = FileOfFamily("IPAGothic");
+    ASSERT_FALSE(ipa.empty()) << "no IPAGothic font here";
+    // The folder fontconfig reads holds a link to the font, which stands in a folder of its own: what becomes
+    // of the font there leaves fontconfig's folder and its cache as they were.
+    const std::string dir = kt::TempFolder();
+    fs::permissions(dir, fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);  // for nobody
+    for (const char* sub : {"/fonts", "/real", "/cache"}) fs::create_directory(dir + sub);
+    const std::string real = dir + "/real/font.ttf", named = dir + "/fonts/font.ttf";
+    fs::create_symlink("../real/font.ttf", named);
+    const std::string conf = dir + "/fonts.conf";
+    std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << dir << "/fonts</dir><cachedir>" << dir
+                        << "/cache</cachedir></fontconfig>\n";
+    const auto putBack = [&] {
+        fs::remove_all(real);
+        fs::copy_file(ipa, real);
+    };
+    putBack();
+    ASSERT_EQ(FacesInAChild(conf, dir + "/out", getuid()), "face: IPAGothic\n");
+
+    const struct {
+        const char* what;
+        std::function<void()> spoil;
+        std::string why;
+        bool asOther = false;
+    } cases[] = {
+        {"a named pipe", [&] { fs::remove(real), mkfifo(real.c_str(), 0644); }, "not a regular file"},
+        {"a folder", [&] { fs::remove(real), fs::create_directory(real); }, "is a directory"},
+        {"a dangling link", [&] { fs::remove(real); }, "not found"},
+        {"no permission", [&] { fs::permissions(real, fs::perms::none); }, "permission denied", true},
+        {"an empty file", [&] { std::ofstream(real, std::ios::trunc); }, "not a font file this program can read"},
+        {"a damaged file", [&] { std::ofstream(real, std::ios::trunc) << std::string(4096, 'x'); },
+         "not a font file this program can read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.spoil();
+        // Root may read any file: the file's permissions are seen by another user.
+        const uid_t uid = c.asOther && geteuid() == 0 ? kOther : getuid();
+        EXPECT_EQ(FacesInAChild(conf, dir + "/out", uid), "said: " + named + ": " + c.why + "\nface: \n");
+        putBack();
+    }
 }
 
 }  // namespace

@@ -372,6 +372,82 @@ TEST(Instance, SecondCopyAsksTheFirstForwardAndAKilledCopyLeavesNothing) {
     }
 }
 
+// With XDG_RUNTIME_DIR naming a private folder where the lock cannot be made, `why` (the system's words):
+// the first start says so in one line naming the lock's file, and takes the lock by the name it has without
+// the folder; a second start, a process of its own that has not tried the folder before, finds it held and
+// asks the first forward. 0 when all of that holds, else the number of the step that failed.
+int LockOutsideTheFolder(const std::string& name, const std::string& folder, const char* why) {
+    const std::string inFolder = host::InstanceLockAddress(name.c_str()).c_str();  // the path, without its zero
+    if (inFolder.rfind(folder + "/", 0) != 0 || inFolder.size() < 5) return 1;
+    const std::string lockFile = inFolder.substr(0, inFolder.size() - 5) + ".lock";
+    int go[2];
+    if (pipe(go) != 0) return 2;
+    const pid_t second = fork();  // before the first start, so it knows nothing of that start's outcome
+    if (second == 0) {
+        char c;
+        if (read(go[0], &c, 1) != 1) _exit(2);
+        host::InstanceLock l = 0;
+        _exit(StartsAsFirstCopy(name, &l) ? 1 : 0);  // the second copy ends with 0
+    }
+    host::ClearFileReports();
+    bool held = true;
+    const host::InstanceLock lock = host::CreateInstanceLock(name.c_str(), &held);
+    int step = 0;
+    if (lock == 0 || held) step = 3;
+    else if (host::FileReports() != std::vector<std::string>{lockFile + ": " + why +
+                                                            "; keeping the one-copy lock outside XDG_RUNTIME_DIR"})
+        step = 4;
+    else if (host::InstanceLockAddress(name.c_str())[0] != '\0') step = 5;
+    if (write(go[1], "g", 1) != 1 && step == 0) step = 6;
+    int status = 0;
+    bool raised = false;
+    if (!kt::EndedWhileAnswering(second, 10'000, &status, &raised)) {
+        kill(second, SIGKILL);
+        Wait(second);
+        if (step == 0) step = 7;  // the second copy went on as a first one
+    } else if (step == 0 && !(WIFEXITED(status) && WEXITSTATUS(status) == 0 && raised)) {
+        step = 8;
+    }
+    host::ReleaseInstanceLock(lock);
+    close(go[0]);
+    close(go[1]);
+    return step;
+}
+
+// A private runtime folder the user may not write in: the lock that cannot be made there is said and taken
+// outside it, so that a second copy still finds the first. Run as another user where this process can switch
+// (a folder's permissions hold nobody else back).
+TEST(Instance, ALockThatCannotBeMadeInAReadOnlyRuntimeFolderIsSaidAndTakenOutsideIt) {
+    namespace fs = std::filesystem;
+    const RuntimeFolder runtime(true);
+    const std::string name = "KestralisReadOnly" + std::to_string(getpid());
+    const std::string folder = runtime.Path();
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(folder.c_str(), kOther, kOther), 0);
+        ASSERT_EQ(chmod(folder.c_str(), 0500), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (setresgid(kOther, kOther, kOther) != 0 || setresuid(kOther, kOther, kOther) != 0) _exit(90);
+            _exit(LockOutsideTheFolder(name, folder, "permission denied"));
+        }
+        EXPECT_EQ(Wait(child), 0) << "the step that failed";
+    } else {
+        ASSERT_EQ(chmod(folder.c_str(), 0500), 0);
+        EXPECT_EQ(LockOutsideTheFolder(name, folder, "permission denied"), 0) << "the step that failed";
+        chmod(folder.c_str(), 0700);
+    }
+}
+
+// Something else where the lock's file goes: the same.
+TEST(Instance, ALockWhoseFileCannotBeMadeIsSaidAndTakenOutsideTheRuntimeFolder) {
+    const RuntimeFolder runtime(true);
+    const std::string name = "KestralisNoLockFile" + std::to_string(getpid());
+    const std::string socket = host::InstanceLockAddress(name.c_str()).c_str();
+    ASSERT_EQ(socket.rfind(runtime.Path() + "/", 0), 0u);
+    ASSERT_EQ(mkdir((socket.substr(0, socket.size() - 5) + ".lock").c_str(), 0700), 0);
+    EXPECT_EQ(LockOutsideTheFolder(name, runtime.Path(), "is a directory"), 0) << "the step that failed";
+}
+
 // XDG_RUNTIME_DIR naming anything but the whole path of a folder only this user can enter, short enough for
 // the socket beside the lock, is said once as the lock is made; the lock is then an abstract name and holds
 // all the same. A private folder, an empty value or none is said nothing of.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "host/instance.h"
@@ -75,6 +77,64 @@ TEST(StartUpExit, AMissingDataFolderIsSaidOnceAndEndsWithAnError) {
     const ProgramCopy noMusic({"IMAGE", "SOUND"});
     EXPECT_EQ(ProgramCopy::Wait(noMusic.Start("dummy", "err")), 1);
     EXPECT_NE(noMusic.Said("err").find("data folder MIDI/: not found"), std::string::npos) << noMusic.Said("err");
+}
+
+// A folder inside `run`'s whose whole name, with its trailing '/', is `size` bytes, holding a link to the
+// program; empty, and the test fails, where none can be made.
+std::string ProgramFolderOfSize(const ProgramCopy& run, size_t size) {
+    namespace fs = std::filesystem;
+    std::string folder = run.dir + "deep" + std::to_string(size);
+    while (folder.size() + 1 < size) folder += "/" + std::string(std::min<size_t>(200, size - folder.size() - 2), 'd');
+    std::error_code ec;
+    if (folder.size() + 1 == size && fs::create_directories(folder, ec)) fs::create_hard_link(run.dir + "kestralis", folder + "/kestralis", ec);
+    if (ec || folder.size() + 1 != size) {
+        ADD_FAILURE() << "no program folder of " << size << " bytes: " << folder << ": " << ec.message();
+        return {};
+    }
+    return folder + "/";
+}
+
+// The program in `folder` started with the current folder `here`, its error stream going to `err` in `run`'s
+// folder; its exit status.
+int RunIn(const ProgramCopy& run, const std::string& folder, const std::string& here, const std::string& err) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("XDG_RUNTIME_DIR", (run.dir + "runtime").c_str(), 1);
+        if (chdir(here.c_str()) != 0 || !std::freopen((run.dir + err).c_str(), "w", stderr)) _exit(126);
+        execl((folder + "kestralis").c_str(), "kestralis", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return ProgramCopy::Wait(pid);
+}
+
+// A program folder whose name is too long for the game (255 bytes at most) is said with its name and why,
+// and the data is looked for in the current folder, which the lines about it name.
+TEST(StartUpExit, AProgramFolderWithTooLongANameIsSaidAndTheCurrentFolderIsNamed) {
+    const ProgramCopy run({});
+    const std::string here = run.dir + "here/";
+    ASSERT_TRUE(std::filesystem::create_directory(here));
+
+    const std::string tooLong = ProgramFolderOfSize(run, 256);
+    ASSERT_FALSE(tooLong.empty());
+    EXPECT_EQ(RunIn(run, tooLong, here, "long"), 1);
+    const std::string said = run.Said("long");
+    EXPECT_NE(said.find("program folder " + tooLong +
+                        ": a name of 256 bytes, more than the 255 the game can take; looking for the data in the "
+                        "current folder, " + here + "\n"),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("data folder IMAGE/: not found (looked in " + here + ")\n"), std::string::npos) << said;
+    EXPECT_EQ(said.find("(looked in )"), std::string::npos) << said;
+
+    // 255 bytes are the program folder itself.
+    const std::string fits = ProgramFolderOfSize(run, 255);
+    ASSERT_FALSE(fits.empty());
+    EXPECT_EQ(RunIn(run, fits, here, "fits"), 1);
+    EXPECT_EQ(run.Said("fits").find("program folder"), std::string::npos) << run.Said("fits");
+    EXPECT_NE(run.Said("fits").find("data folder IMAGE/: not found (looked in " + fits + ")\n"), std::string::npos)
+        << run.Said("fits");
 }
 
 TEST(StartUpExit, ASecondCopyBringsTheFirstForwardAndEndsWell) {
