@@ -25,6 +25,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -68,6 +69,22 @@ i32 g_nextHandle = 1;
 // The stems of locks that could not be made in the runtime folder where they belong: such a lock is an
 // abstract name instead, for the copy that makes it and for every later ask in the process.
 std::set<std::string> g_outside;
+
+// Every descriptor the locks hold (their files, listeners and callers), as the descriptor plus one, 0 for a
+// free place: a table of atomics that a child just forked reads without a lock, whatever the thread that
+// changes it was doing as the child was made. A descriptor that finds no free place is not listed.
+constexpr int kListedMost = 64;
+std::atomic<int> g_listed[kListedMost];
+
+void List(int fd) {
+    for (std::atomic<int>& l : g_listed)
+        if (int free = 0; l.compare_exchange_strong(free, fd + 1)) return;
+}
+void CloseListed(int fd) {
+    for (std::atomic<int>& l : g_listed)
+        if (int was = fd + 1; l.compare_exchange_strong(was, 0)) break;
+    close(fd);
+}
 
 u64 Fnv(const std::string& s) {
     u64 h = 14695981039346656037ull;
@@ -175,6 +192,7 @@ int Listen(const sockaddr_un& a, socklen_t len) {
         errno = err;
         return -1;
     }
+    List(fd);
     return fd;
 }
 
@@ -223,6 +241,7 @@ InstanceLock LockInFolder(const char* name, const std::string& stem, bool* alrea
         return cannot(error);
     }
     KeepFromCleanUp(file);
+    List(file);
     Held h;
     h.lockFile = file;
     h.socketPath = stem + ".sock";
@@ -286,9 +305,9 @@ void ReleaseInstanceLock(InstanceLock lock) {
     if (it == g_locks.end()) return;
     const Held& h = it->second;
     if (!h.socketPath.empty()) unlink(h.socketPath.c_str());  // while the file's lock still says it is ours
-    for (const Caller& c : h.callers) close(c.fd);
-    if (h.listener >= 0) close(h.listener);
-    if (h.lockFile >= 0) close(h.lockFile);
+    for (const Caller& c : h.callers) CloseListed(c.fd);
+    if (h.listener >= 0) CloseListed(h.listener);
+    if (h.lockFile >= 0) CloseListed(h.lockFile);
     g_locks.erase(it);
 }
 
@@ -315,6 +334,7 @@ bool TakeRaiseRequest() {
                 close(c);
                 continue;
             }
+            List(c);
             h.callers.push_back(Caller{c, now});
         }
         // A caller is answered once its request is in; one that hung up, said something else or waited past
@@ -333,11 +353,18 @@ bool TakeRaiseRequest() {
                 send(c.fd, &kRaiseTaken, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
                 raise = true;
             }
-            close(c.fd);
+            CloseListed(c.fd);
             h.callers.erase(h.callers.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
     return raise;
+}
+
+int InstanceLockDescriptors(int* out, int most) {
+    int n = 0;
+    for (const std::atomic<int>& l : g_listed)
+        if (const int fd = l.load() - 1; fd >= 0 && n < most) out[n++] = fd;
+    return n;
 }
 
 std::string InstanceLockAddress(const char* name) {

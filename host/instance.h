@@ -24,6 +24,11 @@ bool RequestRaise(const char* name);
 // call (the caller then comes to the front). Called from the program's own thread while it plays, loads or
 // shows a box: a copy that does not call it does not answer.
 bool TakeRaiseRequest();
+// The descriptors the locks of this process hold (their files and sockets), `most` at most into `out`; their
+// count. A child made by fork alone closes them: a copy of the file keeps the lock held, and a copy of the
+// socket keeps the requests to come forward coming, for as long as the child lives. Safe in a child just
+// forked from any thread: it takes no lock and makes nothing.
+int InstanceLockDescriptors(int* out, int most);
 // The socket address of lock `name`, for diagnostics and tests: the path of its socket file in the private
 // runtime folder, or the abstract name (starting with its zero byte) without one.
 std::string InstanceLockAddress(const char* name);

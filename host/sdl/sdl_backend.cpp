@@ -4,7 +4,9 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
+#include <pthread.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -62,10 +64,68 @@ State& S() {
     return s;
 }
 
-// Ctrl+C or a polite kill asks the window to close, like the window manager's close. A box up then closes
-// with its safe answer (nobody may be there to give another), and any box after it is not shown.
+// Ctrl+C, a polite kill, the terminal's hang-up (its window closed), Ctrl+\ and the user signals ask the
+// window to close, like the window manager's close. A box up then closes with its safe answer (nobody may be
+// there to give another), and any box after it is not shown.
 std::atomic<bool> g_closeSignal{false};
 void OnCloseSignal(int) { g_closeSignal.store(true); }
+
+// The signals that ask the program to end. All but the first two stay ignored where the program was started
+// with them ignored: a hang-up under nohup, Ctrl+\ in a background job.
+constexpr int kCloseSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2};
+
+// The descriptor of the X connection the program's window lives on, -1 before it opens; and the process
+// that forks a child, as it forks it.
+std::atomic<int> g_xConnection{-1};
+std::atomic<pid_t> g_forking{0};
+
+void BeforeFork() { g_forking.store(getpid()); }
+
+// Ctrl+\ ends a child as a polite kill does, without leaving a core behind.
+void EndForkedChild(int) {
+    signal(SIGTERM, SIG_DFL);
+    raise(SIGTERM);
+}
+
+// In a child made by fork (SDL's system box is one): it dies with the program, however that ends (SIGKILL
+// too), and holds nothing the program must let go of as it ends: the one-copy lock and its socket, and the
+// connection the program's window lives on, which would keep the window on the screen. A request to end
+// ends it. The child is a copy of the forking thread alone, whose locks other threads may hold for good:
+// only calls that a signal handler may make. The death signal follows the thread that forked: SDL forks
+// from the program's own thread, which lives as long as the program.
+void InForkedChild() {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != g_forking.load()) _exit(1);  // the program ended before the death signal was asked for
+    int held[64];
+    for (int i = 0, n = host::InstanceLockDescriptors(held, 64); i < n; ++i) close(held[i]);
+    if (const int x = g_xConnection.load(); x >= 0) close(x);
+    struct sigaction now = {}, sa = {};
+    sigemptyset(&sa.sa_mask);
+    for (const int sig : kCloseSignals) {
+        if (sigaction(sig, nullptr, &now) != 0 || now.sa_handler != OnCloseSignal) continue;
+        sa.sa_handler = sig == SIGQUIT ? EndForkedChild : SIG_DFL;
+        sigaction(sig, &sa, nullptr);
+    }
+}
+
+// Catches the requests to end, and makes every child forked from now on as above. Before the display is up
+// they end the process as they always do: nothing is shown yet, no child made, and the lock goes with the
+// process. A write to a pipe nobody reads any more (the error stream into a pager that was closed) fails
+// as a write rather than ending the program.
+void CatchCloseSignals() {
+    struct sigaction sa = {};
+    sa.sa_handler = OnCloseSignal;
+    sigemptyset(&sa.sa_mask);
+    for (const int sig : kCloseSignals) {
+        struct sigaction was = {};
+        const bool keptIgnored = sig != SIGINT && sig != SIGTERM;
+        if (keptIgnored && sigaction(sig, nullptr, &was) == 0 && was.sa_handler == SIG_IGN) continue;
+        sigaction(sig, &sa, nullptr);
+    }
+    signal(SIGPIPE, SIG_IGN);
+    static bool forksWatched = false;
+    if (!forksWatched) forksWatched = pthread_atfork(BeforeFork, nullptr, InForkedChild) == 0;
+}
 
 u64 MonoNanos() {
     timespec ts;
@@ -155,6 +215,15 @@ bool X11Of(SDL_Window* w, Display** display, ::Window* window) {
     *display = info.info.x11.display;
     *window = info.info.x11.window;
     return true;
+}
+
+// Notes the X connection of the window of `w` for the children forked later to close.
+void NoteXConnection(SDL_Window* w) {
+    using ConnectionNumber = int (*)(Display*);
+    static const auto number = reinterpret_cast<ConnectionNumber>(X11Call("XConnectionNumber"));
+    Display* display;
+    ::Window window;
+    if (number && X11Of(w, &display, &window)) g_xConnection.store(number(display));
 }
 
 // What the X server holds of the window of `w`; false when it is not an X11 window or the server has no
@@ -654,11 +723,7 @@ static bool VideoUp() {
     // SDL would show a window's own memory through an OpenGL texture, which costs more than it saves
     // where OpenGL is drawn on the processor; the present that wants a texture makes its own.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    struct sigaction sa = {};
-    sa.sa_handler = OnCloseSignal;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
+    CatchCloseSignals();
     return true;
 }
 
@@ -677,6 +742,7 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
         return false;
     }
     NoteXWindow(kMainNote, s.window, title);
+    NoteXConnection(s.window);
     s.pictureW = width;
     s.pictureH = height;
     // KESTRALIS_PRESENT=opengl or =surface settles the path; otherwise OpenGL only where a graphics

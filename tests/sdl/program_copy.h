@@ -56,6 +56,12 @@ public:
                 if (value) setenv(name, value, 1);
                 else unsetenv(name);
             }
+            // The signals that end it as from a desktop, whatever the tests were started with: none ignored
+            // (as under nohup, or in a background job) or held back.
+            for (const int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGPIPE}) signal(sig, SIG_DFL);
+            sigset_t none;
+            sigemptyset(&none);
+            sigprocmask(SIG_SETMASK, &none, nullptr);
             if (!std::freopen((dir + err).c_str(), "w", stderr)) _exit(126);
             execl((dir + "kestralis").c_str(), "kestralis", static_cast<char*>(nullptr));
             _exit(127);
