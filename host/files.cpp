@@ -8,12 +8,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
 #include "host/report.h"
+#include "host/text.h"
 
 namespace host {
 namespace {
@@ -170,6 +173,23 @@ std::string RemoveFile(const char* name) {
     if (lstat(path.c_str(), &st) != 0 || (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))) return {};
     if (unlink(path.c_str()) != 0 && errno != ENOENT) return SystemReason(errno);
     return {};
+}
+
+std::vector<std::string> FilesEndingIn(const std::string& folder, const char* extension, const char* said) {
+    const std::string where = ResolvePath(folder.c_str());
+    const std::string tail = UpperCaseCp932(extension);
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(where.empty() ? "." : where, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        const std::string n = it->path().filename().string();
+        if (n.size() >= tail.size() && UpperCaseCp932(n.c_str()).compare(n.size() - tail.size(), tail.size(), tail) == 0)
+            names.push_back(n);
+    }
+    if (ec) ReportFileProblem(said, SystemReason(ec.value()).c_str());
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
+    return names;
 }
 
 std::string SystemReason(int error) {

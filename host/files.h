@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "host/types.h"
 
@@ -62,6 +63,10 @@ private:
 // to refuse, and so is what cannot be looked at. Empty unless the removal itself failed; else the system's
 // reason.
 std::string RemoveFile(const char* name);
+// The names of the regular files in `folder` (resolved as above; "" is the current folder) that end in
+// `extension` (".BMP") in any case, in the order of a case-blind directory. A folder that cannot be listed,
+// or not to its end, is said in one line naming it as `said`, and what was listed is kept.
+std::vector<std::string> FilesEndingIn(const std::string& folder, const char* extension, const char* said);
 // The system's words for the failed call's `error` (an errno value), in lower case as they stand inside a
 // line: "permission denied", "is a directory", ...; a missing file (ENOENT) is "not found".
 std::string SystemReason(int error);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -272,17 +271,7 @@ i32 Convert(const char* pack, const char* folder, i32 fresh) {
     }
     const std::string sub = folder ? folder : "";
     // Every file whose name ends in ".BMP" in any case, in name order.
-    std::vector<std::string> files;
-    std::error_code ec;
-    const std::string where = host::ResolvePath((dir + sub).c_str());
-    for (const auto& e : std::filesystem::directory_iterator(where.empty() ? "." : where, ec)) {
-        if (!e.is_regular_file(ec)) continue;
-        const std::string file = e.path().filename().string();
-        if (file.size() >= 4 && UpperCaseCp932(file.substr(file.size() - 4).c_str()) == ".BMP") files.push_back(file);
-    }
-    if (ec) host::ReportFileProblem(sub.empty() ? "." : sub.c_str(), host::SystemReason(ec.value()).c_str());
-    std::sort(files.begin(), files.end(),
-              [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
+    const std::vector<std::string> files = host::FilesEndingIn(dir + sub, ".BMP", sub.empty() ? "." : sub.c_str());
     // A pack that could not be written stops the converting: the rest would fail the same way, or follow an
     // entry cut short.
     for (const std::string& file : files) {

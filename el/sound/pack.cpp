@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -274,18 +273,8 @@ u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
         if (const std::string why = host::RemoveFile((dir + packName).c_str()); !why.empty())
             host::ReportFileProblem(packName, ("cannot be removed: " + why).c_str());
     }
-    const std::string where = host::ResolvePath((dir + sub).c_str());
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(where.empty() ? "." : where, ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file(ec)) continue;
-        const std::string n = it->path().filename().string();
-        if (n.size() >= 4 && UpperCaseCp932(n.c_str()).compare(n.size() - 4, 4, ".WAV") == 0) names.push_back(n);
-    }
-    if (ec) host::ReportFileProblem(sub.empty() ? "." : sub.c_str(), host::SystemReason(ec.value()).c_str());
     // In the order of a case-blind directory.
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return UpperCaseCp932(a.c_str()) < UpperCaseCp932(b.c_str()); });
+    const std::vector<std::string> names = host::FilesEndingIn(dir + sub, ".WAV", sub.empty() ? "." : sub.c_str());
     // A pack that could not be written stops the packing: the rest would fail the same way, or follow an
     // entry cut short.
     for (const std::string& n : names) {

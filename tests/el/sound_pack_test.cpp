@@ -290,22 +290,19 @@ TEST_F(SoundPackTest, APackThatCannotBeWrittenIsSaidOnceWithTheSystemsReason) {
     for (const char* name : {"a.wav", "b.wav", "c.wav"})
         kt::WriteFile(dir.Abs(std::string("w/") + name), kt::WaveImage(1, 8000, 8, std::vector<u8>(20, 0x90)));
     const std::string pack = dir.Rel("t.pak");
+    const auto refused = [&](const std::string& reason, bool (*stands)(const std::filesystem::path&)) {
+        for (i32 clear : {1, 0}) {
+            host::ClearFileReports();
+            EXPECT_EQ(elSound::PackAllWav(pack.c_str(), dir.Rel("w").c_str(), clear), 1u);
+            EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + ": cannot be written: " + reason}) << clear;
+            EXPECT_TRUE(stands(dir.Abs("t.pak"))) << clear;
+        }
+        std::filesystem::remove(dir.Abs("t.pak"));
+    };
     std::filesystem::create_directory(dir.Abs("t.pak"));
-    for (i32 clear : {1, 0}) {
-        host::ClearFileReports();
-        EXPECT_EQ(elSound::PackAllWav(pack.c_str(), dir.Rel("w").c_str(), clear), 1u);
-        EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + ": cannot be written: is a directory"}) << clear;
-        EXPECT_TRUE(std::filesystem::is_directory(dir.Abs("t.pak"))) << clear;
-    }
-    std::filesystem::remove(dir.Abs("t.pak"));
+    refused("is a directory", [](const std::filesystem::path& p) { return std::filesystem::is_directory(p); });
     ASSERT_EQ(mkfifo(dir.Abs("t.pak").c_str(), 0600), 0);
-    for (i32 clear : {1, 0}) {
-        host::ClearFileReports();
-        EXPECT_EQ(elSound::PackAllWav(pack.c_str(), dir.Rel("w").c_str(), clear), 1u);
-        EXPECT_EQ(host::FileReports(), std::vector<std::string>{pack + ": cannot be written: not a regular file"}) << clear;
-        EXPECT_TRUE(std::filesystem::is_fifo(dir.Abs("t.pak"))) << clear;
-    }
-    std::filesystem::remove(dir.Abs("t.pak"));
+    refused("not a regular file", [](const std::filesystem::path& p) { return std::filesystem::is_fifo(p); });
 
     // Each entry takes 4 + 6 + 4 + 18 + 20 = 52 bytes: the second one is cut short at the limit, and the
     // program goes on.
