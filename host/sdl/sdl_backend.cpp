@@ -49,6 +49,7 @@ struct State {
     u32 presents = 0;           // pictures shown since the window opened
     bool sizeMended = false;    // the window was once given the size it claimed
     bool vsyncOn = false;
+    bool focusTold = false;     // the program was last told that its window has the focus
     SDL_AudioDeviceID audio = 0;
     bool audioUp = false;       // the audio subsystem is initialised (it stays so after a failed open)
     bool videoDriverRead = false, audioDriverRead = false;  // SDL_VIDEODRIVER, SDL_AUDIODRIVER were read
@@ -605,12 +606,11 @@ bool PollEvent(Event* out) {
                     out->y = y;
                     return true;
                 }
-                if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-                    *out = Event{EventKind::FocusGained};
-                    return true;
-                }
-                if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-                    *out = Event{EventKind::FocusLost};
+                // The focus of the program's window alone: a box's window gains and loses it too.
+                if ((e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED || e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) &&
+                    s.window && e.window.windowID == SDL_GetWindowID(s.window)) {
+                    s.focusTold = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+                    *out = Event{s.focusTold ? EventKind::FocusGained : EventKind::FocusLost};
                     return true;
                 }
                 continue;
@@ -619,6 +619,19 @@ bool PollEvent(Event* out) {
                 return true;
             default:
                 continue;
+        }
+    }
+    // A box's own loop takes every event while it is up, the focus of the program's window coming and
+    // going with them, and SDL tells a focus once only: a window clicked, or minimised and brought back,
+    // under a box has the focus without the program ever hearing of it. So once nothing else waits, the
+    // program is told the focus its window has now, shown, when that is not what it was last told.
+    if (s.window) {
+        const Uint32 flags = SDL_GetWindowFlags(s.window);
+        const bool focus = (flags & SDL_WINDOW_INPUT_FOCUS) && !(flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN));
+        if (focus != s.focusTold) {
+            s.focusTold = focus;
+            *out = Event{focus ? EventKind::FocusGained : EventKind::FocusLost};
+            return true;
         }
     }
     return false;
@@ -776,6 +789,7 @@ void CloseWindow() {
     s.kept.clear();
     s.keptW = s.keptH = 0;
     s.repaintAsked = false;
+    s.focusTold = false;
 }
 
 // A minimised window is shown again first: raising it alone leaves it an icon. What the server said of the

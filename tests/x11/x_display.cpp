@@ -164,6 +164,43 @@ bool Minimise(unsigned long window) {
     return ok != 0;
 }
 
+bool Activate(unsigned long window) {
+    Display* d = Own();
+    if (!d) return false;
+    XEvent e;
+    std::memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 2;  // asked by the user, through a pager or a task bar
+    e.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(d, False);
+    return sent != 0;
+}
+
+unsigned long FocusedWindow() {
+    Display* d = Own();
+    ::Window focus = 0;
+    int revert = 0;
+    if (!d) return 0;
+    XGetInputFocus(d, &focus, &revert);
+    return focus == PointerRoot ? 0 : focus;
+}
+
+bool Click(int x, int y) {
+    Display* d = Own();
+    if (!d) return false;
+    bool sent = XTestFakeMotionEvent(d, DefaultScreen(d), x, y, CurrentTime);
+    sent = XTestFakeButtonEvent(d, 1, True, CurrentTime) && sent;
+    XSync(d, False);
+    usleep(50'000);
+    sent = XTestFakeButtonEvent(d, 1, False, CurrentTime) && sent;
+    XSync(d, False);
+    return sent;
+}
+
 bool MovePointer(int x, int y) {
     Display* d = Own();
     if (!d) return false;

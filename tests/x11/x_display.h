@@ -27,8 +27,15 @@ int WindowState(unsigned long window);
 // Asks the window manager to minimise the window, as its title bar's button does.
 bool Minimise(unsigned long window);
 
+// Asks the window manager to bring the window forward and give it the focus, as a task bar's button does.
+bool Activate(unsigned long window);
+// The window that has the keyboard's focus; 0 when none does.
+unsigned long FocusedWindow();
+
 // Moves the pointer to (x, y) on the desktop, as a hand on the mouse does; false without a display.
 bool MovePointer(int x, int y);
+// Moves the pointer there and clicks the left button, as a hand does.
+bool Click(int x, int y);
 // Where the pointer is on the desktop.
 bool PointerPosition(int* x, int* y);
 // Where a window's top left corner is on the desktop, and its size.
