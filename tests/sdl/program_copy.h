@@ -46,27 +46,14 @@ public:
     // Starts the program with the video driver given (null: none named) and the variables `env` on top;
     // its error stream goes to the file `err` in the copy's folder.
     pid_t Start(const char* videoDriver, const std::string& err, const Env& env = {}) const {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (videoDriver) setenv("SDL_VIDEODRIVER", videoDriver, 1);
-            else unsetenv("SDL_VIDEODRIVER");
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            setenv("XDG_RUNTIME_DIR", (dir + "runtime").c_str(), 1);
-            for (const auto& [name, value] : env) {
-                if (value) setenv(name, value, 1);
-                else unsetenv(name);
-            }
-            // The signals that end it as from a desktop, whatever the tests were started with: none ignored
-            // (as under nohup, or in a background job) or held back.
-            for (const int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGPIPE}) signal(sig, SIG_DFL);
-            sigset_t none;
-            sigemptyset(&none);
-            sigprocmask(SIG_SETMASK, &none, nullptr);
-            if (!std::freopen((dir + err).c_str(), "w", stderr)) _exit(126);
-            execl((dir + "kestralis").c_str(), "kestralis", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        return pid;
+        return Launch(videoDriver, err, env, false);
+    }
+    // As Start, in a process group of its own: for a copy the test stops. A stopped process in the group the
+    // test runs in would be continued behind the test's back, with SIGHUP and SIGCONT from the kernel, the
+    // moment that group is orphaned (as when the shell that started the test run in the background ends).
+    // The copy's own group is orphaned only when the test itself ends.
+    pid_t StartInGroupOfItsOwn(const char* videoDriver, const std::string& err, const Env& env = {}) const {
+        return Launch(videoDriver, err, env, true);
     }
 
     // The status of a run that ends by itself within `ms` (128 + the signal for one ended by a signal);
@@ -90,6 +77,38 @@ public:
     }
 
     std::string dir;
+
+private:
+    pid_t Launch(const char* videoDriver, const std::string& err, const Env& env, bool ownGroup) const {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (videoDriver) setenv("SDL_VIDEODRIVER", videoDriver, 1);
+            else unsetenv("SDL_VIDEODRIVER");
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            setenv("XDG_RUNTIME_DIR", (dir + "runtime").c_str(), 1);
+            for (const auto& [name, value] : env) {
+                if (value) setenv(name, value, 1);
+                else unsetenv(name);
+            }
+            // The signals that end it as from a desktop, whatever the tests were started with: none ignored
+            // (as under nohup, or in a background job) or held back.
+            for (const int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGPIPE}) signal(sig, SIG_DFL);
+            sigset_t none;
+            sigemptyset(&none);
+            sigprocmask(SIG_SETMASK, &none, nullptr);
+            if (!std::freopen((dir + err).c_str(), "w", stderr)) _exit(126);
+            if (ownGroup && setpgid(0, 0) != 0) {
+                std::perror("no process group of its own for the program");
+                _exit(125);
+            }
+            execl((dir + "kestralis").c_str(), "kestralis", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // Both sides make the group, so that it is there once the start returns, whichever runs first (a
+        // child that has already started the program refuses, and is in its group by then).
+        if (pid > 0 && ownGroup) setpgid(pid, pid);
+        return pid;
+    }
 };
 
 }  // namespace kt
