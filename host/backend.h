@@ -44,6 +44,7 @@ struct Event {
 
 bool PollEvent(Event* out);      // takes the next pending event, false when none is waiting
 void WaitEvent(u32 timeoutMs);   // blocks until an event may be waiting or the timeout passes
+bool EndAsked();                 // a request to end the program (a close) is waiting, not yet taken
 
 // ---- window and frames out -------------------------------------------------------------------
 // False when the window cannot be opened, after saying why on the error stream (host/report.h).

@@ -265,7 +265,17 @@ bool PeekMessage(Message* out) {
 }
 
 void AnswerRaiseRequests() {
-    if (TakeRaiseRequest() && S().open) backend::RaiseWindow();
+    // A program that is to end comes forward for nobody: a copy started now would be told that the game is
+    // there just as it goes. Its requests wait unanswered, as for a copy that does not answer.
+    State& s = S();
+    if (backend::EndAsked()) return;
+    {
+        std::lock_guard<std::mutex> g(s.queueLock);
+        if (s.quitPending) return;
+        for (const Message& m : s.queue)
+            if (m.message == kMsgClose || m.message == kMsgQuit) return;
+    }
+    if (TakeRaiseRequest() && s.open) backend::RaiseWindow();
 }
 
 void WaitMessage() {

@@ -295,6 +295,12 @@ bool PollEvent(Event* out) {
     return false;
 }
 
+bool EndAsked() {
+    const auto& s = S();
+    return std::any_of(s.script.begin(), s.script.end(),
+                       [&](const auto& x) { return x.at <= s.clock && x.e.kind == EventKind::Close; });
+}
+
 void WaitEvent(u32 timeoutMs) {
     auto& s = S();
     u64 target = s.clock + static_cast<u64>(timeoutMs) * 1000;

@@ -562,6 +562,8 @@ i64 CounterNow() { return static_cast<i64>(MonoNanos()); }
 u32 TimerMinPeriodMs() { return 1; }
 i64 WallSeconds() { return static_cast<i64>(time(nullptr)); }
 
+bool EndAsked() { return g_closeSignal.load(); }
+
 bool PollEvent(Event* out) {
     State& s = S();
     if (!s.videoUp) return false;

@@ -98,6 +98,21 @@ TEST_F(StartUpTest, AFirstCopyAnswersAnotherCopyFromInsideItsLoad) {
     EXPECT_TRUE(raised) << "the loading copy did not answer";
 }
 
+// A copy asked to end while it loads (Ctrl+C, a hang-up) comes forward for nobody: a copy started then is
+// not told that the game is there just as it goes.
+TEST_F(StartUpTest, ACopyAskedToEndInsideItsLoadDoesNotAnswer) {
+    Start();
+    hl::RequestClose();
+    const pid_t loader = fork();
+    if (loader == 0) {
+        for (;;) Game_LoadResources();
+    }
+    ASSERT_GT(loader, 0);
+    const bool raised = host::RequestRaise("KESTRALIS:ElMutex");
+    kt::EndedChild(loader, 0);
+    EXPECT_FALSE(raised) << "a copy that is to end said it came forward";
+}
+
 // How a start that ends early tells its caller: a copy that found another running has done its work (0);
 // one that could not open its window has failed, and has said why.
 TEST_F(StartUpTest, AnEarlyEndIsAFailureUnlessAnotherCopyRuns) {
