@@ -85,32 +85,24 @@ TEST_F(StartUpTest, AMissingPictureLeavesItsHandleZeroAndTheRestLoad) {
 }
 
 // A copy started while the first is still loading waits for an answer, and the load gives it between two
-// files: here a child of this first copy loads again and again and never reads a message.
-TEST_F(StartUpTest, AFirstCopyAnswersAnotherCopyFromInsideItsLoad) {
+// files: here a child of this first copy loads again and again and never reads a message. A copy asked to
+// end while it loads (Ctrl+C, a hang-up) comes forward for nobody: a copy started then is not told that the
+// game is there just as it goes.
+TEST_F(StartUpTest, AFirstCopyAnswersAnotherCopyFromInsideItsLoadUnlessItIsToEnd) {
     Start();
-    const pid_t loader = fork();
-    if (loader == 0) {
-        for (;;) Game_LoadResources();
-    }
-    ASSERT_GT(loader, 0);
-    const bool raised = host::RequestRaise("KESTRALIS:ElMutex");
-    kt::EndedChild(loader, 0);
-    EXPECT_TRUE(raised) << "the loading copy did not answer";
-}
-
-// A copy asked to end while it loads (Ctrl+C, a hang-up) comes forward for nobody: a copy started then is
-// not told that the game is there just as it goes.
-TEST_F(StartUpTest, ACopyAskedToEndInsideItsLoadDoesNotAnswer) {
-    Start();
+    const auto answeredWhileLoading = [] {
+        const pid_t loader = fork();
+        if (loader == 0) {
+            for (;;) Game_LoadResources();
+        }
+        EXPECT_GT(loader, 0);
+        const bool raised = host::RequestRaise("KESTRALIS:ElMutex");
+        kt::EndedChild(loader, 0);
+        return raised;
+    };
+    EXPECT_TRUE(answeredWhileLoading()) << "the loading copy did not answer";
     hl::RequestClose();
-    const pid_t loader = fork();
-    if (loader == 0) {
-        for (;;) Game_LoadResources();
-    }
-    ASSERT_GT(loader, 0);
-    const bool raised = host::RequestRaise("KESTRALIS:ElMutex");
-    kt::EndedChild(loader, 0);
-    EXPECT_FALSE(raised) << "a copy that is to end said it came forward";
+    EXPECT_FALSE(answeredWhileLoading()) << "a copy that is to end said it came forward";
 }
 
 // How a start that ends early tells its caller: a copy that found another running has done its work (0);
