@@ -166,13 +166,13 @@ bool FileWriter::Close() {
     return ok_;
 }
 
-std::string RemoveFile(const char* name) {
+void RemoveFile(const char* name, const char* said) {
     const std::string path = ResolvePath(name);
     struct stat st{};
     // What cannot even be looked at is left for the open, which says why.
-    if (lstat(path.c_str(), &st) != 0 || (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))) return {};
-    if (unlink(path.c_str()) != 0 && errno != ENOENT) return SystemReason(errno);
-    return {};
+    if (lstat(path.c_str(), &st) != 0 || (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))) return;
+    if (unlink(path.c_str()) != 0 && errno != ENOENT)
+        ReportFileProblem(said, ("cannot be removed: " + SystemReason(errno)).c_str());
 }
 
 std::vector<std::string> FilesEndingIn(const std::string& folder, const char* extension, const char* said) {

@@ -60,9 +60,9 @@ private:
 };
 // Removes the file `name` (resolved as above) so that it can be written anew. Only a regular file or a
 // symbolic link is removed: a folder, a named pipe or a device is left where it stands, for the guarded open
-// to refuse, and so is what cannot be looked at. Empty unless the removal itself failed; else the system's
-// reason.
-std::string RemoveFile(const char* name);
+// to refuse, and so is what cannot be looked at. A removal that fails is said in one line naming the file as
+// `said`, with the system's reason.
+void RemoveFile(const char* name, const char* said);
 // The names of the regular files in `folder` (resolved as above; "" is the current folder) that end in
 // `extension` (".BMP") in any case, in the order of a case-blind directory. A folder that cannot be listed,
 // or not to its end, is said in one line naming it as `said`, and what was listed is kept.

@@ -265,10 +265,7 @@ bool AppendPicture(const char* pack, const char* name) {
 i32 Convert(const char* pack, const char* folder, i32 fresh) {
     if (elSystem::GetDesktopBits() <= 16) return elSystem::Error("elDraw::Convert", msg::kNeedFullColour, 0);
     const std::string dir = elSystem::GetModuleDir(0);
-    if (fresh != 0) {
-        if (const std::string why = host::RemoveFile((dir + (pack ? pack : "")).c_str()); !why.empty())
-            host::ReportFileProblem(pack, ("cannot be removed: " + why).c_str());
-    }
+    if (fresh != 0) host::RemoveFile((dir + (pack ? pack : "")).c_str(), pack);
     const std::string sub = folder ? folder : "";
     // Every file whose name ends in ".BMP" in any case, in name order.
     const std::vector<std::string> files = host::FilesEndingIn(dir + sub, ".BMP", sub.empty() ? "." : sub.c_str());

@@ -269,10 +269,7 @@ u32 PackAllWav(const char* packName, const char* folder, i32 clear) {
     if (!packName) return 1;
     const std::string dir = elSystem::GetModuleDir(0);
     const std::string sub = folder ? folder : "";
-    if (clear) {
-        if (const std::string why = host::RemoveFile((dir + packName).c_str()); !why.empty())
-            host::ReportFileProblem(packName, ("cannot be removed: " + why).c_str());
-    }
+    if (clear) host::RemoveFile((dir + packName).c_str(), packName);
     // In the order of a case-blind directory.
     const std::vector<std::string> names = host::FilesEndingIn(dir + sub, ".WAV", sub.empty() ? "." : sub.c_str());
     // A pack that could not be written stops the packing: the rest would fail the same way, or follow an
