@@ -29,7 +29,7 @@ await_scratch() {
 
 # The harness by itself: its own clean-up removes its scratch folder, at the end of the run and at a stop.
 # The leak check passes over what the font library keeps for the life of the process, as in run.sh.
-lsan="suppressions=$(cd "$(dirname "$run")/.." && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+lsan="suppressions=\"$(cd "$(dirname "$run")/.." && pwd)/lsan.supp\"${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 TMPDIR=$work/tmp LSAN_OPTIONS=$lsan "$harness" -seed=1 -max_total_time=2 "$work/own" >"$work/log" 2>&1 &
 pid=$!
 await_scratch "$pid" "the harness ending on time"

@@ -17,8 +17,9 @@ for d in "$@"; do
   if [ -d "$d" ]; then set -- "$@" "$(cd "$d" && pwd)"; fi
   shift
 done
-# The leak check passes over what the font library keeps for the life of the process.
-LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/.." && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# The leak check passes over what the font library keeps for the life of the process. The file's path is
+# quoted: the sanitizers end an unquoted value at a space, a colon or a comma.
+LSAN_OPTIONS="suppressions=\"$(cd "$(dirname "$0")/.." && pwd)/lsan.supp\"${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export LSAN_OPTIONS
 # The harness's scratch files go to a folder of this run, removed however the run ends: on time, on a
 # finding (the harness then ends at once, skipping its own clean-up) or on an interrupt.

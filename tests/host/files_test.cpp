@@ -22,6 +22,7 @@
 #include "host/text.h"
 #include "support/answering_copy.h"
 #include "support/headless_machine.h"
+#include "support/process.h"
 
 TEST(Files, NamesResolveWithoutRegardToCaseOrSlash) {
     const std::string root = kt::TempFolder();
@@ -72,21 +73,19 @@ TEST(Files, ReadProblemSaysTheSystemsReason) {
     EXPECT_EQ(problem("/PIPE.WAV"), "not a regular file");
 
     // A file and a folder this user may not read; the system's administrator may read anything, so the
-    // check runs as an ordinary user in a child process there.
-    fs::permissions(root, fs::perms::owner_all | fs::perms::others_exec);
-    fs::permissions(root + "/Sound", fs::perms::owner_all | fs::perms::others_exec);
+    // check runs in a child process that has given up that power.
     fs::permissions(root + "/Sound/shot.wav", fs::perms::none);
     fs::create_directories(root + "/Closed");
     fs::permissions(root + "/Closed", fs::perms::none);
     const pid_t pid = fork();
     if (pid == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        if (!kt::GiveUpPassingOverPermissions()) _exit(2);
         _exit(problem("/Sound/shot.wav") == "permission denied" && problem("/Closed", true) == "permission denied" ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not said as permission denied, 2: could not become an ordinary user";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not said as permission denied, 2: the permissions could not be made to hold";
 }
 
 namespace {

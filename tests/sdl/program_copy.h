@@ -1,7 +1,8 @@
 // The real program started as a user starts it, in a child process. Each copy has a new folder of its own
-// beside the test program (where none can be made, the test fails), holding the program, links to the data
-// folders it is given, and its own private runtime folder (so its lock is its own, whatever else runs on the
-// machine).
+// beside the test program (where none can be made, the test fails), holding the program and links to the
+// data folders it is given, and a private runtime folder of its own (so its lock is its own, whatever else
+// runs on the machine). The runtime folder is a new one in the temporary folder: a socket's address has
+// room for about a hundred bytes, and the checkout may lie deep.
 #pragma once
 #include <signal.h>
 #include <sys/wait.h>
@@ -29,8 +30,7 @@ public:
     explicit ProgramCopy(const std::vector<const char*>& data) {
         namespace fs = std::filesystem;
         dir = FolderBesideProgram("run");
-        fs::create_directory(dir + "runtime");
-        fs::permissions(dir + "runtime", fs::perms::owner_all);  // private, as a user's runtime folder is
+        runtime = TempFolder();  // private (made by mkdtemp), as a user's runtime folder is
         std::error_code ec;
         fs::create_hard_link(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis", ec);
         if (ec) fs::copy_file(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis");
@@ -39,6 +39,7 @@ public:
     ~ProgramCopy() {
         std::error_code ec;
         std::filesystem::remove_all(dir, ec);
+        std::filesystem::remove_all(runtime, ec);
     }
     ProgramCopy(const ProgramCopy&) = delete;
     ProgramCopy& operator=(const ProgramCopy&) = delete;
@@ -46,14 +47,18 @@ public:
     // Starts the program with the video driver given (null: none named) and the variables `env` on top;
     // its error stream goes to the file `err` in the copy's folder.
     pid_t Start(const char* videoDriver, const std::string& err, const Env& env = {}) const {
-        return Launch(videoDriver, err, env, false);
+        return Launch(videoDriver, err, -1, env, false);
+    }
+    // As Start, with the error stream on the descriptor `errFd` (a pipe's end, say).
+    pid_t StartWithErrorStream(const char* videoDriver, int errFd, const Env& env = {}) const {
+        return Launch(videoDriver, "", errFd, env, false);
     }
     // As Start, in a process group of its own: for a copy the test stops. A stopped process in the group the
     // test runs in would be continued behind the test's back, with SIGHUP and SIGCONT from the kernel, the
     // moment that group is orphaned (as when the shell that started the test run in the background ends).
     // The copy's own group is orphaned only when the test itself ends.
     pid_t StartInGroupOfItsOwn(const char* videoDriver, const std::string& err, const Env& env = {}) const {
-        return Launch(videoDriver, err, env, true);
+        return Launch(videoDriver, err, -1, env, true);
     }
 
     // The status of a run that ends by itself within `ms` (128 + the signal for one ended by a signal);
@@ -77,15 +82,16 @@ public:
     }
 
     std::string dir;
+    std::string runtime;  // without a trailing '/'
 
 private:
-    pid_t Launch(const char* videoDriver, const std::string& err, const Env& env, bool ownGroup) const {
+    pid_t Launch(const char* videoDriver, const std::string& err, int errFd, const Env& env, bool ownGroup) const {
         const pid_t pid = fork();
         if (pid == 0) {
             if (videoDriver) setenv("SDL_VIDEODRIVER", videoDriver, 1);
             else unsetenv("SDL_VIDEODRIVER");
             setenv("SDL_AUDIODRIVER", "dummy", 1);
-            setenv("XDG_RUNTIME_DIR", (dir + "runtime").c_str(), 1);
+            setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
             for (const auto& [name, value] : env) {
                 if (value) setenv(name, value, 1);
                 else unsetenv(name);
@@ -96,7 +102,7 @@ private:
             sigset_t none;
             sigemptyset(&none);
             sigprocmask(SIG_SETMASK, &none, nullptr);
-            if (!std::freopen((dir + err).c_str(), "w", stderr)) _exit(126);
+            if (errFd >= 0 ? dup2(errFd, 2) < 0 : !std::freopen((dir + err).c_str(), "w", stderr)) _exit(126);
             if (ownGroup && setpgid(0, 0) != 0) {
                 std::perror("no process group of its own for the program");
                 _exit(125);

@@ -37,7 +37,7 @@ auto InRuntimeFolder(const std::string& folder, Fn fn) {
 
 TEST(SecondCopy, AHolderOfTheLockThatNeverAnswersEndsTheStartWithAnError) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
-    const std::string runtime = run.dir + "runtime";
+    const std::string runtime = run.runtime;
     ASSERT_EQ(chmod(runtime.c_str(), 0700), 0) << "the lock lives in a runtime folder only its user enters";
     // This process takes the game's lock in the copy's runtime folder, and its socket goes: the lock is
     // held, and nobody takes the call to come forward.
@@ -63,7 +63,7 @@ TEST(SecondCopy, AHolderOfTheLockThatNeverAnswersEndsTheStartWithAnError) {
 // starting its display and sound) would answer late after it goes on, whatever the machine's load.
 bool FirstCopyAnswers(const ProgramCopy& run) {
     for (int i = 0; i < 100; ++i) {
-        if (InRuntimeFolder(run.dir + "runtime", [] { return host::RequestRaise("KESTRALIS:ElMutex"); })) return true;
+        if (InRuntimeFolder(run.runtime, [] { return host::RequestRaise("KESTRALIS:ElMutex"); })) return true;
         usleep(50'000);
     }
     return false;

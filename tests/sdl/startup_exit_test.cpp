@@ -101,7 +101,7 @@ int RunIn(const ProgramCopy& run, const std::string& folder, const std::string& 
     if (pid == 0) {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        setenv("XDG_RUNTIME_DIR", (run.dir + "runtime").c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", run.runtime.c_str(), 1);
         if (chdir(here.c_str()) != 0 || !std::freopen((run.dir + err).c_str(), "w", stderr)) _exit(126);
         execl((folder + "kestralis").c_str(), "kestralis", static_cast<char*>(nullptr));
         _exit(127);
@@ -142,7 +142,7 @@ TEST(StartUpExit, ASecondCopyBringsTheFirstForwardAndEndsWell) {
     const pid_t first = run.Start("dummy", "first");
     const char* was = std::getenv("XDG_RUNTIME_DIR");
     const std::string before = was ? was : "";
-    setenv("XDG_RUNTIME_DIR", (run.dir + "runtime").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", run.runtime.c_str(), 1);
     bool held = false;
     for (int i = 0; i < 400 && !held; ++i) {
         held = host::RequestRaise("KESTRALIS:ElMutex");

@@ -1,15 +1,20 @@
 // Children and pipes as the tests that start processes see them.
 #pragma once
 #include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/syscall.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstring>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace kt {
 
@@ -55,6 +60,61 @@ inline bool SomebodyListens(const std::string& address) {
                                static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size())) == 0;
     close(fd);
     return taken;
+}
+
+// Runs `args` (the program first, looked up in PATH where it has no '/') straight, with no shell between, so
+// that a path in them may hold anything a file name may; waits for it and gives its exit status (127 when it
+// could not be started), or -1 when it was ended by a signal or no child could be made. What it writes to its output and error stream comes in `said`.
+inline int RunProgram(std::vector<std::string> args, std::string* said) {
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (dup2(out[1], 1) < 0 || dup2(out[1], 2) < 0) _exit(126);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    close(out[1]);
+    said->clear();
+    char buf[4096];
+    for (ssize_t n; (n = read(out[0], buf, sizeof buf)) != 0;) {
+        if (n > 0) said->append(buf, static_cast<size_t>(n));
+        else if (errno != EINTR) break;
+    }
+    close(out[0]);
+    int status = 0;
+    if (pid < 0) return -1;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Gives up, for good, the power to pass over a file's permissions that the system's administrator has (and
+// an ordinary user has not): from then on a file's and a folder's permissions hold for this process as for
+// any user, whoever started the test and wherever the checkout lies. False when the system refused.
+inline bool GiveUpPassingOverPermissions() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    if (syscall(SYS_capget, &header, data) != 0) return false;
+    for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+        const unsigned bit = 1u << (cap % 32);
+        data[cap / 32].effective &= ~bit;
+        data[cap / 32].permitted &= ~bit;
+        data[cap / 32].inheritable &= ~bit;
+    }
+    return syscall(SYS_capset, &header, data) == 0;
+}
+
+// Whether the process `pid` catches the signal `sig` with a handler of its own (as its status in /proc shows
+// it); false for one that is gone.
+inline bool Catches(pid_t pid, int sig) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (sig - 1)) & 1;
+    return false;
 }
 
 }  // namespace kt

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 
 #include "support/headless_machine.h"
+#include "support/process.h"
 
 namespace fs = std::filesystem;
 
@@ -41,15 +42,7 @@ protected:
     }
     // Runs the check; returns its exit status and fills `out` with what it printed.
     int Check(std::string& out) {
-        const std::string cmd = std::string("bash \"") + KESTRALIS_SOURCE_DIR + "tools/check_includes.sh\" \"" +
-                                root_ + "\" 2>&1";
-        FILE* p = popen(cmd.c_str(), "r");
-        if (!p) return -1;
-        char buf[512];
-        out.clear();
-        while (fgets(buf, sizeof buf, p)) out += buf;
-        const int status = pclose(p);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return kt::RunProgram({"bash", std::string(KESTRALIS_SOURCE_DIR) + "tools/check_includes.sh", root_}, &out);
     }
     std::string root_;
 };

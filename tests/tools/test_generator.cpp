@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "data_files.h"
+#include "support/process.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -31,18 +32,10 @@ std::set<std::string> dataFiles(const fs::path& root) {
     return out;
 }
 
-// The generator's path, quoted for the shell.
-std::string generator() {
-    std::string q = "\"";
-    q += dataPath("kestralis_datagen");
-    q += '"';
-    return q;
-}
-
 fs::path runGenerator(const std::string& name) {
     const fs::path dir = fs::path(kt::TempFolder()) / ("kestralis_datagen_" + name);
-    const std::string cmd = generator() + " \"" + dir.string() + "\" > /dev/null";
-    EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    std::string said;
+    EXPECT_EQ(kt::RunProgram({dataPath("kestralis_datagen"), dir.string()}, &said), 0) << said;
     return dir;
 }
 
@@ -79,8 +72,8 @@ TEST(DataGenerator, SameBytesOnEveryRun) {
 }
 
 TEST(DataGenerator, RefusesAMissingOutputFolderArgument) {
-    const std::string cmd = generator() + " > /dev/null 2>&1";
-    EXPECT_NE(std::system(cmd.c_str()), 0);
+    std::string said;
+    EXPECT_NE(kt::RunProgram({dataPath("kestralis_datagen")}, &said), 0);
 }
 
 }  // namespace

@@ -59,10 +59,11 @@ TEST(TestHelpers, AChildRunAgainThatHangsIsKilledAtTheGuardAndFailsTheTest) {
 TEST(TestHelpers, TheXServerScriptRemovesNoFolderItDidNotMake) {
     const std::string own = kt::TempFolder();
     std::ofstream(own + "/marker") << "keep me\n";
-    const std::string script = std::string("sh '") + KESTRALIS_SOURCE_DIR + "tests/x11/xserver.sh' ";
-    EXPECT_NE(std::system((script + "start '' 2>/dev/null").c_str()), 0);
-    EXPECT_NE(std::system((script + "stop '' 2>/dev/null").c_str()), 0);
-    EXPECT_NE(std::system((script + "stop '" + own + "' 2>/dev/null").c_str()), 0);
+    const std::string script = std::string(KESTRALIS_SOURCE_DIR) + "tests/x11/xserver.sh";
+    std::string said;
+    EXPECT_NE(kt::RunProgram({"sh", script, "start", ""}, &said), 0);
+    EXPECT_NE(kt::RunProgram({"sh", script, "stop", ""}, &said), 0);
+    EXPECT_NE(kt::RunProgram({"sh", script, "stop", own}, &said), 0);
     EXPECT_TRUE(std::filesystem::exists(own + "/marker"));
 }
 

@@ -155,13 +155,13 @@ protected:
             EXPECT_TRUE(Within(5'000, [&] { return Gone(box); })) << "the box's process " << box << " lives on";
         EXPECT_TRUE(Within(5'000, [&] { return kx::WindowState(window_) == 0; }))
             << "the program's window stayed on the screen";
-        const std::vector<std::string> locks = FilesEndingIn(run_.dir + "runtime", ".lock");
+        const std::vector<std::string> locks = FilesEndingIn(run_.runtime, ".lock");
         ASSERT_EQ(locks.size(), 1u) << "the program's lock file is not in its runtime folder";
         const int fd = open(locks[0].c_str(), O_RDWR | O_CLOEXEC);
         ASSERT_GE(fd, 0);
         EXPECT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0) << "the lock is still held";
         close(fd);
-        for (const std::string& socket : FilesEndingIn(run_.dir + "runtime", ".sock"))
+        for (const std::string& socket : FilesEndingIn(run_.runtime, ".sock"))
             EXPECT_FALSE(kt::SomebodyListens(socket)) << "somebody still takes the calls of the next copy";
     }
 
@@ -211,8 +211,8 @@ using TheSystemsBoxProcess = BoxUp;
 // nothing can be done as that ends: the window goes with them and the next copy can start.
 TEST_F(TheSystemsBoxProcess, HoldsNoLockAndEndsWithTheProgramKilled) {
     ASSERT_NO_FATAL_FAILURE(StartWithTheSystemsBoxUp());
-    const std::vector<std::string> locks = FilesEndingIn(run_.dir + "runtime", ".lock");
-    const std::vector<std::string> sockets = FilesEndingIn(run_.dir + "runtime", ".sock");
+    const std::vector<std::string> locks = FilesEndingIn(run_.runtime, ".lock");
+    const std::vector<std::string> sockets = FilesEndingIn(run_.runtime, ".sock");
     ASSERT_EQ(locks.size(), 1u);
     ASSERT_EQ(sockets.size(), 1u);
     struct stat lock{};
