@@ -121,14 +121,6 @@ std::FILE* GuardedStream(const std::string& path, int flags, const char* mode, s
     return f;
 }
 
-// A write past the file-size limit sends SIGXFSZ, whose default ends the program; ignored, the write fails
-// with EFBIG and is said like any other failed write. A handler somebody else set is left alone.
-void LetFileSizeLimitFailWrites() {
-    struct sigaction now{};
-    if (sigaction(SIGXFSZ, nullptr, &now) == 0 && !(now.sa_flags & SA_SIGINFO) && now.sa_handler == SIG_DFL)
-        signal(SIGXFSZ, SIG_IGN);
-}
-
 }  // namespace
 
 FileWriter::FileWriter(const std::string& path, const char* mode, std::string name) : name_(std::move(name)) {
@@ -268,7 +260,6 @@ std::FILE* OpenFile(const char* name, const char* mode, std::string* problem) {
         return nullptr;
     }
     const bool update = std::strchr(mode, '+') != nullptr;
-    if (update || mode[0] != 'r') LetFileSizeLimitFailWrites();
     int flags = update ? O_RDWR : mode[0] == 'r' ? O_RDONLY : O_WRONLY;
     if (mode[0] == 'w') flags |= O_CREAT | O_TRUNC;
     if (mode[0] == 'a') flags |= O_CREAT | O_APPEND;

@@ -28,8 +28,8 @@ std::string ResolvePath(const char* name);
 // The guarded stream on the resolved name, with fopen's modes ("r", "w", "a", "+", "b", "t"); null, with
 // the reason in `problem` where given, when it cannot be had. Writing creates a missing file. Text reads
 // ("r" without "b", or "rt") drop a CR that stands before a LF. Writing to a file past the process's
-// file-size limit fails with "file too large" rather than ending the program (SIGXFSZ is ignored unless
-// something else handles it).
+// file-size limit fails with "file too large" rather than ending the program once the program has settled
+// its signals at its start (host::SettleProcessSignals).
 std::FILE* OpenFile(const char* name, const char* mode, std::string* problem = nullptr);
 // A file the program writes, through the guarded open. Anything that fails on the way is said in one line
 // naming the file, with the system's reason: "SOUND/SE.PAK: cannot be written: is a directory", "...: no

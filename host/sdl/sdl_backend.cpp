@@ -111,8 +111,7 @@ void InForkedChild() {
 
 // Catches the requests to end, and makes every child forked from now on as above. Before the display is up
 // they end the process as they always do: nothing is shown yet, no child made, and the lock goes with the
-// process. A write to a pipe nobody reads any more (the error stream into a pager that was closed) fails
-// as a write rather than ending the program.
+// process.
 void CatchCloseSignals() {
     struct sigaction sa = {};
     sa.sa_handler = OnCloseSignal;
@@ -123,7 +122,6 @@ void CatchCloseSignals() {
         if (keptIgnored && sigaction(sig, nullptr, &was) == 0 && was.sa_handler == SIG_IGN) continue;
         sigaction(sig, &sa, nullptr);
     }
-    signal(SIGPIPE, SIG_IGN);
     static bool forksWatched = false;
     if (!forksWatched) forksWatched = pthread_atfork(BeforeFork, nullptr, InForkedChild) == 0;
 }

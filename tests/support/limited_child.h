@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "host/process.h"
 #include "host/report.h"
 #include "support/process.h"
 
@@ -28,7 +29,8 @@ struct ChildRun {
     std::vector<std::string> lines;
 };
 
-// Runs `work` in a forked child that starts as a program does, with SIGXFSZ at its default, in the folder
+// Runs `work` in a forked child that starts as the program does (SIGXFSZ from its default, settled by the
+// program's start), in the folder
 // `folder` (where not empty), and whose files may grow to `limit` bytes at most. The lines it says are kept,
 // not written. A child that has not ended within 20 s is killed (a hang guard).
 inline ChildRun RunInChild(rlim_t limit, const std::string& folder, const std::function<long()>& work) {
@@ -39,6 +41,7 @@ inline ChildRun RunInChild(rlim_t limit, const std::string& folder, const std::f
     if (pid == 0) {
         close(out[0]);
         signal(SIGXFSZ, SIG_DFL);
+        host::SettleProcessSignals();
         const rlimit r{limit, limit};
         if (setrlimit(RLIMIT_FSIZE, &r) != 0) _exit(3);
         if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(4);
