@@ -47,36 +47,6 @@ void Text(Picture& p, const Font* f, i32 x, i32 y, const std::string& s, u32 c) 
     TextSpans(f, x, y, s.data(), static_cast<i32>(s.size()), ClipBox{0, 0, p.width, p.height}, Span, &ink);
 }
 
-// UTF-8 to the font's code page; a character without a code page 932 form shows as '?'.
-std::string ToCp932(const char* utf8) {
-    // The replacement character (a byte sequence the reader could not decode) shows as '?' too.
-    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-    std::string in, out;
-    for (std::string_view rest = utf8 ? utf8 : ""; !rest.empty();) {
-        if (rest.starts_with(kReplacement)) {
-            in += '?';
-            rest.remove_prefix(kReplacement.size());
-        } else {
-            in += rest.front();
-            rest.remove_prefix(1);
-        }
-    }
-    if (Utf8ToCp932(in, &out)) return out;
-    // Convert what converts, character by character.
-    out.clear();
-    for (size_t i = 0; i < in.size();) {
-        size_t n = 1;
-        const unsigned char c = static_cast<unsigned char>(in[i]);
-        if (c >= 0xF0) n = 4;
-        else if (c >= 0xE0) n = 3;
-        else if (c >= 0xC0) n = 2;
-        std::string one;
-        out += Utf8ToCp932(in.substr(i, n), &one) ? one : "?";
-        i += n;
-    }
-    return out;
-}
-
 }  // namespace
 
 Picture Draw(const char* captionUtf8, const char* textUtf8, u32 buttons, i32 focus) {
@@ -89,7 +59,7 @@ Picture Draw(const char* captionUtf8, const char* textUtf8, u32 buttons, i32 foc
     const FontMetrics m = GetFontMetrics(font);
     const i32 lineH = m.height + 4;
 
-    const std::string caption = ToCp932(captionUtf8), text = ToCp932(textUtf8);
+    const std::string caption = Utf8ToCp932Lossy(captionUtf8), text = Utf8ToCp932Lossy(textUtf8);
     const std::vector<TextLine> lines = LayoutText(font, text.c_str(), static_cast<i32>(text.size()), kMaxTextWidth, true);
     i32 textW = 0;
     for (const TextLine& l : lines) textW = std::max(textW, l.width);
@@ -164,10 +134,18 @@ i32 AnswerAt(const Picture& p, i32 x, i32 y) {
     return 0;
 }
 
+namespace {
+
+// A line as a box given it in code page 932 shows it: each character that page has no form for as '?'.
+std::string AsABoxShowsIt(const std::string& line) { return Cp932ToUtf8(Utf8ToCp932Lossy(line).c_str()); }
+
+}  // namespace
+
 std::string WithEnglishLines(const char* textUtf8, const std::vector<std::string>& said) {
     std::string out = textUtf8 ? textUtf8 : "";
     for (const std::string& line : said)
-        if (out.find(line) == std::string::npos) out += (out.empty() ? "" : "\n") + line;
+        if (out.find(line) == std::string::npos && out.find(AsABoxShowsIt(line)) == std::string::npos)
+            out += (out.empty() ? "" : "\n") + line;
     return out;
 }
 
@@ -177,7 +155,10 @@ std::string WithoutSaidLines(const char* textUtf8, const std::vector<std::string
     for (size_t at = 0; at <= in.size();) {
         const size_t end = std::min(in.find('\n', at), in.size());
         line = in.substr(at, end - at);
-        if (std::find(said.begin(), said.end(), line) == said.end()) out += (out.empty() ? "" : "\n") + line;
+        const bool wasSaid = std::any_of(said.begin(), said.end(), [&line](const std::string& s) {
+            return s == line || AsABoxShowsIt(s) == line;
+        });
+        if (!wasSaid) out += (out.empty() ? "" : "\n") + line;
         at = end + 1;
     }
     while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace host {
 namespace {
@@ -49,6 +50,35 @@ std::string Cp932ToUtf8(const char* text) {
 
 bool Utf8ToCp932(const std::string& utf8, std::string* out) {
     return Convert("UTF-8", "CP932", utf8, out, false);
+}
+
+std::string Utf8ToCp932Lossy(const std::string& utf8) {
+    // The replacement character (a byte sequence the reader could not decode) shows as '?' too.
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    std::string in, out;
+    for (std::string_view rest = utf8; !rest.empty();) {
+        if (rest.starts_with(kReplacement)) {
+            in += '?';
+            rest.remove_prefix(kReplacement.size());
+        } else {
+            in += rest.front();
+            rest.remove_prefix(1);
+        }
+    }
+    if (Utf8ToCp932(in, &out)) return out;
+    // Convert what converts, character by character.
+    out.clear();
+    for (size_t i = 0; i < in.size();) {
+        size_t n = 1;
+        const unsigned char c = static_cast<unsigned char>(in[i]);
+        if (c >= 0xF0) n = 4;
+        else if (c >= 0xE0) n = 3;
+        else if (c >= 0xC0) n = 2;
+        std::string one;
+        out += Utf8ToCp932(in.substr(i, n), &one) ? one : "?";
+        i += n;
+    }
+    return out;
 }
 
 std::string UpperCaseCp932(const char* text) {

@@ -219,8 +219,9 @@ bool Game_FindDataFolders() {
     // (nothing has been drawn in it yet).
     host::ShowBlackPicture(MainWindow);
     const std::string text = "The game's data is missing, so it cannot start.\n\n" + said;
-    std::string cp932;
-    if (!host::Utf8ToCp932(text, &cp932)) cp932 = text;
+    // A folder's name may hold characters code page 932 has not: they show as '?' in the box (the line on
+    // the error stream keeps them).
+    const std::string cp932 = host::Utf8ToCp932Lossy(text);
     host::MessageBox(MainWindow, cp932.c_str(), "\x83G\x83\x89\x81[\x94\xAD\x90\xB6",  // エラー発生
                      host::kBoxSystemModal | host::kBoxIconExclamation | host::kBoxOk);
     return false;

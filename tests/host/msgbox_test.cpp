@@ -82,6 +82,13 @@ TEST(MessageBoxPicture, TextForOtherBoxesAddsOrLeavesOutTheEnglishLines) {
     EXPECT_EQ(host::box::WithEnglishLines(text.c_str(), said), text + "\nMIDI/A.MID: not found");
     EXPECT_EQ(host::box::WithoutSaidLines(text.c_str(), said), "The game's data is missing.");
     EXPECT_EQ(host::box::WithEnglishLines("t", {}), "t");
+
+    // A line with a character the box's code page has not (é) stands in the box with '?' in its place: it is
+    // the same line all the same.
+    const std::vector<std::string> accented = {"data folder IMAGE/: not found (looked in /jeux vid\xC3\xA9o/)"};
+    const std::string shown = "The game's data is missing.\n\ndata folder IMAGE/: not found (looked in /jeux vid?o/)";
+    EXPECT_EQ(host::box::WithoutSaidLines(shown.c_str(), accented), "The game's data is missing.");
+    EXPECT_EQ(host::box::WithEnglishLines(shown.c_str(), accented), shown);
 }
 
 }  // namespace
