@@ -2,6 +2,7 @@
 #pragma once
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,6 +20,17 @@ bool Within(int ms, Done done, int stepMs = 50) {
         if (done()) return true;
         usleep(static_cast<useconds_t>(stepMs) * 1000);
     }
+    return false;
+}
+
+// Asks `done` again and again for up to `ms` by the clock, however long each asking takes; true once it holds.
+template <class Done>
+bool WithinClock(int ms, Done done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        if (done()) return true;
+        usleep(50'000);
+    } while (std::chrono::steady_clock::now() < end);
     return false;
 }
 
