@@ -51,16 +51,16 @@ struct Shown {
 void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
     const Shown beneath{kx::ColouredWindow(0, 0, 1280, 1024, kBeneath, false)};
     ASSERT_NE(beneath.window, 0ul);
-    ASSERT_TRUE(Within(5'000, [] { return ScreenCentre() == kBeneath; })) << "the window beneath was never shown";
+    ASSERT_TRUE(Within(15'000, [] { return ScreenCentre() == kBeneath; })) << "the window beneath was never shown";
 
     const ProgramCopy run({"SOUND", "MIDI"});
     kx::ImageFolderWithout(run, "TITLEC.BMP");
     kx::Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", present}})};
     unsigned long box = 0, window = 0;
     ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(program.pid, "エラー発生")) != 0; })) << run.Said("err");
-    ASSERT_TRUE(Within(5'000, [&] { return kx::ShownWithAPicture(box); })) << "the box was never shown";
+    ASSERT_TRUE(Within(15'000, [&] { return kx::ShownWithAPicture(box); })) << "the box was never shown";
     int x = -1, y = -1, w = 0, h = 0;
-    ASSERT_TRUE(Within(5'000, [&] {
+    ASSERT_TRUE(Within(15'000, [&] {
         return (window = kx::ClientWindowOf(program.pid, "KESTRALIS")) != 0 && kx::WindowPlace(window, &x, &y, &w, &h) &&
                x == 0 && y == 0 && w == 1280 && h == 1024;
     })) << "the game's window never covered the desktop: " << w << "x" << h << " at " << x << "," << y;
@@ -73,17 +73,17 @@ void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
     // it showed before.
     Shown over{kx::ColouredWindow(0, 0, 1280, 1024, kOver, true)};
     ASSERT_NE(over.window, 0ul);
-    ASSERT_TRUE(Within(5'000, [] { return ScreenCentre() == kOver; })) << "the window over it was never shown";
+    ASSERT_TRUE(Within(15'000, [] { return ScreenCentre() == kOver; })) << "the window over it was never shown";
     ASSERT_TRUE(kx::DestroyWindow(over.window));
     over.window = 0;
     std::vector<unsigned> after;
-    EXPECT_TRUE(Within(5'000, [&] { return (after = ShownOutside(box)) == before; }, 200))
+    EXPECT_TRUE(Within(15'000, [&] { return (after = ShownOutside(box)) == before; }, 200))
         << Count(after, kOver) << " pixels of the window gone and " << Count(after, kBeneath)
         << " of the one beneath show through the game's window";
 
     // The box answered, the game goes on and ends at a polite kill as at a close.
     ASSERT_TRUE(kx::PressKey("Return"));
-    ASSERT_TRUE(Within(5'000, [&] { return kx::ClientWindowOf(program.pid, "エラー発生") == 0; })) << "the box stayed";
+    ASSERT_TRUE(Within(15'000, [&] { return kx::ClientWindowOf(program.pid, "エラー発生") == 0; })) << "the box stayed";
     kill(program.pid, SIGTERM);
     EXPECT_EQ(program.Wait(), 0) << run.Said("err");
 }
