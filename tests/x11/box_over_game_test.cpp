@@ -87,7 +87,11 @@ void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
         << Count(after, kOver) << " pixels of the window gone and " << Count(after, kBeneath)
         << " of the one beneath show through the game's window";
 
-    // The box answered, the game goes on and ends at a polite kill as at a close.
+    // The box answered, the game goes on and ends at a polite kill as at a close. The box takes the keys of
+    // both of the program's windows; the key goes where the focus is, so one of them must have it.
+    ASSERT_TRUE(Within(15'000, [&] { return kx::FocusedWindow() == box || kx::FocusedWindow() == window; }))
+        << "neither the box " << box << " nor the game's window " << window << " has the focus: " << kx::FocusedWindow()
+        << " has it";
     ASSERT_TRUE(kx::PressKey("Return"));
     ASSERT_TRUE(Within(15'000, [&] { return kx::ClientWindowOf(program.pid, "エラー発生") == 0; })) << "the box stayed";
     kill(program.pid, SIGTERM);
