@@ -20,8 +20,6 @@ using kt::ProgramCopy;
 using kx::Within;
 using kx::WithinClock;
 
-constexpr unsigned kBoxPaper = 0xF0F0F0;  // the colour of the box's face
-
 std::vector<unsigned> Picture(unsigned long window) {
     std::vector<unsigned> px;
     int w = 0, h = 0;
@@ -77,7 +75,7 @@ void GoesOnAfterTheBox(const ProgramCopy::Env& env,
     std::vector<unsigned> title;
     ASSERT_TRUE(WithinClock(10'000, [&] {
         return Settled(window, &title) && kx::ShowsAPicture(window) &&
-               std::count(title.begin(), title.end(), kBoxPaper) * 100 < static_cast<long>(title.size());
+               std::count(title.begin(), title.end(), kx::kBoxPaper) * 100 < static_cast<long>(title.size());
     })) << "the game stood still under the box's last picture\n" << run.Said("err");
 
     // Enter to the level select (the scenes change through a wipe, which takes no key: pressed until it shows).

@@ -45,6 +45,24 @@ inline bool ShowsAPicture(unsigned long window) {
     return lit * 10 >= px.size();
 }
 
+// The colour of the load's box's face. The game's window keeps the box's last picture where the box stood
+// until the game draws again: a window that shows it has not shown a picture of the game's own since the box.
+constexpr unsigned kBoxPaper = 0xF0F0F0;
+
+// Whether the window shows a picture of the game's own: a tenth of its pixels or more are not black, and
+// hardly any (under one in a hundred) are the box's face.
+inline bool ShowsAPictureOfTheGame(unsigned long window) {
+    std::vector<unsigned> px;
+    int w = 0, h = 0;
+    if (!WindowPixels(window, &px, &w, &h) || px.empty()) return false;
+    size_t lit = 0, paper = 0;
+    for (unsigned p : px) {
+        lit += p != 0;
+        paper += p == kBoxPaper;
+    }
+    return lit * 10 >= px.size() && paper * 100 < px.size();
+}
+
 // Whether the window is shown (the window manager's normal state) with a picture in it.
 inline bool ShownWithAPicture(unsigned long window) { return WindowState(window) == 1 && ShowsAPicture(window); }
 
