@@ -59,7 +59,7 @@ void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
     kx::ImageFolderWithout(run, "TITLEC.BMP");
     kx::Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", present}})};
     unsigned long box = 0, window = 0;
-    ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(program.pid, "エラー発生")) != 0; })) << run.Said("err");
+    ASSERT_TRUE(Within(kx::kStartMs, [&] { return (box = kx::ClientWindowOf(program.pid, "エラー発生")) != 0; })) << run.Said("err");
     ASSERT_TRUE(Within(15'000, [&] { return kx::ShownWithAPicture(box); })) << "the box was never shown";
     int x = -1, y = -1, w = 0, h = 0;
     ASSERT_TRUE(Within(15'000, [&] {

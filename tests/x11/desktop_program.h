@@ -13,6 +13,10 @@
 
 namespace kx {
 
+// How long the program started for a test may take to show its first window or box: a hang guard, which a
+// start under the sanitizers on a busy machine (other builds beside the tests) has outrun at 15 s.
+constexpr int kStartMs = 30'000;
+
 // Polls `done` every `stepMs` for up to `ms`; true once it holds.
 template <class Done>
 bool Within(int ms, Done done, int stepMs = 50) {
@@ -68,7 +72,7 @@ inline bool ShownWithAPicture(unsigned long window) { return WindowState(window)
 
 // The window of the process `pid` titled `title` once it is shown with a picture in it, waiting up to `ms`;
 // 0 when it never is.
-inline unsigned long ShownWindowOf(int pid, const char* title, int ms = 15'000) {
+inline unsigned long ShownWindowOf(int pid, const char* title, int ms = kStartMs) {
     unsigned long window = 0;
     return Within(ms, [&] { return (window = ClientWindowOf(pid, title)) != 0 && ShownWithAPicture(window); }) ? window : 0;
 }

@@ -52,7 +52,7 @@ TEST(NamedPipes, InPlaceOfDataFilesAreRefusedAndThePlayGoesOnUntilEsc) {
     unsigned long box = 0;
     for (const char* file : {"SOUND/SHOT.WAV", "IMAGE/TITLEC.BMP"}) {
         const unsigned long before = box;
-        ASSERT_TRUE(Within(15'000, [&] {
+        ASSERT_TRUE(Within(kx::kStartMs, [&] {
             box = kx::ClientWindowOf(game.pid, "エラー発生");
             return box != 0 && box != before && kx::WindowState(box) == 1;
         })) << "no box for " << file << "\n" << run.Said("err");
