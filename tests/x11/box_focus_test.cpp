@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,8 +18,7 @@ namespace {
 
 using kt::ProgramCopy;
 using kx::Within;
-
-constexpr unsigned kBoxPaper = 0xF0F0F0;  // the colour of the box's face
+using kx::WithinClock;
 
 std::vector<unsigned> Picture(unsigned long window) {
     std::vector<unsigned> px;
@@ -42,17 +40,6 @@ bool Settled(unsigned long window, std::vector<unsigned>* px) {
     *px = Picture(window);
     usleep(300'000);
     return !px->empty() && Picture(window) == *px;
-}
-
-// Asks `done` again and again for up to `ms` by the clock, however long each asking takes; true once it holds.
-template <class Done>
-bool WithinClock(int ms, Done done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
-        if (done()) return true;
-        usleep(50'000);
-    } while (std::chrono::steady_clock::now() < end);
-    return false;
 }
 
 // Whether the window has the keyboard's focus, and still has it a moment later.
@@ -88,7 +75,7 @@ void GoesOnAfterTheBox(const ProgramCopy::Env& env,
     std::vector<unsigned> title;
     ASSERT_TRUE(WithinClock(10'000, [&] {
         return Settled(window, &title) && kx::ShowsAPicture(window) &&
-               std::count(title.begin(), title.end(), kBoxPaper) * 100 < static_cast<long>(title.size());
+               std::count(title.begin(), title.end(), kx::kBoxPaper) * 100 < static_cast<long>(title.size());
     })) << "the game stood still under the box's last picture\n" << run.Said("err");
 
     // Enter to the level select (the scenes change through a wipe, which takes no key: pressed until it shows).

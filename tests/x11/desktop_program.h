@@ -2,6 +2,7 @@
 #pragma once
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,10 @@
 
 namespace kx {
 
+// How long the program started for a test may take to show its first window or box: a hang guard, which a
+// start under the sanitizers on a busy machine (other builds beside the tests) has outrun at 15 s.
+constexpr int kStartMs = 30'000;
+
 // Polls `done` every `stepMs` for up to `ms`; true once it holds.
 template <class Done>
 bool Within(int ms, Done done, int stepMs = 50) {
@@ -19,6 +24,17 @@ bool Within(int ms, Done done, int stepMs = 50) {
         if (done()) return true;
         usleep(static_cast<useconds_t>(stepMs) * 1000);
     }
+    return false;
+}
+
+// Asks `done` again and again for up to `ms` by the clock, however long each asking takes; true once it holds.
+template <class Done>
+bool WithinClock(int ms, Done done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        if (done()) return true;
+        usleep(50'000);
+    } while (std::chrono::steady_clock::now() < end);
     return false;
 }
 
@@ -33,12 +49,30 @@ inline bool ShowsAPicture(unsigned long window) {
     return lit * 10 >= px.size();
 }
 
+// The colour of the load's box's face. The game's window keeps the box's last picture where the box stood
+// until the game draws again: a window that shows it has not shown a picture of the game's own since the box.
+constexpr unsigned kBoxPaper = 0xF0F0F0;
+
+// Whether the window shows a picture of the game's own: a tenth of its pixels or more are not black, and
+// hardly any (under one in a hundred) are the box's face.
+inline bool ShowsAPictureOfTheGame(unsigned long window) {
+    std::vector<unsigned> px;
+    int w = 0, h = 0;
+    if (!WindowPixels(window, &px, &w, &h) || px.empty()) return false;
+    size_t lit = 0, paper = 0;
+    for (unsigned p : px) {
+        lit += p != 0;
+        paper += p == kBoxPaper;
+    }
+    return lit * 10 >= px.size() && paper * 100 < px.size();
+}
+
 // Whether the window is shown (the window manager's normal state) with a picture in it.
 inline bool ShownWithAPicture(unsigned long window) { return WindowState(window) == 1 && ShowsAPicture(window); }
 
 // The window of the process `pid` titled `title` once it is shown with a picture in it, waiting up to `ms`;
 // 0 when it never is.
-inline unsigned long ShownWindowOf(int pid, const char* title, int ms = 15'000) {
+inline unsigned long ShownWindowOf(int pid, const char* title, int ms = kStartMs) {
     unsigned long window = 0;
     return Within(ms, [&] { return (window = ClientWindowOf(pid, title)) != 0 && ShownWithAPicture(window); }) ? window : 0;
 }

@@ -127,7 +127,7 @@ protected:
                            const std::function<void()>& started = [] {}) {
         const pid_t pid = program_.pid = run_.Start("x11", err, env);
         ASSERT_NO_FATAL_FAILURE(started());
-        ASSERT_TRUE(Within(15'000, [&] {
+        ASSERT_TRUE(Within(kx::kStartMs, [&] {
             return (window_ = kx::ClientWindowOf(pid, "KESTRALIS")) != 0 && (box_ = kx::ClientWindowFor(window_, kBoxTitle)) != 0;
         })) << run_.Said("err");
         ASSERT_TRUE(Within(5'000, [&] { return kx::ShownWithAPicture(box_); })) << "the box was never shown";

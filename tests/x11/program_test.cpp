@@ -24,7 +24,7 @@ TEST(ProgramOnADesktop, AFirstCopyHeldInItsLoadByABoxIsBroughtForward) {
     const ProgramCopy::Env windowed{{"KESTRALIS_WINDOWED", "1"}};
     kx::Running first{run.Start("x11", "first", windowed)};
     unsigned long box = 0;
-    ASSERT_TRUE(Within(15'000, [&] { return (box = kx::ClientWindowOf(first.pid, "エラー発生")) != 0; })) << run.Said("first");
+    ASSERT_TRUE(Within(kx::kStartMs, [&] { return (box = kx::ClientWindowOf(first.pid, "エラー発生")) != 0; })) << run.Said("first");
     ASSERT_TRUE(Within(5'000, [&] { return kx::ShownWithAPicture(box); })) << "the box was never shown";
 
     EXPECT_EQ(ProgramCopy::Wait(run.Start("x11", "second", windowed)), 0) << run.Said("second");
@@ -46,7 +46,7 @@ TEST(ProgramOnADesktop, ASecondCopyShowsAMinimisedFirstAgain) {
     const ProgramCopy::Env windowed{{"KESTRALIS_WINDOWED", "1"}};
     const pid_t first = run.Start("x11", "first", windowed);
     unsigned long window = 0;
-    ASSERT_TRUE(Within(15'000, [&] { return (window = kx::ClientWindowOf(first)) != 0; })) << run.Said("first");
+    ASSERT_TRUE(Within(kx::kStartMs, [&] { return (window = kx::ClientWindowOf(first)) != 0; })) << run.Said("first");
     ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(window) == 1; })) << "the window was never shown";
     ASSERT_TRUE(kx::Minimise(window));
     ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(window) == 3; })) << "the window manager did not minimise it";
@@ -66,7 +66,7 @@ TEST(ProgramOnADesktop, InAWindowTheCursorHidesOverThePictureAndGoesFreelyOffIt)
     const pid_t pid = run.Start("x11", "err", {{"KESTRALIS_WINDOWED", "1"}});
     unsigned long window = 0;
     int x = 0, y = 0, w = 0, h = 0;
-    ASSERT_TRUE(Within(15'000, [&] { return (window = kx::ClientWindowOf(pid)) != 0; })) << run.Said("err");
+    ASSERT_TRUE(Within(kx::kStartMs, [&] { return (window = kx::ClientWindowOf(pid)) != 0; })) << run.Said("err");
     ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(window) == 1 && kx::WindowPlace(window, &x, &y, &w, &h); }));
     ASSERT_EQ(w, 800);
     ASSERT_EQ(h, 600);
