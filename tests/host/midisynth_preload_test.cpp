@@ -282,7 +282,7 @@ pid_t ForkChild(bool shutdownFirst, Hold hold) {
 
 // The child's raw status. The hang guard: well beyond the hold's own guard and the wait for the loader
 // after it.
-int WaitChild(pid_t pid) { return kt::EndedChild(pid, 30'000); }
+int WaitChild(pid_t pid) { return kt::EndedChild(pid, 60'000); }
 
 TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     // Nothing is loaded here before the children are made: a fork copies no thread, neither a loader nor

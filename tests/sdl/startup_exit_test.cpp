@@ -41,7 +41,17 @@ TEST(StartUpExit, NoDisplayEndsWithAnErrorAndSaysSo) {
 TEST(StartUpExit, WithoutADisplayNamedTheProgramEndsAtOnceAndSaysWhatToSet) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
     const ProgramCopy::Env none{{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"XDG_RUNTIME_DIR", nullptr}};
-    EXPECT_EQ(ProgramCopy::Wait(run.Start(nullptr, "err", none), 10'000), 1) << run.Said("err");
+    // Without XDG_RUNTIME_DIR the one-copy lock is a name that every such start of this user shares (one of
+    // another run of these tests, say): while another copy holds it, this one is only its second copy. The
+    // start is made again then, until it is a first copy (20 s at most).
+    int status = -1;
+    for (int tries = 0; tries < 40; ++tries) {
+        status = ProgramCopy::Wait(run.Start(nullptr, "err", none), 10'000);
+        const std::string said = run.Said("err");
+        if (said.find("already running") == std::string::npos && said.find("did not answer") == std::string::npos) break;
+        usleep(500'000);
+    }
+    EXPECT_EQ(status, 1) << run.Said("err");
     EXPECT_EQ(run.Said("err"),
               "no display: DISPLAY and WAYLAND_DISPLAY are not set; start the game from a desktop session, or set "
               "DISPLAY to a running X server\n");

@@ -18,6 +18,9 @@ namespace kt {
 class HeldLoader {
 public:
     static constexpr std::chrono::seconds kGuard{10};
+    // How long the rest of a load may take once let go: a hang guard, which a load under the sanitizers, with
+    // every core kept busy by other builds, has outrun at 10 s.
+    static constexpr std::chrono::seconds kLoadGuard{30};
 
     // From now on a loader that reads the soundfont waits inside its load.
     static void Hold() {
@@ -32,11 +35,11 @@ public:
     static bool Overran() { return overran_.load(); }
     // Until a loader waits in the hold (kGuard at most); true when one does.
     static bool WaitInside() {
-        return WaitFor([] { return Inside(); });
+        return WaitFor([] { return Inside(); }, kGuard);
     }
-    // Until every loader thread has ended (kGuard at most); true when they have.
+    // Until every loader thread has ended (kLoadGuard at most); true when they have.
     static bool WaitForLoaders() {
-        return WaitFor([] { return !host::midisynth::Preloading(); });
+        return WaitFor([] { return !host::midisynth::Preloading(); }, kLoadGuard);
     }
     // Lets go, removes the gate and waits for the loaders: no test leaves one at work behind it.
     static bool Clear() {
@@ -61,8 +64,8 @@ private:
         --inside_;
     }
     template <class Pred>
-    static bool WaitFor(Pred pred) {
-        const auto until = std::chrono::steady_clock::now() + kGuard;
+    static bool WaitFor(Pred pred, std::chrono::seconds guard) {
+        const auto until = std::chrono::steady_clock::now() + guard;
         while (!pred()) {
             if (std::chrono::steady_clock::now() > until) return false;
             usleep(1000);
