@@ -150,14 +150,15 @@ std::string WithEnglishLines(const char* textUtf8, const std::vector<std::string
 }
 
 std::string WithoutSaidLines(const char* textUtf8, const std::vector<std::string>& said) {
+    std::vector<std::string> shown;
+    for (const std::string& s : said) shown.push_back(AsABoxShowsIt(s));
     std::string out, line;
     std::string in = textUtf8 ? textUtf8 : "";
     for (size_t at = 0; at <= in.size();) {
         const size_t end = std::min(in.find('\n', at), in.size());
         line = in.substr(at, end - at);
-        const bool wasSaid = std::any_of(said.begin(), said.end(), [&line](const std::string& s) {
-            return s == line || AsABoxShowsIt(s) == line;
-        });
+        const bool wasSaid = std::find(said.begin(), said.end(), line) != said.end() ||
+                             std::find(shown.begin(), shown.end(), line) != shown.end();
         if (!wasSaid) out += (out.empty() ? "" : "\n") + line;
         at = end + 1;
     }

@@ -3,6 +3,7 @@
 // the stream open: it plays on where it would, and a start that cannot go on still ends with 1.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
@@ -26,13 +27,15 @@ struct EarlyLine {
 // kill once it catches one (its window is up, which comes after every line of the start); -1 when it did not
 // end within the hang guard.
 int Ending(pid_t pid, bool playsOn) {
-    int status = 0;
     for (int waited = 0; playsOn && waited < 20'000; waited += 20) {
-        if (ProgramCopy::Ended(pid, 20, &status)) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        siginfo_t ended{};
+        // One that ended by itself is left for the wait below, which gives its status.
+        if (waitid(P_PID, static_cast<id_t>(pid), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == pid) break;
         if (kt::Catches(pid, SIGTERM)) {
             kill(pid, SIGTERM);
             break;
         }
+        usleep(20'000);
     }
     return ProgramCopy::Wait(pid);
 }

@@ -78,6 +78,10 @@ inline int RunProgram(std::vector<std::string> args, std::string* said) {
         _exit(127);
     }
     close(out[1]);
+    if (pid < 0) {
+        close(out[0]);
+        return -1;
+    }
     said->clear();
     char buf[4096];
     for (ssize_t n; (n = read(out[0], buf, sizeof buf)) != 0;) {
@@ -86,7 +90,6 @@ inline int RunProgram(std::vector<std::string> args, std::string* said) {
     }
     close(out[0]);
     int status = 0;
-    if (pid < 0) return -1;
     while (waitpid(pid, &status, 0) < 0)
         if (errno != EINTR) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
