@@ -93,15 +93,14 @@ TEST(StartUpExit, AMissingDataFolderIsSaidOnceAndEndsWithAnError) {
 // program; empty, and the test fails, where none can be made.
 std::string ProgramFolderOfSize(const ProgramCopy& run, size_t size) {
     namespace fs = std::filesystem;
-    std::string folder = run.dir + "deep" + std::to_string(size);
-    while (folder.size() + 1 < size) folder += "/" + std::string(std::min<size_t>(200, size - folder.size() - 2), 'd');
+    const std::string folder = kt::PathOfSize(run.dir.substr(0, run.dir.size() - 1), "deep" + std::to_string(size), size);
     std::error_code ec;
-    if (folder.size() + 1 == size && fs::create_directories(folder, ec)) fs::create_hard_link(run.dir + "kestralis", folder + "/kestralis", ec);
-    if (ec || folder.size() + 1 != size) {
-        ADD_FAILURE() << "no program folder of " << size << " bytes: " << folder << ": " << ec.message();
+    if (!folder.empty() && fs::create_directories(folder, ec)) fs::create_hard_link(run.dir + "kestralis", folder + "kestralis", ec);
+    if (folder.empty() || ec) {
+        ADD_FAILURE() << "no program folder of " << size << " bytes in " << run.dir << ": " << ec.message();
         return {};
     }
-    return folder + "/";
+    return folder;
 }
 
 // The program in `folder` started with the current folder `here`, its error stream going to `err` in `run`'s

@@ -4,6 +4,7 @@
 #pragma once
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,8 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "host/instance.h"
 
 namespace kt {
 
@@ -48,6 +51,27 @@ inline std::string NewFolder(const std::string& parent, const std::string& prefi
     return std::filesystem::absolute(made).string();
 }
 
+// A path below the folder `base` (a whole path without a trailing '/') whose whole name, with its trailing
+// '/', is `size` bytes: `base`, then a folder named `name`, then as many folders as it takes, none of them
+// empty nor longer than 200 bytes. Empty where `base` and `name` alone are too long for it.
+inline std::string PathOfSize(const std::string& base, const std::string& name, size_t size) {
+    std::string path = base + "/" + name;
+    if (path.size() + 1 > size) return {};
+    size_t left = size - 1 - path.size();  // the bytes still to add before the trailing '/'
+    if (left == 1) {  // too few for a "/x" of its own: the first folder's name takes it
+        path += 'x';
+        left = 0;
+    }
+    while (left > 0) {
+        // "/" and at least one byte, never leaving a single byte that no folder could take.
+        size_t take = std::min<size_t>(200, left - 1);
+        if (left - 1 - take == 1) --take;
+        path += "/" + std::string(take, 'd');
+        left -= 1 + take;
+    }
+    return path + "/";
+}
+
 // A new empty folder in the system's temporary folder (TMPDIR, or /tmp where it is unset or empty), removed
 // with what it holds when the process exits. Where none can be made the test fails with a message naming
 // TMPDIR.
@@ -60,6 +84,25 @@ inline std::string TempFolder() {
     } catch (const std::exception& e) {
         throw std::runtime_error(std::string("no temporary folder for the test (TMPDIR=") + (tmp ? tmp : "") +
                                  "): " + e.what() + "; point TMPDIR at a folder where one can be made");
+    }
+    detail::Made().paths.push_back(folder);
+    return folder;
+}
+
+// A new empty folder for a program's runtime folder, removed as TempFolder's are: its path is short enough
+// for the lock's socket. It lies in TMPDIR where that leaves room for it, else in /tmp (a TMPDIR that is
+// short enough and where no folder can be made fails the test as TempFolder does).
+inline std::string TempRuntimeFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string parent = tmp && *tmp ? std::filesystem::absolute(tmp).string() : "/tmp";
+    const bool fits = parent.size() + sizeof "/kestralis-test-XXXXXX" - 1 <= host::kLongestRuntimeFolder;
+    if (fits) return TempFolder();
+    std::string folder;
+    try {
+        folder = NewFolder("/tmp", "kestralis-test-");
+    } catch (const std::exception& e) {
+        throw std::runtime_error(std::string("no runtime folder for the test (TMPDIR is too long for a socket in it, ") +
+                                 "and /tmp will not do): " + e.what());
     }
     detail::Made().paths.push_back(folder);
     return folder;

@@ -3,6 +3,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,8 +13,8 @@
 #include <fstream>
 #include <string>
 
-#include "support/headless_machine.h"
 #include "support/rerun.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -23,8 +24,7 @@ constexpr const char* kChildRole = "KESTRALIS_TEST_HELPERS_CHILD";
 // make a folder; the other file there must outlive the child.
 TEST(TestHelpers, ATemporaryFolderThatCannotBeMadeFailsTheTestAndRemovesNothing) {
     if (std::getenv(kChildRole)) {
-        kt::FreshMachine();  // takes a temporary folder for the runtime folder
-        std::printf("runtime folder: %s\n", std::getenv("XDG_RUNTIME_DIR"));
+        std::printf("temporary folder: %s\n", kt::TempFolder().c_str());
         return;
     }
     const std::string own = kt::TempFolder();
@@ -37,8 +37,34 @@ TEST(TestHelpers, ATemporaryFolderThatCannotBeMadeFailsTheTestAndRemovesNothing)
                             tmpdir + "/kestralis-test-XXXXXX: Not a directory"),
               std::string::npos)
         << run.said;
-    EXPECT_EQ(run.said.find("runtime folder: "), std::string::npos) << run.said;
+    EXPECT_EQ(run.said.find("temporary folder: "), std::string::npos) << run.said;
     EXPECT_TRUE(std::filesystem::exists(own + "/marker"));
+}
+
+// A runtime folder holds the lock's socket whatever TMPDIR is: where TMPDIR's path is too long for that, the
+// folder is a private one in /tmp; where TMPDIR is short enough but no folder can be made there, the test
+// fails as for any temporary folder.
+TEST(TestHelpers, ARuntimeFolderHasRoomForTheSocketWhateverTheTemporaryFolder) {
+    namespace fs = std::filesystem;
+    const char* was = std::getenv("TMPDIR");
+    const std::string before = was ? was : "";
+    const std::string deep = kt::TempFolder() + "/" + std::string(100, 't');
+    ASSERT_TRUE(fs::create_directory(deep));
+    setenv("TMPDIR", deep.c_str(), 1);
+    std::string runtime;
+    EXPECT_NO_THROW(runtime = kt::TempRuntimeFolder());
+    setenv("TMPDIR", "/dev/null/tmp", 1);
+    EXPECT_THROW(kt::TempRuntimeFolder(), std::runtime_error);
+    if (was) setenv("TMPDIR", before.c_str(), 1);
+    else unsetenv("TMPDIR");
+
+    EXPECT_LE(runtime.size(), host::kLongestRuntimeFolder) << runtime;
+    EXPECT_EQ(runtime.rfind("/tmp/kestralis-test-", 0), 0u) << runtime;
+    struct stat st {};
+    ASSERT_EQ(stat(runtime.c_str(), &st), 0) << runtime;
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_TRUE(fs::is_empty(deep)) << "nothing was made in the long TMPDIR";
 }
 
 TEST(TestHelpers, AChildRunAgainThatHangsIsKilledAtTheGuardAndFailsTheTest) {
@@ -52,6 +78,28 @@ TEST(TestHelpers, AChildRunAgainThatHangsIsKilledAtTheGuardAndFailsTheTest) {
                             "TestHelpers.AChildRunAgainThatHangsIsKilledAtTheGuardAndFailsTheTest: its child ran "
                             "past the guard of 1000 ms and was killed");
     EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGKILL) << run.status;
+}
+
+// A folder of an exact size is made from wherever the checkout lies: from every length of the folder it
+// starts in, its path has the size asked for, with no empty folder name (a "//") and none too long to make.
+TEST(TestHelpers, APathOfAnExactSizeHasItFromEveryStartingLength) {
+    for (const size_t size : {size_t{2}, size_t{255}, size_t{256}, size_t{700}}) {
+        for (size_t length = 2; length < size + 10; ++length) {
+            const std::string base = "/" + std::string(length - 1, 'b');
+            const std::string path = kt::PathOfSize(base, "deep", size);
+            SCOPED_TRACE("a folder of " + std::to_string(size) + " bytes below one of " + std::to_string(length));
+            if (length + 6 > size) {  // "/deep/" alone does not fit
+                EXPECT_EQ(path, "");
+                continue;
+            }
+            ASSERT_EQ(path.size(), size) << path;
+            EXPECT_EQ(path.rfind(base + "/deep", 0), 0u) << path;
+            EXPECT_EQ(path.back(), '/');
+            EXPECT_EQ(path.find("//"), std::string::npos) << path;
+            for (size_t at = base.size(), next; (next = path.find('/', at + 1)) != std::string::npos; at = next)
+                EXPECT_LE(next - at - 1, 200u) << path;
+        }
+    }
 }
 
 // The script that starts and stops the X tests' servers removes its own folder alone: given an empty name,
