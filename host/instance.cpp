@@ -104,13 +104,13 @@ std::string FolderStem(const char* name, bool sayWhy = false) {
     struct stat st{};
     const bool isPrivate = dir[0] == '/' && stat(dir, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
                            (st.st_mode & 077) == 0;
+    static_assert(kLongestRuntimeFolder + sizeof "/kestralis-0123456789abcdef.sock" == sizeof(sockaddr_un::sun_path));
     const bool fits = stem.size() + sizeof ".sock" <= sizeof(sockaddr_un::sun_path);
     if (isPrivate && fits) return g_outside.count(stem) ? std::string() : stem;
     if (sayWhy) {
-        const size_t most = sizeof(sockaddr_un::sun_path) - sizeof ".sock" - std::strlen(leaf);
         ReportSettingNotUnderstood("XDG_RUNTIME_DIR", dir,
                                    "the whole path of a folder that only this user can enter, " +
-                                       std::to_string(most) + " characters at most",
+                                       std::to_string(kLongestRuntimeFolder) + " characters at most",
                                    "keeping the one-copy lock outside it");
     }
     return {};

@@ -2,6 +2,7 @@
 // listening socket named after the lock and the user) stands in for a named mutex. Only the same user can
 // hold the lock for us, only the same user can ask us to come forward, and nobody can hold up a start.
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "host/types.h"
@@ -9,6 +10,10 @@
 namespace host {
 
 using InstanceLock = i32;  // 0: none
+
+// The longest whole path of a runtime folder that the lock's socket fits in: a socket's address holds 107
+// bytes, and the socket's own name takes 32 of them.
+inline constexpr size_t kLongestRuntimeFolder = 75;
 
 // Takes the lock named `name`. *alreadyHeld is set when another process of this user holds it. Returns 0
 // when the lock is held elsewhere or could not be made (a name taken by another user is not held for us:

@@ -208,7 +208,7 @@ public:
     explicit RuntimeFolder(bool make) {
         if (const char* d = std::getenv("XDG_RUNTIME_DIR")) saved_ = d;
         if (make) {
-            folder_ = kt::TempFolder();  // made by mkdtemp: only its user enters it
+            folder_ = kt::TempRuntimeFolder();  // made by mkdtemp: only its user enters it
             setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
         } else {
             unsetenv("XDG_RUNTIME_DIR");
@@ -450,7 +450,7 @@ TEST(Instance, ARuntimeFolderThatWillNotDoIsSaidAndTheLockHoldsWithoutIt) {
     const std::string open = kt::TempFolder();
     fs::permissions(open, fs::perms::others_read | fs::perms::others_exec, std::filesystem::perm_options::add);
     std::string deep = runtime.Path();
-    while (deep.size() <= 75) deep += "/deeper";
+    while (deep.size() <= host::kLongestRuntimeFolder) deep += "/deeper";
     fs::create_directories(deep);
     fs::permissions(deep, fs::perms::owner_all);
     const std::string name = "KestralisRuntime" + std::to_string(getpid());

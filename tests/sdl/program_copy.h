@@ -1,8 +1,8 @@
 // The real program started as a user starts it, in a child process. Each copy has a new folder of its own
 // beside the test program (where none can be made, the test fails), holding the program and links to the
 // data folders it is given, and a private runtime folder of its own (so its lock is its own, whatever else
-// runs on the machine). The runtime folder is a new one in the temporary folder: a socket's address has
-// room for about a hundred bytes, and the checkout may lie deep.
+// runs on the machine). The runtime folder is a new one in the temporary folder, or in /tmp where TMPDIR's
+// path leaves no room for the lock's socket: a socket's address has room for about a hundred bytes.
 #pragma once
 #include <signal.h>
 #include <sys/wait.h>
@@ -30,7 +30,7 @@ public:
     explicit ProgramCopy(const std::vector<const char*>& data) {
         namespace fs = std::filesystem;
         dir = FolderBesideProgram("run");
-        runtime = TempFolder();  // private (made by mkdtemp), as a user's runtime folder is
+        runtime = TempRuntimeFolder();  // private (made by mkdtemp), as a user's runtime folder is
         std::error_code ec;
         fs::create_hard_link(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis", ec);
         if (ec) fs::copy_file(std::string(KESTRALIS_BIN_DIR) + "kestralis", dir + "kestralis");

@@ -34,7 +34,7 @@ void FreshMachine() {
     // A windowed program takes the desktop's depth for its screen; the next program starts from the depth
     // a process starts with.
     ScreenBits = 16;
-    static const std::string runtime = TempFolder();
+    static const std::string runtime = TempRuntimeFolder();
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 }
 
