@@ -16,6 +16,7 @@
 #include "game/stage/boss_data.h"
 #include "host/headless/headless.h"
 #include "host/instance.h"
+#include "host/midisynth.h"
 #include "host/report.h"
 #include "host/window.h"
 #include "support/answering_copy.h"
@@ -90,6 +91,10 @@ TEST_F(StartUpTest, AMissingPictureLeavesItsHandleZeroAndTheRestLoad) {
 // game is there just as it goes.
 TEST_F(StartUpTest, AFirstCopyAnswersAnotherCopyFromInsideItsLoadUnlessItIsToEnd) {
     Start();
+    // The soundfont's loader thread may hold a lock of the allocator's at any moment, and a child forked then
+    // would wait on it for good: the child is made once that thread is done.
+    for (int waited = 0; host::midisynth::Preloading() && waited < 20'000; waited += 10) usleep(10'000);
+    ASSERT_FALSE(host::midisynth::Preloading()) << "the soundfont's load did not end within 20 s";
     const auto answeredWhileLoading = [] {
         const pid_t loader = fork();
         if (loader == 0) {
