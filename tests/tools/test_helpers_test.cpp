@@ -1,7 +1,9 @@
 // The helpers the tests share. A temporary folder that cannot be made fails the test: it once stood in for
-// the whole of /tmp, which the end of the test run then removed. A child run again that hangs is ended.
+// the whole of /tmp, which the end of the test run then removed. A child run again that hangs is ended. The
+// power to pass over permissions, given up, does not come back.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,6 +54,44 @@ TEST(TestHelpers, AChildRunAgainThatHangsIsKilledAtTheGuardAndFailsTheTest) {
                             "TestHelpers.AChildRunAgainThatHangsIsKilledAtTheGuardAndFailsTheTest: its child ran "
                             "past the guard of 1000 ms and was killed");
     EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGKILL) << run.status;
+}
+
+// The value of the field `name` ("CapEff") in a process's status as /proc shows it (a hexadecimal mask or a
+// number); -1 when it is not there.
+long long StatusField(const std::string& status, const std::string& name) {
+    const size_t at = status.find("\n" + name + ":");
+    return at == std::string::npos ? -1 : std::stoll(status.substr(at + name.size() + 2), nullptr, name == "NoNewPrivs" ? 10 : 16);
+}
+
+constexpr const char* kClosedFile = "KESTRALIS_TEST_HELPERS_CLOSED_FILE";
+
+// The power to pass over permissions, once given up, stays given up in every program the process starts
+// after: root takes its bounding set anew at each start of a program, and a setuid program or one with file
+// capabilities could take the two powers with it. The child gives them up and starts `cat`, which may not
+// read a file nobody may read, and holds neither power in any of its sets, nor can gain them with a program
+// it starts in turn: they are out of its bounding set, or it may gain no power at all.
+TEST(TestHelpers, PermissionsGivenUpAreNotRegainedByAProgramStartedAfter) {
+    if (std::getenv(kChildRole)) {
+        ASSERT_TRUE(kt::GiveUpPassingOverPermissions()) << "the system refused";
+        std::string said;
+        EXPECT_NE(kt::RunProgram({"cat", std::getenv(kClosedFile)}, &said), 0) << "a file nobody may read was read";
+        EXPECT_NE(said.find("Permission denied"), std::string::npos) << said;
+        ASSERT_EQ(kt::RunProgram({"cat", "/proc/self/status"}, &said), 0) << said;
+        const long long passOver = (1ll << CAP_DAC_OVERRIDE) | (1ll << CAP_DAC_READ_SEARCH);
+        for (const char* set : {"CapEff", "CapPrm", "CapInh", "CapAmb"}) {
+            ASSERT_GE(StatusField(said, set), 0) << set << " not in\n" << said;
+            EXPECT_EQ(StatusField(said, set) & passOver, 0) << set << " holds them\n" << said;
+        }
+        EXPECT_TRUE((StatusField(said, "CapBnd") & passOver) == 0 || StatusField(said, "NoNewPrivs") == 1)
+            << "they are in the bounding set, and a program may gain powers\n" << said;
+        return;
+    }
+    const std::string own = kt::TempFolder();
+    const std::string closed = own + "/closed";
+    std::ofstream(closed) << "nobody may read this\n";
+    std::filesystem::permissions(closed, std::filesystem::perms::none);
+    const kt::ChildRun run = kt::RerunInChild("/proc/self/exe", kChildRole, own + "/out.txt", {{kClosedFile, closed.c_str()}});
+    EXPECT_TRUE(run.Passed()) << run.said;
 }
 
 // The script that starts and stops the X tests' servers removes its own folder alone: given an empty name,
