@@ -1,6 +1,6 @@
 // The helpers the tests share. A temporary folder that cannot be made fails the test: it once stood in for
 // the whole of /tmp, which the end of the test run then removed. A child run again that hangs is ended. The
-// power to pass over permissions, given up, does not come back.
+// power to pass over permissions, given up, does not come back. An X test whose steps outgrow its time-out fails.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
@@ -12,10 +12,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <source_location>
 #include <string>
 
 #include "support/headless_machine.h"
 #include "support/rerun.h"
+#include "x11/step_budget.h"
 
 namespace {
 
@@ -92,6 +94,39 @@ TEST(TestHelpers, PermissionsGivenUpAreNotRegainedByAProgramStartedAfter) {
     std::filesystem::permissions(closed, std::filesystem::perms::none);
     const kt::ChildRun run = kt::RerunInChild("/proc/self/exe", kChildRole, own + "/out.txt", {{kClosedFile, closed.c_str()}});
     EXPECT_TRUE(run.Passed()) << run.said;
+}
+
+// An X test's steps draw their budgets from its ledger: the first step that brings them past the test's
+// time-out, less what is kept for all but the waits, fails the test at its own place, however fast the run
+// went, and the steps after it are not named again; the steps up to the time-out pass. A ledger that does
+// not know the time-out fails at its first step.
+TEST(TestHelpers, AnXTestsStepWhoseBudgetPassesItsTimeOutFailsTheTestThere) {
+    ::testing::TestPartResultArray failures;
+    const std::source_location past = std::source_location::current();
+    {
+        const ::testing::ScopedFakeTestPartResultReporter catcher(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &failures);
+        kx::Ledger ledger(kx::kSpareMs + 20'000);
+        ledger.Draw(15'000, std::source_location::current());
+        ledger.Draw(5'000, std::source_location::current());
+        ASSERT_EQ(failures.size(), 0) << "the steps up to the time-out failed the test";
+        ledger.Draw(1, past);
+        ledger.Draw(30'000, std::source_location::current());
+    }
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_STREQ(failures.GetTestPartResult(0).file_name(), past.file_name());
+    EXPECT_EQ(failures.GetTestPartResult(0).line_number(), static_cast<int>(past.line()));
+    EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
+
+    ::testing::TestPartResultArray unknown;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter catcher(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &unknown);
+        kx::Ledger(0).Draw(1, past);
+    }
+    ASSERT_EQ(unknown.size(), 1);
+    EXPECT_NE(std::string(unknown.GetTestPartResult(0).message()).find("KESTRALIS_TEST_TIMEOUT"), std::string::npos)
+        << unknown.GetTestPartResult(0).message();
 }
 
 // The script that starts and stops the X tests' servers removes its own folder alone: given an empty name,
