@@ -71,14 +71,3 @@ TEST(AudioExit, ShutdownStopsTheAudioThreadBeforeFreeing) {
 }
 
 }  // namespace
-
-namespace {
-
-// A display nobody can see (the dummy driver) gets no box that would wait forever: the text goes to the
-// error stream and the safe answer comes back at once.
-TEST(SdlBox, WithoutARealDisplayTheBoxAnswersAtOnce) {
-    EXPECT_EQ(host::backend::ShowMessageBox("エラー発生", "x : y", host::backend::kBoxOk), host::backend::kAnswerOk);
-    EXPECT_EQ(host::backend::ShowMessageBox("c", "t", host::backend::kBoxYesNo), host::backend::kAnswerNo);
-}
-
-}  // namespace

@@ -2,6 +2,7 @@
 #pragma once
 #include <fcntl.h>
 #include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -96,9 +97,17 @@ inline int RunProgram(std::vector<std::string> args, std::string* said) {
 }
 
 // Gives up, for good, the power to pass over a file's permissions that the system's administrator has (and
-// an ordinary user has not): from then on a file's and a folder's permissions hold for this process as for
-// any user, whoever started the test and wherever the checkout lies. False when the system refused.
+// an ordinary user has not): from then on a file's and a folder's permissions hold for this process, and for
+// every program it starts, as for any user, whoever started the test and wherever the checkout lies. The
+// two powers leave the sets the process holds and its bounding set, from which root takes all it may hold
+// anew at every program it starts; and no program it starts may gain a power this process does not hold (a
+// setuid one, or one with file capabilities). Taking them out of the bounding set needs a power of its own,
+// which root has: where it is refused, that rule keeps them out all the same, as a program this process
+// starts may hold no more than this process holds. False when the system refused.
 inline bool GiveUpPassingOverPermissions() {
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return false;
+    for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
+        if (prctl(PR_CAPBSET_DROP, cap, 0, 0, 0) != 0 && errno != EPERM) return false;
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
     if (syscall(SYS_capget, &header, data) != 0) return false;
@@ -106,7 +115,7 @@ inline bool GiveUpPassingOverPermissions() {
         const unsigned bit = 1u << (cap % 32);
         data[cap / 32].effective &= ~bit;
         data[cap / 32].permitted &= ~bit;
-        data[cap / 32].inheritable &= ~bit;
+        data[cap / 32].inheritable &= ~bit;  // and so from the ambient set, which holds only what both hold
     }
     return syscall(SYS_capset, &header, data) == 0;
 }

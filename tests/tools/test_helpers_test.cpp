@@ -1,7 +1,11 @@
 // The helpers the tests share. A temporary folder that cannot be made fails the test: it once stood in for
-// the whole of /tmp, which the end of the test run then removed. A child run again that hangs is ended.
+// the whole of /tmp, which the end of the test run then removed. A child run again that hangs is ended. The
+// power to pass over permissions, given up, does not come back. An X test whose steps outgrow its time-out fails.
+// A runtime folder has room for a socket whatever TMPDIR is, and a folder of an exact size is made from any
+// starting length.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,10 +15,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <source_location>
 #include <string>
 
 #include "support/rerun.h"
 #include "support/temp_folder.h"
+#include "x11/step_budget.h"
 
 namespace {
 
@@ -100,6 +106,77 @@ TEST(TestHelpers, APathOfAnExactSizeHasItFromEveryStartingLength) {
                 EXPECT_LE(next - at - 1, 200u) << path;
         }
     }
+}
+
+// The value of the field `name` ("CapEff") in a process's status as /proc shows it (a hexadecimal mask or a
+// number); -1 when it is not there.
+long long StatusField(const std::string& status, const std::string& name) {
+    const size_t at = status.find("\n" + name + ":");
+    return at == std::string::npos ? -1 : std::stoll(status.substr(at + name.size() + 2), nullptr, name == "NoNewPrivs" ? 10 : 16);
+}
+
+constexpr const char* kClosedFile = "KESTRALIS_TEST_HELPERS_CLOSED_FILE";
+
+// The power to pass over permissions, once given up, stays given up in every program the process starts
+// after: root takes its bounding set anew at each start of a program, and a setuid program or one with file
+// capabilities could take the two powers with it. The child gives them up and starts `cat`, which may not
+// read a file nobody may read, and holds neither power in any of its sets, nor can gain them with a program
+// it starts in turn: they are out of its bounding set, or it may gain no power at all.
+TEST(TestHelpers, PermissionsGivenUpAreNotRegainedByAProgramStartedAfter) {
+    if (std::getenv(kChildRole)) {
+        ASSERT_TRUE(kt::GiveUpPassingOverPermissions()) << "the system refused";
+        std::string said;
+        EXPECT_NE(kt::RunProgram({"cat", std::getenv(kClosedFile)}, &said), 0) << "a file nobody may read was read";
+        EXPECT_NE(said.find("Permission denied"), std::string::npos) << said;
+        ASSERT_EQ(kt::RunProgram({"cat", "/proc/self/status"}, &said), 0) << said;
+        const long long passOver = (1ll << CAP_DAC_OVERRIDE) | (1ll << CAP_DAC_READ_SEARCH);
+        for (const char* set : {"CapEff", "CapPrm", "CapInh", "CapAmb"}) {
+            ASSERT_GE(StatusField(said, set), 0) << set << " not in\n" << said;
+            EXPECT_EQ(StatusField(said, set) & passOver, 0) << set << " holds them\n" << said;
+        }
+        EXPECT_TRUE((StatusField(said, "CapBnd") & passOver) == 0 || StatusField(said, "NoNewPrivs") == 1)
+            << "they are in the bounding set, and a program may gain powers\n" << said;
+        return;
+    }
+    const std::string own = kt::TempFolder();
+    const std::string closed = own + "/closed";
+    std::ofstream(closed) << "nobody may read this\n";
+    std::filesystem::permissions(closed, std::filesystem::perms::none);
+    const kt::ChildRun run = kt::RerunInChild("/proc/self/exe", kChildRole, own + "/out.txt", {{kClosedFile, closed.c_str()}});
+    EXPECT_TRUE(run.Passed()) << run.said;
+}
+
+// An X test's steps draw their budgets from its ledger: the first step that brings them past the test's
+// time-out, less what is kept for all but the waits, fails the test at its own place, however fast the run
+// went, and the steps after it are not named again; the steps up to the time-out pass. A ledger that does
+// not know the time-out fails at its first step.
+TEST(TestHelpers, AnXTestsStepWhoseBudgetPassesItsTimeOutFailsTheTestThere) {
+    ::testing::TestPartResultArray failures;
+    const std::source_location past = std::source_location::current();
+    {
+        const ::testing::ScopedFakeTestPartResultReporter catcher(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &failures);
+        kx::Ledger ledger(kx::kSpareMs + 20'000);
+        ledger.Draw(15'000, std::source_location::current());
+        ledger.Draw(5'000, std::source_location::current());
+        ASSERT_EQ(failures.size(), 0) << "the steps up to the time-out failed the test";
+        ledger.Draw(1, past);
+        ledger.Draw(30'000, std::source_location::current());
+    }
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_STREQ(failures.GetTestPartResult(0).file_name(), past.file_name());
+    EXPECT_EQ(failures.GetTestPartResult(0).line_number(), static_cast<int>(past.line()));
+    EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
+
+    ::testing::TestPartResultArray unknown;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter catcher(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &unknown);
+        kx::Ledger(0).Draw(1, past);
+    }
+    ASSERT_EQ(unknown.size(), 1);
+    EXPECT_NE(std::string(unknown.GetTestPartResult(0).message()).find("KESTRALIS_TEST_TIMEOUT"), std::string::npos)
+        << unknown.GetTestPartResult(0).message();
 }
 
 // The script that starts and stops the X tests' servers removes its own folder alone: given an empty name,

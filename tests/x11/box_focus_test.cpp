@@ -18,7 +18,6 @@ namespace {
 
 using kt::ProgramCopy;
 using kx::Within;
-using kx::WithinClock;
 
 std::vector<unsigned> Picture(unsigned long window) {
     std::vector<unsigned> px;
@@ -64,7 +63,7 @@ void GoesOnAfterTheBox(const ProgramCopy::Env& env,
 
     move(run, window, box);
     if (::testing::Test::HasFatalFailure()) return;
-    ASSERT_TRUE(WithinClock(5'000, [&] { return HoldsTheFocus(window); }))
+    ASSERT_TRUE(Within(5'000, [&] { return HoldsTheFocus(window); }))
         << "the game's window " << window << " never kept the focus under the box, " << kx::FocusedWindow()
         << " had it (the box is " << box << ")";
 
@@ -73,20 +72,20 @@ void GoesOnAfterTheBox(const ProgramCopy::Env& env,
 
     // The title, drawn over the box's last picture.
     std::vector<unsigned> title;
-    ASSERT_TRUE(WithinClock(10'000, [&] {
+    ASSERT_TRUE(Within(10'000, [&] {
         return Settled(window, &title) && kx::ShowsAPicture(window) &&
                std::count(title.begin(), title.end(), kx::kBoxPaper) * 100 < static_cast<long>(title.size());
     })) << "the game stood still under the box's last picture\n" << run.Said("err");
 
     // Enter to the level select (the scenes change through a wipe, which takes no key: pressed until it shows).
     std::vector<unsigned> select;
-    ASSERT_TRUE(WithinClock(10'000, [&] { return kx::HoldKey("Return") && Unlike(Picture(window), title); }))
+    ASSERT_TRUE(Within(10'000, [&] { return kx::HoldKey("Return") && Unlike(Picture(window), title); }))
         << "Enter did not leave the title";
-    ASSERT_TRUE(WithinClock(5'000, [&] { return Settled(window, &select); })) << "the level select never held still";
-    ASSERT_TRUE(WithinClock(10'000, [&] { return kx::HoldKey("F1") && Unlike(Picture(window), select); }))
+    ASSERT_TRUE(Within(5'000, [&] { return Settled(window, &select); })) << "the level select never held still";
+    ASSERT_TRUE(Within(10'000, [&] { return kx::HoldKey("F1") && Unlike(Picture(window), select); }))
         << "F1 did not start the stage";
     const std::vector<unsigned> stage = Picture(window);
-    EXPECT_TRUE(WithinClock(5'000, [&] { return Picture(window) != stage; })) << "the stage stands still";
+    EXPECT_TRUE(Within(5'000, [&] { return Picture(window) != stage; })) << "the stage stands still";
 
     ASSERT_TRUE(kx::HoldKey("Escape"));
     EXPECT_EQ(game.Wait(), 0) << run.Said("err");
@@ -108,7 +107,7 @@ void Minimise(unsigned long window) {
 // window manager may still be handing it to the box, which has only just come).
 void ClickBesideTheBox(const ProgramCopy&, unsigned long window, unsigned long box) {
     int x = 0, y = 0, w = 0, h = 0;
-    ASSERT_TRUE(WithinClock(5'000, [&] {
+    ASSERT_TRUE(Within(5'000, [&] {
         return kx::WindowPlace(window, &x, &y, &w, &h) && !OnBox(box, x + 40, y + 40) && kx::Click(x + 40, y + 40) &&
                HoldsTheFocus(window);
     })) << "a click at " << x + 40 << "," << y + 40 << " did not give the game's window the focus: "
@@ -137,7 +136,7 @@ TEST(FocusUnderTheLoadsBox, MinimisedAndBroughtBackByASecondCopyTheGamePlaysOnAf
     GoesOnAfterTheBox(windowed, [&](const ProgramCopy& run, unsigned long window, unsigned long) {
         Minimise(window);
         if (::testing::Test::HasFatalFailure()) return;
-        EXPECT_EQ(ProgramCopy::Wait(run.Start("x11", "second", windowed)), 0) << run.Said("second");
+        EXPECT_EQ(kx::Ended(run.Start("x11", "second", windowed)), 0) << run.Said("second");
         EXPECT_EQ(run.Said("second"), "kestralis: the game is already running; brought it to the front\n");
         ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(window) == 1; })) << "the window stayed minimised";
     });

@@ -15,7 +15,6 @@ namespace {
 
 using kt::ProgramCopy;
 using kx::Within;
-using kx::WithinClock;
 
 constexpr unsigned kBeneath = 0xFF00FF;  // another program's window under the game
 constexpr unsigned kOver = 0x00FFFF;     // one shown over everything for a moment, and gone again
@@ -53,7 +52,7 @@ struct Shown {
 void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
     const Shown beneath{kx::ColouredWindow(0, 0, 1280, 1024, kBeneath, false)};
     ASSERT_NE(beneath.window, 0ul);
-    ASSERT_TRUE(WithinClock(15'000, [] { return ScreenCentre() == kBeneath; })) << "the window beneath was never shown";
+    ASSERT_TRUE(Within(15'000, [] { return ScreenCentre() == kBeneath; })) << "the window beneath was never shown";
 
     const ProgramCopy run({"SOUND", "MIDI"});
     kx::ImageFolderWithout(run, "TITLEC.BMP");
@@ -69,7 +68,7 @@ void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
 
     // What the screen shows once it holds still (the same over two reads), nothing of the window beneath in it.
     std::vector<unsigned> before;
-    EXPECT_TRUE(WithinClock(10'000, [&] {
+    EXPECT_TRUE(Within(10'000, [&] {
         before = ShownOutside(box);
         usleep(300'000);
         return Count(before, kBeneath) == 0 && ShownOutside(box) == before;
@@ -79,11 +78,11 @@ void GameWindowCoversWhatWasBeneathItsBox(const char* present) {
     // it showed before.
     Shown over{kx::ColouredWindow(0, 0, 1280, 1024, kOver, true)};
     ASSERT_NE(over.window, 0ul);
-    ASSERT_TRUE(WithinClock(15'000, [] { return ScreenCentre() == kOver; })) << "the window over it was never shown";
+    ASSERT_TRUE(Within(15'000, [] { return ScreenCentre() == kOver; })) << "the window over it was never shown";
     ASSERT_TRUE(kx::DestroyWindow(over.window));
     over.window = 0;
     std::vector<unsigned> after;
-    EXPECT_TRUE(WithinClock(10'000, [&] { return (after = ShownOutside(box)) == before; }))
+    EXPECT_TRUE(Within(10'000, [&] { return (after = ShownOutside(box)) == before; }))
         << Count(after, kOver) << " pixels of the window gone and " << Count(after, kBeneath)
         << " of the one beneath show through the game's window";
 

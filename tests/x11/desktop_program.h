@@ -1,13 +1,15 @@
-// The real program on the tests' desktop: waiting on what it shows, and its data with a picture left out.
+// The real program on the tests' desktop: waiting on what it shows (each wait a step of the test's budget,
+// step_budget.h), and its data with a picture left out.
 #pragma once
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
+#include <source_location>
 #include <string>
 #include <vector>
 
 #include "sdl/program_copy.h"
+#include "step_budget.h"
 #include "support/process.h"
 #include "x_display.h"
 
@@ -16,26 +18,25 @@ namespace kx {
 // How long the program started for a test may take to show its first window or box: a hang guard, which a
 // start under the sanitizers on a busy machine (other builds beside the tests) has outrun at 15 s.
 constexpr int kStartMs = 30'000;
+// How long a program may take to end once it is asked to (or once it ends by itself).
+constexpr int kEndMs = 20'000;
 
-// Polls `done` every `stepMs` for up to `ms`; true once it holds.
+// Asks `done` every `stepMs` for up to `ms` by the clock, however long each asking takes: a step of the test,
+// named by its place `where`. True once it holds.
 template <class Done>
-bool Within(int ms, Done done, int stepMs = 50) {
-    for (int waited = 0; waited <= ms; waited += stepMs) {
+bool Within(int ms, Done done, int stepMs = 50, const std::source_location& where = std::source_location::current()) {
+    const Step step(ms, where);
+    for (;;) {
         if (done()) return true;
+        if (step.Over()) return false;
         usleep(static_cast<useconds_t>(stepMs) * 1000);
     }
-    return false;
 }
 
-// Asks `done` again and again for up to `ms` by the clock, however long each asking takes; true once it holds.
-template <class Done>
-bool WithinClock(int ms, Done done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
-        if (done()) return true;
-        usleep(50'000);
-    } while (std::chrono::steady_clock::now() < end);
-    return false;
+// The status of the run `pid` once it ends, within kEndMs (a step), as ProgramCopy::Wait gives it.
+inline int Ended(pid_t pid, const std::source_location& where = std::source_location::current()) {
+    const Step step(kEndMs, where);
+    return kt::ProgramCopy::Wait(pid, step.Ms());
 }
 
 // Whether the window shows a picture: a tenth of its pixels or more are not black (the title is drawn;
@@ -72,9 +73,12 @@ inline bool ShownWithAPicture(unsigned long window) { return WindowState(window)
 
 // The window of the process `pid` titled `title` once it is shown with a picture in it, waiting up to `ms`;
 // 0 when it never is.
-inline unsigned long ShownWindowOf(int pid, const char* title, int ms = kStartMs) {
+inline unsigned long ShownWindowOf(int pid, const char* title, int ms = kStartMs,
+                                   const std::source_location& where = std::source_location::current()) {
     unsigned long window = 0;
-    return Within(ms, [&] { return (window = ClientWindowOf(pid, title)) != 0 && ShownWithAPicture(window); }) ? window : 0;
+    return Within(ms, [&] { return (window = ClientWindowOf(pid, title)) != 0 && ShownWithAPicture(window); }, 50, where)
+               ? window
+               : 0;
 }
 
 // The program started for a test, ended however the test ends unless it was waited for.
@@ -83,8 +87,8 @@ struct Running {
     ~Running() {
         if (pid > 0) kt::EndedChild(pid, 0);
     }
-    int Wait() {
-        const int status = kt::ProgramCopy::Wait(pid);
+    int Wait(const std::source_location& where = std::source_location::current()) {
+        const int status = Ended(pid, where);
         pid = 0;
         return status;
     }

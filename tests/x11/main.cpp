@@ -3,7 +3,8 @@
 // with a window manager, each in a process of its own, named by the filter. The test command starts the
 // servers (a ctest fixture) and runs each test so. Run by hand, the program does the same itself: it starts
 // the servers in a new folder of its own, runs each test the filter selects in a child, then stops the
-// servers and removes the folder, each test with the variables the test command gives it.
+// servers and removes the folder, each test with the variables the test command gives it. Each test's steps
+// are measured against its time-out (step_budget.h).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "step_budget.h"
 #include "support/process.h"
 #include "support/temp_folder.h"
 
@@ -96,6 +98,10 @@ int RunAlone(std::vector<std::string> self) {
     }
     unsetenv("WAYLAND_DISPLAY");
     unsetenv("XAUTHORITY");
+    if (kx::TestTimeOutMs() <= 0) {
+        std::fprintf(stderr, "the test command's variables give no KESTRALIS_TEST_TIMEOUT\n");
+        return 1;
+    }
     std::vector<std::string> tests;
     if (!Selected(self, folder, &tests)) {
         std::fprintf(stderr, "the tests could not be listed\n");
@@ -115,12 +121,14 @@ int RunAlone(std::vector<std::string> self) {
         stopServers();
         return 1;
     }
+    // Each test is ended at the time-out the test command gives it.
+    const long timeOutMs = kx::TestTimeOutMs();
     int failed = 0, ran = 0;
     for (const std::string& test : tests) {
         if (g_interrupted) break;
         std::vector<std::string> args = self;
         args.push_back("--gtest_filter=" + test);
-        failed += Run(args, servers.c_str(), -1, 120'000) != 0;
+        failed += Run(args, servers.c_str(), -1, static_cast<int>(timeOutMs)) != 0;
         ++ran;
     }
     const bool interrupted = stopServers();
@@ -146,5 +154,6 @@ int main(int argc, char** argv) {
     setenv("DISPLAY", display.c_str(), 1);
     setenv("SDL_VIDEODRIVER", "x11", 1);
     unsetenv("WAYLAND_DISPLAY");
+    testing::UnitTest::GetInstance()->listeners().Append(new kx::LedgerPerTest);
     return RUN_ALL_TESTS();
 }

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -76,7 +75,8 @@ TEST(MessageBoxOnX, WithoutAnyFontTheSystemsBoxShowsTheTextAndTheEnglishLines) {
     const std::string dir = kt::TempFolder();
     const std::string conf = dir + "/fonts.conf";
     std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
-    const kt::ChildRun run = kt::RerunInChild("/proc/self/exe", kChildRole, dir + "/out.txt", {{"FONTCONFIG_FILE", conf.c_str()}});
+    const kt::ChildRun run = kt::RerunInChild("/proc/self/exe", kChildRole, dir + "/out.txt",
+                                              {{"FONTCONFIG_FILE", conf.c_str()}}, kx::Step(60'000).Ms());
     EXPECT_TRUE(run.Passed()) << run.said;
     EXPECT_EQ(run.said.find("エラー発生: "), std::string::npos) << "the box went to the error stream instead:\n" << run.said;
 }
@@ -147,17 +147,17 @@ TEST_F(GoneBox, BoxesAnsweredFromAnotherThreadOutliveAMessageAfterTheirClose) {
     std::atomic<bool> stop{false};
     std::atomic<unsigned long> last{0};
     std::thread other([&] {
-        auto since = std::chrono::steady_clock::now();
+        // The hang guard: once the boxes were looked for 30 s in all, each is answered without being found
+        // (and the test fails).
+        const kx::Step guard(30'000);
         for (int answered = 0; !stop.load(); usleep(200)) {
             Push(SDL_USEREVENT);
             const int n = showing.load();
             if (n == answered) continue;
             const unsigned long box = kx::ClientWindowOf(getpid(), title(n).c_str());
-            // The hang guard: a box not found within 10 s is answered all the same (and the test fails).
-            if (!box && std::chrono::steady_clock::now() - since < std::chrono::seconds(10)) continue;
+            if (!box && !guard.Over()) continue;
             answered = n;
             last = box;
-            since = std::chrono::steady_clock::now();
             PushKey(SDLK_RETURN);
         }
     });

@@ -70,7 +70,7 @@ TEST(NamedPipes, InPlaceOfDataFilesAreRefusedAndThePlayGoesOnUntilEsc) {
     // while after the last box: a press over before the title's first frame is never seen. Enter is pressed
     // until the level select's picture shows (the title's own is the missing picture: black; until the
     // title the window still shows the box's last picture).
-    ASSERT_TRUE(kx::WithinClock(15'000, [&] { return kx::HoldKey("Return") && kx::ShowsAPictureOfTheGame(window); }))
+    ASSERT_TRUE(kx::Within(15'000, [&] { return kx::HoldKey("Return") && kx::ShowsAPictureOfTheGame(window); }))
         << "Enter did not lead from the title to the level select\n" << run.Said("err");
     ASSERT_TRUE(Within(10'000, [&] { return kx::HoldKey("F1") && said("MIDI/KTVB1.MID: not a regular file"); }, 500))
         << "the stage's tune was never tried\n" << run.Said("err");

@@ -27,7 +27,7 @@ TEST(ProgramOnADesktop, AFirstCopyHeldInItsLoadByABoxIsBroughtForward) {
     ASSERT_TRUE(Within(kx::kStartMs, [&] { return (box = kx::ClientWindowOf(first.pid, "エラー発生")) != 0; })) << run.Said("first");
     ASSERT_TRUE(Within(5'000, [&] { return kx::ShownWithAPicture(box); })) << "the box was never shown";
 
-    EXPECT_EQ(ProgramCopy::Wait(run.Start("x11", "second", windowed)), 0) << run.Said("second");
+    EXPECT_EQ(kx::Ended(run.Start("x11", "second", windowed)), 0) << run.Said("second");
     EXPECT_EQ(run.Said("second"), "kestralis: the game is already running; brought it to the front\n");
     EXPECT_EQ(kx::WindowState(box), 1) << "the box went without an answer";
 
@@ -51,12 +51,12 @@ TEST(ProgramOnADesktop, ASecondCopyShowsAMinimisedFirstAgain) {
     ASSERT_TRUE(kx::Minimise(window));
     ASSERT_TRUE(Within(5'000, [&] { return kx::WindowState(window) == 3; })) << "the window manager did not minimise it";
 
-    EXPECT_EQ(ProgramCopy::Wait(run.Start("x11", "second", windowed)), 0) << run.Said("second");
+    EXPECT_EQ(kx::Ended(run.Start("x11", "second", windowed)), 0) << run.Said("second");
     EXPECT_NE(run.Said("second").find("brought it to the front"), std::string::npos) << run.Said("second");
     EXPECT_TRUE(Within(5'000, [&] { return kx::WindowState(window) == 1; })) << "the first copy stayed minimised";
 
     kill(first, SIGTERM);
-    EXPECT_EQ(ProgramCopy::Wait(first), 0) << run.Said("first");
+    EXPECT_EQ(kx::Ended(first), 0) << run.Said("first");
 }
 
 // In a window the cursor is the player's own: hidden over the picture, shown off it, and free to go
@@ -84,7 +84,7 @@ TEST(ProgramOnADesktop, InAWindowTheCursorHidesOverThePictureAndGoesFreelyOffIt)
     EXPECT_TRUE(Within(5'000, [] { return kx::CursorBlank(); })) << "the cursor shows over the picture again";
 
     kill(pid, SIGTERM);
-    EXPECT_EQ(ProgramCopy::Wait(pid), 0) << run.Said("err");
+    EXPECT_EQ(kx::Ended(pid), 0) << run.Said("err");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <random>
+#include <source_location>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,21 +56,22 @@ std::vector<unsigned> ServerPixels(SDL_Window* w, int width, int height) {
     return px;
 }
 
-// The next mouse position the backend reports, waiting up to two seconds for the server's events.
-bool NextMouse(be::Event* out) {
-    for (int i = 0; i < 200; ++i) {
+// The next mouse position the backend reports, waiting up to two seconds for the server's events (a step
+// of the test, named by the place `where`).
+bool NextMouse(be::Event* out, const std::source_location& where = std::source_location::current()) {
+    for (const kx::Step step(2'000, where); !step.Over(); SDL_Delay(10))
         while (be::PollEvent(out))
             if (out->kind == be::EventKind::MouseMove) return true;
-        SDL_Delay(10);
-    }
     return false;
 }
 
-// The pointer put at window position (x, y) is reported at picture position (wantX, wantY).
-void ExpectMouseAt(SDL_Window* w, int x, int y, i32 wantX, i32 wantY) {
+// The pointer put at window position (x, y) is reported at picture position (wantX, wantY); the wait for it
+// is named by the place `where`.
+void ExpectMouseAt(SDL_Window* w, int x, int y, i32 wantX, i32 wantY,
+                   const std::source_location& where = std::source_location::current()) {
     SDL_WarpMouseInWindow(w, x, y);
     be::Event e;
-    ASSERT_TRUE(NextMouse(&e)) << "no motion reported at " << x << "," << y;
+    ASSERT_TRUE(NextMouse(&e, where)) << "no motion reported at " << x << "," << y;
     EXPECT_EQ(e.x, wantX);
     EXPECT_EQ(e.y, wantY);
 }
@@ -90,7 +92,7 @@ void FullScreenCoversTheDesktop() {
     ASSERT_NE(w, nullptr);
     const std::vector<u16> red(800 * 600, 0xF800);
     int realW = 0, realH = 0, sw = 0, sh = 0;
-    for (int i = 0; i < 100 && !(realW == 1280 && realH == 1024 && sw == realW && sh == realH); ++i) {
+    for (const kx::Step step(10'000); !(realW == 1280 && realH == 1024 && sw == realW && sh == realH) && !step.Over();) {
         Show(red, 3);
         ASSERT_TRUE(kx::WindowSize(w, &realW, &realH));
         SDL_GetWindowSize(w, &sw, &sh);
@@ -155,7 +157,7 @@ TEST_F(Window, ThePictureAndTheMouseGoThroughTheWindowsOwnPixels) {
     // 1000x600: the picture unscaled in the middle, 100 black columns either side.
     SDL_SetWindowSize(w, 1000, 600);
     int sw = 0, sh = 0;
-    for (int i = 0; i < 100 && sw != 1000; ++i) {
+    for (const kx::Step step(10'000); sw != 1000 && !step.Over();) {
         Show(pic, 1);
         SDL_GetWindowSize(w, &sw, &sh);
     }
