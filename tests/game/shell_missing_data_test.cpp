@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "game/shell/shell.h"
 #include "host/files.h"
@@ -24,6 +25,8 @@ namespace hl = host::headless;
 namespace {
 
 constexpr const char* kChildRole = "KESTRALIS_TEST_MISSING_DATA";
+// The folder without data begins so, and shows so in the box: "no data été " ("été" has no code page 932 form).
+constexpr std::string_view kFolder = "no data \xC3\xA9t\xC3\xA9 ", kFolderShown = "no data ?t? ";
 
 // The start itself, in a copy of this test program in a folder without the game's data.
 void StartWithoutData() {
@@ -36,9 +39,10 @@ void StartWithoutData() {
     // own "été" as "?t?", and whatever the checkout's path holds above it as the box's conversion has it.
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe").parent_path();
     const std::string own = self.filename().string();
-    ASSERT_EQ(own.rfind("no data \xC3\xA9t\xC3\xA9 ", 0), 0u) << own;
+    ASSERT_EQ(own.rfind(kFolder, 0), 0u) << own;
     const std::string above = self.parent_path().string() + "/";
-    const std::string folder = host::Cp932ToUtf8(host::Utf8ToCp932Lossy(above).c_str()) + "no data ?t? " + own.substr(14) + "/";
+    const std::string folder = host::Cp932ToUtf8(host::Utf8ToCp932Lossy(above).c_str()) + std::string(kFolderShown) +
+                               own.substr(kFolder.size()) + "/";
     EXPECT_NE(hl::Boxes()[0].text.find("data folder IMAGE/: not found (looked in " + folder + ")"), std::string::npos)
         << hl::Boxes()[0].text;
     EXPECT_EQ(hl::Boxes()[0].framesBefore, 1u) << "the window showed no picture of its own before the box";
@@ -56,7 +60,7 @@ TEST(MissingDataFolder, TheBoxStandsOverABlackWindow) {
         return;
     }
     namespace fs = std::filesystem;
-    const std::string dir = kt::FolderBesideProgram("no data \xC3\xA9t\xC3\xA9 ");  // "no data été "
+    const std::string dir = kt::FolderBesideProgram(std::string(kFolder));
     const std::string program = kt::ThisProgramIn(dir);
     ASSERT_FALSE(program.empty());
     const kt::ChildRun run = kt::RerunInChild(program, kChildRole, dir + "out.txt");

@@ -16,12 +16,12 @@
 #include "game/stage/boss_data.h"
 #include "host/headless/headless.h"
 #include "host/instance.h"
-#include "host/midisynth.h"
 #include "host/report.h"
 #include "host/window.h"
 #include "support/answering_copy.h"
 #include "support/game_data.h"
 #include "support/headless_machine.h"
+#include "support/held_loader.h"
 
 namespace hl = host::headless;
 
@@ -93,8 +93,7 @@ TEST_F(StartUpTest, AFirstCopyAnswersAnotherCopyFromInsideItsLoadUnlessItIsToEnd
     Start();
     // The soundfont's loader thread may hold a lock of the allocator's at any moment, and a child forked then
     // would wait on it for good: the child is made once that thread is done.
-    for (int waited = 0; host::midisynth::Preloading() && waited < 20'000; waited += 10) usleep(10'000);
-    ASSERT_FALSE(host::midisynth::Preloading()) << "the soundfont's load did not end within 20 s";
+    ASSERT_TRUE(kt::HeldLoader::WaitForLoaders()) << "the soundfont's load did not end";
     const auto answeredWhileLoading = [] {
         const pid_t loader = fork();
         if (loader == 0) {

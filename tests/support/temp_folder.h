@@ -72,21 +72,31 @@ inline std::string PathOfSize(const std::string& base, const std::string& name, 
     return path + "/";
 }
 
+namespace detail {
+
+// A new folder named "kestralis-test-" and six random characters in `parent`, removed with what it holds
+// when the process exits. Where none can be made, throws `failure`, the reason and `advice`.
+inline std::string MadeTempFolder(const std::string& parent, const std::string& failure, const std::string& advice) {
+    std::string folder;
+    try {
+        folder = NewFolder(parent, "kestralis-test-");
+    } catch (const std::exception& e) {
+        throw std::runtime_error(failure + ": " + e.what() + advice);
+    }
+    Made().paths.push_back(folder);
+    return folder;
+}
+
+}  // namespace detail
+
 // A new empty folder in the system's temporary folder (TMPDIR, or /tmp where it is unset or empty), removed
 // with what it holds when the process exits. Where none can be made the test fails with a message naming
 // TMPDIR.
 inline std::string TempFolder() {
     const char* tmp = std::getenv("TMPDIR");
-    const std::string parent = tmp && *tmp ? tmp : "/tmp";
-    std::string folder;
-    try {
-        folder = NewFolder(parent, "kestralis-test-");
-    } catch (const std::exception& e) {
-        throw std::runtime_error(std::string("no temporary folder for the test (TMPDIR=") + (tmp ? tmp : "") +
-                                 "): " + e.what() + "; point TMPDIR at a folder where one can be made");
-    }
-    detail::Made().paths.push_back(folder);
-    return folder;
+    return detail::MadeTempFolder(tmp && *tmp ? tmp : "/tmp",
+                                  std::string("no temporary folder for the test (TMPDIR=") + (tmp ? tmp : "") + ")",
+                                  "; point TMPDIR at a folder where one can be made");
 }
 
 // A new empty folder for a program's runtime folder, removed as TempFolder's are: its path is short enough
@@ -95,17 +105,9 @@ inline std::string TempFolder() {
 inline std::string TempRuntimeFolder() {
     const char* tmp = std::getenv("TMPDIR");
     const std::string parent = tmp && *tmp ? std::filesystem::absolute(tmp).string() : "/tmp";
-    const bool fits = parent.size() + sizeof "/kestralis-test-XXXXXX" - 1 <= host::kLongestRuntimeFolder;
-    if (fits) return TempFolder();
-    std::string folder;
-    try {
-        folder = NewFolder("/tmp", "kestralis-test-");
-    } catch (const std::exception& e) {
-        throw std::runtime_error(std::string("no runtime folder for the test (TMPDIR is too long for a socket in it, ") +
-                                 "and /tmp will not do): " + e.what());
-    }
-    detail::Made().paths.push_back(folder);
-    return folder;
+    if (parent.size() + sizeof "/kestralis-test-XXXXXX" - 1 <= host::kLongestRuntimeFolder) return TempFolder();
+    return detail::MadeTempFolder(
+        "/tmp", "no runtime folder for the test (TMPDIR is too long for a socket in it, and /tmp will not do)", "");
 }
 
 // A new empty folder beside the test program, named `prefix` and six random characters, with a trailing
