@@ -303,15 +303,6 @@ void SayGoneXWindows() {
     }
 }
 
-// True once, when the program's window is gone: then it closes as at the window manager's close.
-bool ProgramWindowJustGone() {
-    XWindowNote& n = g_xWindows[kMainNote];
-    SayGoneXWindows();
-    if (!n.gone.load() || n.closed || !S().window) return false;
-    n.closed = true;
-    return true;
-}
-
 // Whether the window `w` (noted in `n`) is gone, asking the X server now: the error its answer would be
 // marks the note. Asked only while the handler is in place, which takes that error.
 bool XWindowGone(SDL_Window* w, const XWindowNote& n) {
@@ -321,21 +312,60 @@ bool XWindowGone(SDL_Window* w, const XWindowNote& n) {
     return n.gone.load();
 }
 
-// Destroys `w`, whose window the note `n` may say is gone. SDL hides a window before it destroys it and
-// waits for the server's word that it is hidden; a window that is gone never gets that word again (it had
-// it as it went, and SDL may have taken the window for shown since), so it goes in front of SDL's queue.
-void DestroyNotedWindow(SDL_Window* w, const XWindowNote& n) {
+// Whether the program's window is gone, asking the server at most twice a second. A window that stands
+// still (without the focus, or minimised) is sent no request whose failure would tell its end, and the
+// OpenGL present sends none that fails on the program's own connection: only asking finds it gone.
+bool ProgramWindowGone() {
+    constexpr u64 kAskEveryNanos = 500'000'000;
+    static u64 lastAsked = 0;
+    State& s = S();
+    XWindowNote& n = g_xWindows[kMainNote];
+    if (const u64 now = MonoNanos(); s.window && !n.gone.load() && now - lastAsked >= kAskEveryNanos) {
+        lastAsked = now;
+        return XWindowGone(s.window, n);
+    }
+    SayGoneXWindows();
+    return n.gone.load();
+}
+
+// True once, when the program's window is gone: then it closes as at the window manager's close.
+bool ProgramWindowJustGone() {
+    XWindowNote& n = g_xWindows[kMainNote];
+    if (!ProgramWindowGone() || n.closed || !S().window) return false;
+    n.closed = true;
+    return true;
+}
+
+// Puts an event of `type` (MapNotify, UnmapNotify) about the window of `w` in front of SDL's queue.
+void PutBackXEvent(SDL_Window* w, int type) {
     using PutBackEvent = int (*)(Display*, XEvent*);
     static const auto putBack = reinterpret_cast<PutBackEvent>(X11Call("XPutBackEvent"));
     Display* display;
     ::Window window;
-    if (n.gone.load() && putBack && X11Of(w, &display, &window)) {
-        XEvent hidden = {};
-        hidden.xunmap.type = UnmapNotify;
-        hidden.xunmap.display = display;
-        hidden.xunmap.event = window;
-        hidden.xunmap.window = window;
-        putBack(display, &hidden);
+    if (!putBack || !X11Of(w, &display, &window)) return;
+    XEvent e = {};
+    e.xany.type = type;
+    e.xany.display = display;
+    if (type == MapNotify) {
+        e.xmap.event = window;
+        e.xmap.window = window;
+    } else {
+        e.xunmap.event = window;
+        e.xunmap.window = window;
+    }
+    putBack(display, &e);
+}
+
+// Destroys `w`, noted in `n`. SDL hides a window before it destroys it and waits, without bound, for the
+// server's word that it is hidden; a window that is gone never gets that word (it had it as it went, and
+// SDL may have taken the window for shown since), and another client may destroy the window at any
+// moment, between any question of ours and SDL's wait. So the word always goes in front of SDL's queue:
+// the wait takes it at once, and the server's own word, where one still comes, arrives about a window SDL
+// no longer knows and is passed over. The server is asked first, so that a window gone unnoticed is said.
+void DestroyNotedWindow(SDL_Window* w, const XWindowNote& n) {
+    if (n.id.load()) {
+        XWindowGone(w, n);
+        PutBackXEvent(w, UnmapNotify);
     }
     SDL_DestroyWindow(w);
 }
@@ -560,7 +590,8 @@ i64 CounterNow() { return static_cast<i64>(MonoNanos()); }
 u32 TimerMinPeriodMs() { return 1; }
 i64 WallSeconds() { return static_cast<i64>(time(nullptr)); }
 
-bool EndAsked() { return g_closeSignal.load(); }
+// A request to end, or the program's window gone (found between the files of the load too).
+bool EndAsked() { return g_closeSignal.load() || ProgramWindowGone(); }
 
 bool PollEvent(Event* out) {
     State& s = S();
@@ -754,8 +785,6 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
         ReportLine(std::string("cannot open the window: ") + SDL_GetError());
         return false;
     }
-    NoteXWindow(kMainNote, s.window, title);
-    NoteXConnection(s.window);
     s.pictureW = width;
     s.pictureH = height;
     // KESTRALIS_PRESENT=opengl or =surface settles the path; otherwise OpenGL only where a graphics
@@ -769,6 +798,9 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
         s.window = nullptr;
         return false;
     }
+    // Noted once the present is in place: OpenGL's renderer makes the X window anew, under another number.
+    NoteXWindow(kMainNote, s.window, title);
+    NoteXConnection(s.window);
     return true;
 }
 
@@ -794,10 +826,12 @@ void CloseWindow() {
 
 // A minimised window is shown again first: raising it alone leaves it an icon. What the server said of the
 // window is taken in first: a window minimised while the program was busy (loading, say) is an icon before
-// SDL has heard of it.
+// SDL has heard of it. SDL waits without bound for the server's word that a window it shows is mapped,
+// which a window that is gone never sends: a gone window is left alone (its end closes the program at the
+// next look).
 void RaiseWindow() {
     SDL_Window* w = S().window;
-    if (!w) return;
+    if (!w || XWindowGone(w, g_xWindows[kMainNote])) return;
     SDL_PumpEvents();
     const Uint32 flags = SDL_GetWindowFlags(w);
     if (flags & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(w);
@@ -882,6 +916,8 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     SDL_Keycode answerKey = SDLK_UNKNOWN;
     bool dirty = true;
     while (!answer) {
+        // The program's window gone meanwhile is said now, and closes the program once the box is answered.
+        if (s.window) ProgramWindowGone();
         if (XWindowGone(w, note) || g_closeSignal.load()) {  // as closed: gone, or the program is to end
             answer = SafeAnswer(buttons);
             break;

@@ -3,6 +3,7 @@
 // the game goes on; the program's own window that goes ends the program as a close does. Each says once
 // that the window is gone.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -42,9 +43,10 @@ TEST(WindowDestroyedByAnotherProgram, TheLoadsBoxCountsAsClosedAndTheGameGoesOnT
     EXPECT_EQ(said.find("X Error"), std::string::npos) << said;
 }
 
-TEST(WindowDestroyedByAnotherProgram, TheProgramsWindowGoneEndsTheProgramAsAClose) {
+// The program's window, full screen as a player starts it, destroyed on the present way `present`.
+void TheProgramsWindowGoneEndsTheProgramAsAClose(const char* present) {
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
-    Running program{run.Start("x11", "err")};  // full screen, as a player starts it
+    Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", present}})};
     const pid_t pid = program.pid;
     const unsigned long window = kx::ShownWindowOf(pid, "KESTRALIS");
     ASSERT_NE(window, 0u) << "the title was never shown\n" << run.Said("err");
@@ -56,13 +58,21 @@ TEST(WindowDestroyedByAnotherProgram, TheProgramsWindowGoneEndsTheProgramAsAClos
     EXPECT_EQ(said.find("X Error"), std::string::npos) << said;
 }
 
+TEST(WindowDestroyedByAnotherProgram, TheProgramsWindowGoneEndsTheProgramAsAClose) {
+    TheProgramsWindowGoneEndsTheProgramAsAClose("surface");
+}
+
+TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlTheProgramsWindowGoneEndsTheProgramAsAClose) {
+    TheProgramsWindowGoneEndsTheProgramAsAClose("opengl");
+}
+
 // Full screen, the box gone first and then the program's window: each is said once by its title, and
 // nothing else is said of a window (SDL asks about the parent it could not read of the window that went:
 // none, an X error about no window at all).
-TEST(WindowDestroyedByAnotherProgram, FullScreenTheBoxAndThenTheProgramsWindowAreEachSaidOnce) {
+void TheBoxAndThenTheProgramsWindowAreEachSaidOnce(const char* present) {
     const ProgramCopy run({"SOUND", "MIDI"});
     ImageFolderWithout(run, "MYMY.BMP");
-    Running program{run.Start("x11", "err")};
+    Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", present}})};
     const pid_t pid = program.pid;
     const unsigned long box = kx::ShownWindowOf(pid, "エラー発生");
     ASSERT_NE(box, 0u) << "the box was never shown\n" << run.Said("err");
@@ -73,6 +83,76 @@ TEST(WindowDestroyedByAnotherProgram, FullScreenTheBoxAndThenTheProgramsWindowAr
 
     EXPECT_EQ(program.Wait(), 0) << run.Said("err");
     EXPECT_EQ(run.Said("err"), "IMAGE/MYMY.BMP: not found\nthe window \"エラー発生\" is gone\nthe window \"KESTRALIS\" is gone\n");
+}
+
+TEST(WindowDestroyedByAnotherProgram, FullScreenTheBoxAndThenTheProgramsWindowAreEachSaidOnce) {
+    TheBoxAndThenTheProgramsWindowAreEachSaidOnce("surface");
+}
+
+TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlFullScreenTheBoxAndThenTheProgramsWindowAreEachSaidOnce) {
+    TheBoxAndThenTheProgramsWindowAreEachSaidOnce("opengl");
+}
+
+// The game stands still, its window minimised or another window chosen: it draws nothing and sends the
+// server nothing that would fail. Its window destroyed then is found all the same and ends the game as a
+// close, said once; with `sigterm`, a polite kill follows at once, before the game has looked, and the end
+// it asks for must not wait for the server's word about a window that is no more.
+enum class Still { Minimised, AnotherWindowChosen };
+void GoneWhileStandingStill(const char* present, Still still, bool sigterm) {
+    const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
+    Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", present}})};
+    const pid_t pid = program.pid;
+    const unsigned long window = kx::ShownWindowOf(pid, "KESTRALIS");
+    ASSERT_NE(window, 0u) << "the title was never shown\n" << run.Said("err");
+    if (still == Still::Minimised) {
+        ASSERT_TRUE(kx::Minimise(window));
+        ASSERT_TRUE(kx::Within(5'000, [&] { return kx::WindowState(window) == 3; })) << "the window manager did not minimise it";
+    } else {
+        const unsigned long other = kx::ColouredWindow(0, 0, 200, 200, 0x336699, false);
+        ASSERT_NE(other, 0u);
+        ASSERT_TRUE(kx::Within(5'000, [&] { return kx::Activate(other) && kx::FocusedWindow() == other; }))
+            << "the other window never took the focus";
+    }
+    usleep(300'000);  // the game hears that it lost the focus, and stands still
+    ASSERT_TRUE(kx::DestroyWindow(window));
+    if (sigterm) ASSERT_EQ(kill(pid, SIGTERM), 0);
+
+    EXPECT_EQ(program.Wait(), 0) << run.Said("err");
+    const std::string said = run.Said("err");
+    EXPECT_EQ(Count(said, "the window \"KESTRALIS\" is gone\n"), 1u) << said;
+    EXPECT_EQ(said.find("X Error"), std::string::npos) << said;
+}
+
+TEST(WindowDestroyedByAnotherProgram, MinimisedTheGoneWindowIsFoundAndEndsTheProgram) {
+    GoneWhileStandingStill("surface", Still::Minimised, false);
+}
+
+TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlMinimisedTheGoneWindowIsFoundAndEndsTheProgram) {
+    GoneWhileStandingStill("opengl", Still::Minimised, false);
+}
+
+TEST(WindowDestroyedByAnotherProgram, WithoutTheFocusTheGoneWindowIsFoundAndEndsTheProgram) {
+    GoneWhileStandingStill("surface", Still::AnotherWindowChosen, false);
+}
+
+TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlWithoutTheFocusTheGoneWindowIsFoundAndEndsTheProgram) {
+    GoneWhileStandingStill("opengl", Still::AnotherWindowChosen, false);
+}
+
+TEST(WindowDestroyedByAnotherProgram, MinimisedAndGoneAPoliteKillEndsTheProgram) {
+    GoneWhileStandingStill("surface", Still::Minimised, true);
+}
+
+TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlMinimisedAndGoneAPoliteKillEndsTheProgram) {
+    GoneWhileStandingStill("opengl", Still::Minimised, true);
+}
+
+TEST(WindowDestroyedByAnotherProgram, WithoutTheFocusAndGoneAPoliteKillEndsTheProgram) {
+    GoneWhileStandingStill("surface", Still::AnotherWindowChosen, true);
+}
+
+TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlWithoutTheFocusAndGoneAPoliteKillEndsTheProgram) {
+    GoneWhileStandingStill("opengl", Still::AnotherWindowChosen, true);
 }
 
 }  // namespace
