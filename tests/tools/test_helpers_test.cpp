@@ -146,26 +146,40 @@ TEST(TestHelpers, PermissionsGivenUpAreNotRegainedByAProgramStartedAfter) {
     EXPECT_TRUE(run.Passed()) << run.said;
 }
 
+// The failures caught in `caught`, each at its place, to show with a check on them.
+std::string Said(const ::testing::TestPartResultArray& caught) {
+    std::string said;
+    for (int i = 0; i < caught.size(); ++i) {
+        const ::testing::TestPartResult& failure = caught.GetTestPartResult(i);
+        said += std::string(failure.file_name() ? failure.file_name() : "?") + ":" +
+                std::to_string(failure.line_number()) + ": " + failure.message() + "\n";
+    }
+    return said;
+}
+
 // An X test's steps draw their budgets from its ledger: the first step that brings them past the test's
 // time-out, less what is kept for all but the waits, fails the test at its own place, however fast the run
 // went, and the steps after it are not named again; the steps up to the time-out pass. A ledger that does
-// not know the time-out fails at its first step.
+// not know the time-out fails at its first step. What the ledger said is caught, counted as it goes, and
+// checked only once nothing is caught any more, so that a check that fails is not caught with it.
 TEST(TestHelpers, AnXTestsStepWhoseBudgetPassesItsTimeOutFailsTheTestThere) {
     ::testing::TestPartResultArray failures;
     const std::source_location past = std::source_location::current();
+    int byTheLimit = -1;
     {
         const ::testing::ScopedFakeTestPartResultReporter catcher(
             ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &failures);
         kx::Ledger ledger(kx::kSpareMs + 20'000);
         ledger.Draw(15'000, std::source_location::current());
-        ledger.Draw(5'000, std::source_location::current());
-        ASSERT_EQ(failures.size(), 0) << "the steps up to the time-out failed the test";
+        ledger.Draw(5'000, std::source_location::current());  // lands on the limit
+        byTheLimit = failures.size();
         ledger.Draw(1, past);
         ledger.Draw(30'000, std::source_location::current());
     }
-    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(byTheLimit, 0) << "the steps up to the time-out failed the test:\n" << Said(failures);
+    ASSERT_EQ(failures.size(), 1) << Said(failures);
     EXPECT_STREQ(failures.GetTestPartResult(0).file_name(), past.file_name());
-    EXPECT_EQ(failures.GetTestPartResult(0).line_number(), static_cast<int>(past.line()));
+    EXPECT_EQ(failures.GetTestPartResult(0).line_number(), static_cast<int>(past.line())) << Said(failures);
     EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
 
     ::testing::TestPartResultArray unknown;
@@ -174,9 +188,9 @@ TEST(TestHelpers, AnXTestsStepWhoseBudgetPassesItsTimeOutFailsTheTestThere) {
             ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &unknown);
         kx::Ledger(0).Draw(1, past);
     }
-    ASSERT_EQ(unknown.size(), 1);
+    ASSERT_EQ(unknown.size(), 1) << Said(unknown);
     EXPECT_NE(std::string(unknown.GetTestPartResult(0).message()).find("KESTRALIS_TEST_TIMEOUT"), std::string::npos)
-        << unknown.GetTestPartResult(0).message();
+        << Said(unknown);
 }
 
 // The script that starts and stops the X tests' servers removes its own folder alone: given an empty name,
