@@ -160,11 +160,13 @@ char* GetModuleDir(u32 redirect) {
         ModulePath[0] = 0;
         if (!told) {
             told = true;
+            // Counted as the shell prints a folder's path, without the separator the buffer keeps after it.
             const std::string folder = host::ModuleFolder(), here = host::CurrentFolder();
+            const size_t length = folder.size() - (!folder.empty() && folder.back() == '/');
             const std::string why =
                 folder.empty() ? std::string("the system does not say where it is")
-                               : "a name of " + std::to_string(folder.size()) + " bytes, more than the " +
-                                     std::to_string(sizeof ModulePath - 1) + " the game can take";
+                               : "a name of " + std::to_string(length) + " bytes, more than the " +
+                                     std::to_string(sizeof ModulePath - 2) + " the game can take";
             host::ReportFileProblem(
                 ("program folder" + (folder.empty() ? "" : " " + folder)).c_str(),
                 (why + "; looking for the data in the current folder" + (here.empty() ? "" : ", " + here)).c_str());

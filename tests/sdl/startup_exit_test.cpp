@@ -118,7 +118,8 @@ int RunIn(const ProgramCopy& run, const std::string& folder, const std::string& 
     return ProgramCopy::Wait(pid);
 }
 
-// A program folder whose name is too long for the game (255 bytes at most) is said with its name and why,
+// A program folder whose name is too long for the game (255 bytes at most with its trailing '/', 254 as the
+// shell prints it) is said with its name and why, counted as the shell counts,
 // and the data is looked for in the current folder, which the lines about it name.
 TEST(StartUpExit, AProgramFolderWithTooLongANameIsSaidAndTheCurrentFolderIsNamed) {
     const ProgramCopy run({});
@@ -130,7 +131,7 @@ TEST(StartUpExit, AProgramFolderWithTooLongANameIsSaidAndTheCurrentFolderIsNamed
     EXPECT_EQ(RunIn(run, tooLong, here, "long"), 1);
     const std::string said = run.Said("long");
     EXPECT_NE(said.find("program folder " + tooLong +
-                        ": a name of 256 bytes, more than the 255 the game can take; looking for the data in the "
+                        ": a name of 255 bytes, more than the 254 the game can take; looking for the data in the "
                         "current folder, " + here + "\n"),
               std::string::npos)
         << said;
