@@ -117,9 +117,15 @@ start)
     # never run without a window manager.
     wm_tries=3
     try=1
+    # The window manager runs with the system's settings, in a home of its own below the folder: the user's
+    # own (a theme, other keys or another focus rule) would change what the tests see, and its log and cache
+    # stay out of the user's home.
+    mkdir -p "$dir/home"
     while :; do
         echo "-- try $try" >>"$dir/openbox.log"
-        DISPLAY=$display setsid openbox --sm-disable >>"$dir/openbox.log" 2>&1 </dev/null &
+        env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME -u XDG_CONFIG_DIRS \
+            -u XDG_DATA_DIRS -u XDG_RUNTIME_DIR HOME="$dir/home" DISPLAY="$display" \
+            setsid openbox --sm-disable >>"$dir/openbox.log" 2>&1 </dev/null &
         wm=$!
         echo "$wm" >>"$dir/pids"
         deadline=$(($(date +%s) + 10))
