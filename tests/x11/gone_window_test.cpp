@@ -115,7 +115,9 @@ void GoneWhileStandingStill(const char* present, Still still, bool sigterm) {
     }
     usleep(300'000);  // the game hears that it lost the focus, and stands still
     ASSERT_TRUE(kx::DestroyWindow(window));
-    if (sigterm) ASSERT_EQ(kill(pid, SIGTERM), 0);
+    if (sigterm) {
+        ASSERT_EQ(kill(pid, SIGTERM), 0);
+    }
 
     EXPECT_EQ(program.Wait(), 0) << run.Said("err");
     const std::string said = run.Said("err");
