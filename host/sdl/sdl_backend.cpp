@@ -484,11 +484,23 @@ bool OpenSurfacePresent() {
     return true;
 }
 
+// Whether the program's window, drawn through the renderer, is gone: with `ask`, asking the server now.
+// OpenGL reads the size of the window it draws into from the server as it begins to draw, and Mesa's
+// drawing on the processor takes whatever it then finds as that size when the window is gone, and draws out
+// of bounds. So the renderer draws nothing once the window is gone (its queued drawing is thrown away with
+// it at the close), and every picture asks the server just before the renderer draws it, which leaves
+// another client a few microseconds to destroy the window unseen instead of the whole picture's time.
+bool RendererWindowGone(bool ask) {
+    const XWindowNote& n = g_xWindows[kMainNote];
+    return ask ? XWindowGone(S().window, n) : n.gone.load();
+}
+
 // The texture's picture (none before the first: black) through the renderer.
 void ShowTexture() {
     State& s = S();
     SDL_RenderClear(s.renderer);
     if (s.texture) SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
+    if (RendererWindowGone(true)) return;
     SDL_RenderPresent(s.renderer);
 }
 
@@ -566,7 +578,7 @@ void NoteRepaintAsked(const SDL_WindowEvent& e) {
 void RepaintWindow() {
     State& s = S();
     s.repaintAsked = false;
-    if (!s.window) return;
+    if (!s.window || (s.renderer && RendererWindowGone(false))) return;
     FollowRealWindowSize();
     if (s.onSurface) ShowOnSurface(true);
     else if (s.renderer) ShowTexture();
@@ -806,7 +818,8 @@ bool OpenWindow(const char* title, i32 width, i32 height, bool fullScreen) {
 
 void CloseWindow() {
     State& s = S();
-    if (s.texture) SDL_DestroyTexture(s.texture);
+    // The renderer takes its texture with it, and throws its queued drawing away rather than drawing it
+    // (the texture alone would draw it first, into a window that may be gone).
     if (s.renderer) SDL_DestroyRenderer(s.renderer);
     if (s.window) DestroyNotedWindow(s.window, g_xWindows[kMainNote]);
     s.texture = nullptr;
@@ -844,6 +857,7 @@ bool WindowOpen() { return S().window != nullptr; }
 void Present(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb565, bool vsync) {
     State& s = S();
     if (!s.renderer && !s.onSurface) return;
+    if (s.renderer && RendererWindowGone(false)) return;
     if (s.renderer && (!s.texture || s.texW != width || s.texH != height || s.texRgb565 != rgb565)) {
         if (s.texture) SDL_DestroyTexture(s.texture);
         s.texture = SDL_CreateTexture(s.renderer, rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB555,
