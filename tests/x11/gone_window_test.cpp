@@ -93,6 +93,27 @@ TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlFullScreenTheBoxAndThenThePro
     TheBoxAndThenTheProgramsWindowAreEachSaidOnce("opengl");
 }
 
+// The program's window gone while the load's box is up is said at once; the box stays for its answer, as
+// it does at a close of the window, and then the program ends as at a close.
+TEST(WindowDestroyedByAnotherProgram, TheProgramsWindowGoneUnderABoxIsSaidAtOnceAndEndsItOnceTheBoxIsAnswered) {
+    const ProgramCopy run({"SOUND", "MIDI"});
+    ImageFolderWithout(run, "MYMY.BMP");
+    Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", "opengl"}})};
+    const pid_t pid = program.pid;
+    const unsigned long box = kx::ShownWindowOf(pid, "エラー発生");
+    ASSERT_NE(box, 0u) << "the box was never shown\n" << run.Said("err");
+    const unsigned long window = kx::ClientWindowOf(pid, "KESTRALIS");
+    ASSERT_NE(window, 0u) << run.Said("err");
+    ASSERT_TRUE(kx::DestroyWindow(window));
+
+    const std::string gone = "the window \"KESTRALIS\" is gone\n";
+    EXPECT_TRUE(kx::Within(10'000, [&] { return Count(run.Said("err"), gone) == 1; })) << run.Said("err");
+    EXPECT_EQ(kx::ClientWindowOf(pid, "エラー発生"), box) << "the box went without an answer";
+    ASSERT_TRUE(kx::PressKey("Return"));
+    EXPECT_EQ(program.Wait(), 0) << run.Said("err");
+    EXPECT_EQ(run.Said("err"), "IMAGE/MYMY.BMP: not found\n" + gone);
+}
+
 // The game stands still, its window minimised or another window chosen: it draws nothing and sends the
 // server nothing that would fail. Its window destroyed then is found all the same and ends the game as a
 // close, said once; with `sigterm`, a polite kill follows at once, before the game has looked, and the end
