@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -118,14 +119,29 @@ TEST(WindowDestroyedByAnotherProgram, TheProgramsWindowGoneUnderABoxIsSaidAtOnce
 // server nothing that would fail. Its window destroyed then is found all the same and ends the game as a
 // close, said once; with `sigterm`, a polite kill follows at once, before the game has looked, and the end
 // it asks for must not wait for the server's word about a window that is no more.
-enum class Still { Minimised, AnotherWindowChosen };
-void GoneWhileStandingStill(const char* present, Still still, bool sigterm) {
+struct StandingStill {
+    const char* present;
+    bool minimised;  // else another window chosen
+    bool sigterm;
+};
+
+// Its name in the test's: the present way, how the game stands still, and the kill.
+std::string Named(const StandingStill& s) {
+    return std::string(std::string(s.present) == "opengl" ? "OpenGl" : "Surface") + (s.minimised ? "Minimised" : "WithoutTheFocus") +
+           (s.sigterm ? "ThenAPoliteKill" : "");
+}
+void PrintTo(const StandingStill& s, std::ostream* os) { *os << Named(s); }
+
+class GoneWhileStandingStill : public ::testing::TestWithParam<StandingStill> {};
+
+TEST_P(GoneWhileStandingStill, TheGoneWindowIsFoundAndEndsTheProgram) {
+    const StandingStill still = GetParam();
     const ProgramCopy run({"IMAGE", "SOUND", "MIDI"});
-    Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", present}})};
+    Running program{run.Start("x11", "err", {{"KESTRALIS_PRESENT", still.present}})};
     const pid_t pid = program.pid;
     const unsigned long window = kx::ShownWindowOf(pid, "KESTRALIS");
     ASSERT_NE(window, 0u) << "the title was never shown\n" << run.Said("err");
-    if (still == Still::Minimised) {
+    if (still.minimised) {
         ASSERT_TRUE(kx::Minimise(window));
         ASSERT_TRUE(kx::Within(5'000, [&] { return kx::WindowState(window) == 3; })) << "the window manager did not minimise it";
     } else {
@@ -136,7 +152,7 @@ void GoneWhileStandingStill(const char* present, Still still, bool sigterm) {
     }
     usleep(300'000);  // the game hears that it lost the focus, and stands still
     ASSERT_TRUE(kx::DestroyWindow(window));
-    if (sigterm) {
+    if (still.sigterm) {
         ASSERT_EQ(kill(pid, SIGTERM), 0);
     }
 
@@ -146,36 +162,11 @@ void GoneWhileStandingStill(const char* present, Still still, bool sigterm) {
     EXPECT_EQ(said.find("X Error"), std::string::npos) << said;
 }
 
-TEST(WindowDestroyedByAnotherProgram, MinimisedTheGoneWindowIsFoundAndEndsTheProgram) {
-    GoneWhileStandingStill("surface", Still::Minimised, false);
-}
-
-TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlMinimisedTheGoneWindowIsFoundAndEndsTheProgram) {
-    GoneWhileStandingStill("opengl", Still::Minimised, false);
-}
-
-TEST(WindowDestroyedByAnotherProgram, WithoutTheFocusTheGoneWindowIsFoundAndEndsTheProgram) {
-    GoneWhileStandingStill("surface", Still::AnotherWindowChosen, false);
-}
-
-TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlWithoutTheFocusTheGoneWindowIsFoundAndEndsTheProgram) {
-    GoneWhileStandingStill("opengl", Still::AnotherWindowChosen, false);
-}
-
-TEST(WindowDestroyedByAnotherProgram, MinimisedAndGoneAPoliteKillEndsTheProgram) {
-    GoneWhileStandingStill("surface", Still::Minimised, true);
-}
-
-TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlMinimisedAndGoneAPoliteKillEndsTheProgram) {
-    GoneWhileStandingStill("opengl", Still::Minimised, true);
-}
-
-TEST(WindowDestroyedByAnotherProgram, WithoutTheFocusAndGoneAPoliteKillEndsTheProgram) {
-    GoneWhileStandingStill("surface", Still::AnotherWindowChosen, true);
-}
-
-TEST(WindowDestroyedByAnotherProgram, ThroughOpenGlWithoutTheFocusAndGoneAPoliteKillEndsTheProgram) {
-    GoneWhileStandingStill("opengl", Still::AnotherWindowChosen, true);
-}
+INSTANTIATE_TEST_SUITE_P(WindowDestroyedByAnotherProgram, GoneWhileStandingStill,
+                         ::testing::Values(StandingStill{"surface", true, false}, StandingStill{"opengl", true, false},
+                                           StandingStill{"surface", false, false}, StandingStill{"opengl", false, false},
+                                           StandingStill{"surface", true, true}, StandingStill{"opengl", true, true},
+                                           StandingStill{"surface", false, true}, StandingStill{"opengl", false, true}),
+                         [](const ::testing::TestParamInfo<StandingStill>& info) { return Named(info.param); });
 
 }  // namespace
