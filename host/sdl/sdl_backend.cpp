@@ -336,26 +336,6 @@ bool ProgramWindowJustGone() {
     return true;
 }
 
-// Puts an event of `type` (MapNotify, UnmapNotify) about the window of `w` in front of SDL's queue.
-void PutBackXEvent(SDL_Window* w, int type) {
-    using PutBackEvent = int (*)(Display*, XEvent*);
-    static const auto putBack = reinterpret_cast<PutBackEvent>(X11Call("XPutBackEvent"));
-    Display* display;
-    ::Window window;
-    if (!putBack || !X11Of(w, &display, &window)) return;
-    XEvent e = {};
-    e.xany.type = type;
-    e.xany.display = display;
-    if (type == MapNotify) {
-        e.xmap.event = window;
-        e.xmap.window = window;
-    } else {
-        e.xunmap.event = window;
-        e.xunmap.window = window;
-    }
-    putBack(display, &e);
-}
-
 // Destroys `w`, noted in `n`. SDL hides a window before it destroys it and waits, without bound, for the
 // server's word that it is hidden; a window that is gone never gets that word (it had it as it went, and
 // SDL may have taken the window for shown since), and another client may destroy the window at any
@@ -363,9 +343,18 @@ void PutBackXEvent(SDL_Window* w, int type) {
 // the wait takes it at once, and the server's own word, where one still comes, arrives about a window SDL
 // no longer knows and is passed over. The server is asked first, so that a window gone unnoticed is said.
 void DestroyNotedWindow(SDL_Window* w, const XWindowNote& n) {
-    if (n.id.load()) {
+    using PutBackEvent = int (*)(Display*, XEvent*);
+    static const auto putBack = reinterpret_cast<PutBackEvent>(X11Call("XPutBackEvent"));
+    Display* display;
+    ::Window window;
+    if (n.id.load() && putBack && X11Of(w, &display, &window)) {
         XWindowGone(w, n);
-        PutBackXEvent(w, UnmapNotify);
+        XEvent hidden = {};
+        hidden.xunmap.type = UnmapNotify;
+        hidden.xunmap.display = display;
+        hidden.xunmap.event = window;
+        hidden.xunmap.window = window;
+        putBack(display, &hidden);
     }
     SDL_DestroyWindow(w);
 }
@@ -484,23 +473,17 @@ bool OpenSurfacePresent() {
     return true;
 }
 
-// Whether the program's window, drawn through the renderer, is gone: with `ask`, asking the server now.
-// OpenGL reads the size of the window it draws into from the server as it begins to draw, and Mesa's
-// drawing on the processor takes whatever it then finds as that size when the window is gone, and draws out
-// of bounds. So the renderer draws nothing once the window is gone (its queued drawing is thrown away with
-// it at the close), and every picture asks the server just before the renderer draws it, which leaves
-// another client a few microseconds to destroy the window unseen instead of the whole picture's time.
-bool RendererWindowGone(bool ask) {
-    const XWindowNote& n = g_xWindows[kMainNote];
-    return ask ? XWindowGone(S().window, n) : n.gone.load();
-}
-
-// The texture's picture (none before the first: black) through the renderer.
+// The texture's picture (none before the first: black) through the renderer. OpenGL reads the size of the
+// window it draws into from the server as it begins to draw, and Mesa's drawing on the processor takes
+// whatever it then finds as that size when the window is gone, and draws out of bounds. So the renderer
+// draws nothing once the window is gone (its queued drawing is thrown away with it at the close), and the
+// server is asked just before the renderer draws each picture, which leaves another client a few
+// microseconds to destroy the window unseen instead of the whole picture's time.
 void ShowTexture() {
     State& s = S();
     SDL_RenderClear(s.renderer);
     if (s.texture) SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
-    if (RendererWindowGone(true)) return;
+    if (XWindowGone(s.window, g_xWindows[kMainNote])) return;
     SDL_RenderPresent(s.renderer);
 }
 
@@ -578,7 +561,7 @@ void NoteRepaintAsked(const SDL_WindowEvent& e) {
 void RepaintWindow() {
     State& s = S();
     s.repaintAsked = false;
-    if (!s.window || (s.renderer && RendererWindowGone(false))) return;
+    if (!s.window || (s.renderer && g_xWindows[kMainNote].gone.load())) return;
     FollowRealWindowSize();
     if (s.onSurface) ShowOnSurface(true);
     else if (s.renderer) ShowTexture();
@@ -857,7 +840,7 @@ bool WindowOpen() { return S().window != nullptr; }
 void Present(const u16* pixels, i32 width, i32 height, i32 pitchBytes, bool rgb565, bool vsync) {
     State& s = S();
     if (!s.renderer && !s.onSurface) return;
-    if (s.renderer && RendererWindowGone(false)) return;
+    if (s.renderer && g_xWindows[kMainNote].gone.load()) return;  // see ShowTexture
     if (s.renderer && (!s.texture || s.texW != width || s.texH != height || s.texRgb565 != rgb565)) {
         if (s.texture) SDL_DestroyTexture(s.texture);
         s.texture = SDL_CreateTexture(s.renderer, rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB555,

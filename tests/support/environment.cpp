@@ -3,10 +3,10 @@
 // Gone are the game's settings, SDL's, the display's, the locale, the settings of the libraries the game
 // draws and sounds with (OpenGL, fontconfig, FreeType, the sound servers and ALSA), and the user's own
 // folders. In their place: SDL's dummy drivers, OpenGL without its shader cache, and a home, a runtime
-// folder and a sound world of the program's own, in new folders removed when it exits. What the test command gives stays: the
-// sanitizers' options, the time-out, the X tests' servers. A test about a setting sets it itself. A test
-// program that a test starts again (or a runner its tests) comes with the environment its parent set, and
-// the variables that parent added for it: it keeps them.
+// folder and a sound world of the program's own, in new folders removed when it exits. What the test
+// command gives stays: the sanitizers' options, the time-out, the X tests' servers. A test about a setting
+// sets it itself. A test program that a test starts again (or a runner its tests) comes with the
+// environment its parent set, and the variables that parent added for it: it keeps them.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,13 +25,20 @@
 extern char** environ;
 
 namespace kt {
+
+std::string NullSoundDeviceConfig(const std::string& folder) {
+    const std::string path = folder + "/alsa-null.conf";
+    std::ofstream(path) << "pcm.!default {\n    type null\n}\n";
+    return path;
+}
+
 namespace {
 
 // Set once the environment is the tests' own, for the test programs started from it.
 constexpr const char* kSetMark = "KESTRALIS_TESTS_OWN_ENVIRONMENT";
 
-}  // namespace
-
+// Whether the variable `name` is one of the user's that the tests go without: one that changes what the
+// game, SDL or the libraries they use do, or that names the user's own folders, display or sound.
 bool TakenFromTheUser(const std::string& name) {
     static const char* const kGiven[] = {"KESTRALIS_TEST_TIMEOUT", "KESTRALIS_XSERVER_DIR", kSetMark};
     static const char* const kPrefixes[] = {
@@ -51,19 +58,12 @@ bool TakenFromTheUser(const std::string& name) {
     return false;
 }
 
+// An ALSA configuration in `folder` (the whole of it, for ALSA_CONFIG_PATH) with no device at all; its path.
 std::string NoSoundDeviceConfig(const std::string& folder) {
     const std::string path = folder + "/alsa-none.conf";
     std::ofstream(path) << "# no device at all\n";
     return path;
 }
-
-std::string NullSoundDeviceConfig(const std::string& folder) {
-    const std::string path = folder + "/alsa-null.conf";
-    std::ofstream(path) << "pcm.!default {\n    type null\n}\n";
-    return path;
-}
-
-namespace {
 
 void SetTestEnvironment() {
     if (std::getenv(kSetMark)) return;
