@@ -4,9 +4,7 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
-#include <pthread.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -24,6 +22,7 @@
 #include "host/instance.h"
 #include "host/msgbox.h"
 #include "host/present.h"
+#include "host/process.h"
 #include "host/report.h"
 
 namespace host::backend {
@@ -65,65 +64,13 @@ State& S() {
     return s;
 }
 
-// Ctrl+C, a polite kill, the terminal's hang-up (its window closed), Ctrl+\ and the user signals ask the
-// window to close, like the window manager's close. A box up then closes with its safe answer (nobody may be
-// there to give another), and any box after it is not shown.
-std::atomic<bool> g_closeSignal{false};
-void OnCloseSignal(int) { g_closeSignal.store(true); }
-
-// The signals that ask the program to end. All but the first two stay ignored where the program was started
-// with them ignored: a hang-up under nohup, Ctrl+\ in a background job.
-constexpr int kCloseSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2};
-
-// The descriptor of the X connection the program's window lives on, -1 before it opens; and the process
-// that forks a child, as it forks it.
+// The descriptor of the X connection the program's window lives on, -1 before it opens.
 std::atomic<int> g_xConnection{-1};
-std::atomic<pid_t> g_forking{0};
 
-void BeforeFork() { g_forking.store(getpid()); }
-
-// Ctrl+\ ends a child as a polite kill does, without leaving a core behind.
-void EndForkedChild(int) {
-    signal(SIGTERM, SIG_DFL);
-    raise(SIGTERM);
-}
-
-// In a child made by fork (SDL's system box is one): it dies with the program, however that ends (SIGKILL
-// too), and holds nothing the program must let go of as it ends: the one-copy lock and its socket, and the
-// connection the program's window lives on, which would keep the window on the screen. A request to end
-// ends it. The child is a copy of the forking thread alone, whose locks other threads may hold for good:
-// only calls that a signal handler may make. The death signal follows the thread that forked: SDL forks
-// from the program's own thread, which lives as long as the program.
-void InForkedChild() {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != g_forking.load()) _exit(1);  // the program ended before the death signal was asked for
-    int held[64];
-    for (int i = 0, n = host::InstanceLockDescriptors(held, 64); i < n; ++i) close(held[i]);
+// In a child made by fork (host/process.h): lets go of the connection the program's window lives on, which
+// would keep the window on the screen. Only calls that a signal handler may make.
+void CloseXConnectionInChild() {
     if (const int x = g_xConnection.load(); x >= 0) close(x);
-    struct sigaction now = {}, sa = {};
-    sigemptyset(&sa.sa_mask);
-    for (const int sig : kCloseSignals) {
-        if (sigaction(sig, nullptr, &now) != 0 || now.sa_handler != OnCloseSignal) continue;
-        sa.sa_handler = sig == SIGQUIT ? EndForkedChild : SIG_DFL;
-        sigaction(sig, &sa, nullptr);
-    }
-}
-
-// Catches the requests to end, and makes every child forked from now on as above. Before the display is up
-// they end the process as they always do: nothing is shown yet, no child made, and the lock goes with the
-// process.
-void CatchCloseSignals() {
-    struct sigaction sa = {};
-    sa.sa_handler = OnCloseSignal;
-    sigemptyset(&sa.sa_mask);
-    for (const int sig : kCloseSignals) {
-        struct sigaction was = {};
-        const bool keptIgnored = sig != SIGINT && sig != SIGTERM;
-        if (keptIgnored && sigaction(sig, nullptr, &was) == 0 && was.sa_handler == SIG_IGN) continue;
-        sigaction(sig, &sa, nullptr);
-    }
-    static bool forksWatched = false;
-    if (!forksWatched) forksWatched = pthread_atfork(BeforeFork, nullptr, InForkedChild) == 0;
 }
 
 u64 MonoNanos() {
@@ -586,12 +533,12 @@ u32 TimerMinPeriodMs() { return 1; }
 i64 WallSeconds() { return static_cast<i64>(time(nullptr)); }
 
 // A request to end, or the program's window gone (found between the files of the load too).
-bool EndAsked() { return g_closeSignal.load() || ProgramWindowGone(); }
+bool EndAsked() { return CloseSignalled() || ProgramWindowGone(); }
 
 bool PollEvent(Event* out) {
     State& s = S();
     if (!s.videoUp) return false;
-    if (g_closeSignal.exchange(false) || ProgramWindowJustGone()) {
+    if (TakeCloseSignal() || ProgramWindowJustGone()) {
         *out = Event{EventKind::Close};
         return true;
     }
@@ -762,7 +709,7 @@ static bool VideoUp() {
     // SDL would show a window's own memory through an OpenGL texture, which costs more than it saves
     // where OpenGL is drawn on the processor; the present that wants a texture makes its own.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    CatchCloseSignals();
+    CatchCloseSignals(CloseXConnectionInChild);
     return true;
 }
 
@@ -915,7 +862,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
     while (!answer) {
         // The program's window gone meanwhile is said now, and closes the program once the box is answered.
         if (s.window) ProgramWindowGone();
-        if (XWindowGone(w, note) || g_closeSignal.load()) {  // as closed: gone, or the program is to end
+        if (XWindowGone(w, note) || CloseSignalled()) {  // as closed: gone, or the program is to end
             answer = SafeAnswer(buttons);
             break;
         }
@@ -1035,7 +982,7 @@ private:
     void Watch() {
         started_.store(true);
         for (; !done_.load(); usleep(20'000)) {
-            if (!g_closeSignal.load()) continue;
+            if (!CloseSignalled()) continue;
             for (pid_t child : OurChildren())
                 if (std::find(before_.begin(), before_.end(), child) == before_.end()) kill(child, SIGKILL);
         }
@@ -1059,7 +1006,7 @@ i32 RunSystemBox(const char* caption, const char* text, u32 buttons) {
         const SystemBoxWatch watch;
         shown = SDL_ShowMessageBox(&data, &hit) == 0 && hit >= 0;
     }
-    if (!shown && !g_closeSignal.load()) return -1;
+    if (!shown && !CloseSignalled()) return -1;
     if (!shown) hit = SafeAnswer(buttons);
     // Closing the only window asks the program to quit: that was the box's close, not the user's.
     if (!S().window) SDL_FlushEvent(SDL_QUIT);
@@ -1071,7 +1018,7 @@ i32 RunSystemBox(const char* caption, const char* text, u32 buttons) {
 i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
     // The English lines said since the last box are this box's reason in plain words.
     const std::vector<std::string> said = TakeUnboxedReports(8);
-    if (g_closeSignal.load()) return SafeAnswer(buttons);  // the program is to end: no box waits for anyone
+    if (CloseSignalled()) return SafeAnswer(buttons);  // the program is to end: no box waits for anyone
     i32 hit = -1;
     if (VideoUp() && DisplayIsReal()) {
         hit = RunOwnBox(caption, text, buttons);
