@@ -99,13 +99,15 @@ bool OpenSurfacePresent() {
 // window it draws into from the server as it begins to draw, and Mesa's drawing on the processor takes
 // whatever it then finds as that size when the window is gone, and draws out of bounds. So the renderer
 // draws nothing once the window is gone (its queued drawing is thrown away with it at the close), and the
-// server is asked just before the renderer draws each picture, which leaves another client a few
-// microseconds to destroy the window unseen instead of the whole picture's time.
+// server is asked before the renderer is given anything to draw, which leaves another client a few
+// microseconds to destroy the window unseen instead of the whole picture's time. First, not just before the
+// present: SDL draws each call at once where its batching is off (SDL_RENDER_BATCHING=0, or a renderer
+// named in SDL_RENDER_DRIVER), and the clear alone would draw into a window that is gone.
 static void ShowTexture() {
     State& s = S();
+    if (XWindowGone(s.window, ProgramXWindow())) return;
     SDL_RenderClear(s.renderer);
     if (s.texture) SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
-    if (XWindowGone(s.window, ProgramXWindow())) return;
     SDL_RenderPresent(s.renderer);
 }
 
