@@ -30,6 +30,7 @@ bool OpenAudio(i32 rate, i32 blockFrames, AudioCallback cb, void* user) {
     // After a failed open the audio subsystem stays up: taking it down waits for its device watcher, up
     // to a tenth of a second at every try on a machine without a device (the first at start-up).
     if (!s.audioUp) {
+        EndSdlAtExit();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             noise.End(false);
             return false;
@@ -74,6 +75,7 @@ void UnlockAudio() {
 i32 StickCount() {
     State& s = S();
     if (!s.sticksUp) {
+        EndSdlAtExit();
         if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return 0;
         s.sticksUp = true;
         for (int i = 0; i < 2 && i < SDL_NumJoysticks(); ++i) s.sticks[i] = SDL_JoystickOpen(i);

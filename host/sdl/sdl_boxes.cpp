@@ -226,6 +226,7 @@ i32 ShowMessageBox(const char* caption, const char* text, u32 buttons) {
         hit = RunOwnBox(caption, text, buttons);
         if (hit <= 0) hit = RunSystemBox(caption, box::WithEnglishLines(text, said).c_str(), buttons);
     }
+    EndVideo();  // a box with no window of the program's: nothing of ours is left on the display
     if (hit <= 0) {
         // No way to show it: say it on the terminal (what it has not said there yet) and take the safe answer.
         std::fprintf(stderr, "%s: %s\n", caption, box::WithoutSaidLines(text, said).c_str());

@@ -54,6 +54,7 @@ struct XWindowNote;  // a window of ours that another client may destroy
 void* X11Call(const char* name);
 void NoteXConnection(SDL_Window* w);
 void CloseXConnectionInChild();
+void ForgetXConnection();  // the display goes: no child closes its number any more
 void CatchGoneXWindows();
 const XWindowNote& NoteProgramXWindow(SDL_Window* w, const char* title);
 const XWindowNote& NoteBoxXWindow(SDL_Window* w, const char* caption);
@@ -76,5 +77,9 @@ void RepaintWindow();
 bool ShowsNothing(const char* driver);
 bool NamesADriver(const char* variable, const char* hint, int count, const char* (*driver)(int), const char* taken);
 bool VideoUp();
+
+// ---- the end (sdl_end.cpp) ---------------------------------------------------------------------
+void EndSdlAtExit();  // called before each of SDL's starts: everything SDL started ends as the process does
+void EndVideo();      // the display goes once neither the program's window nor a box is on it
 
 }  // namespace host::backend::sdl

@@ -90,16 +90,17 @@ bool VideoUp() {
         s.videoDriverNamed = NamesADriver("SDL_VIDEODRIVER", SDL_HINT_VIDEODRIVER, SDL_GetNumVideoDrivers(),
                                           SDL_GetVideoDriver, "choosing the display by itself");
     }
+    EndSdlAtExit();
     ErrorStreamCatch probes;
     // Above the variable itself, where it is set but names no driver (or is empty).
     if (!s.videoDriverNamed) SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, DriversThatShow().c_str(), SDL_HINT_OVERRIDE);
+    CatchGoneXWindows();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         probes.End(false);
         return false;
     }
     probes.End(true);
     s.videoUp = true;
-    if (!SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11")) CatchGoneXWindows();
     // SDL would show a window's own memory through an OpenGL texture, which costs more than it saves
     // where OpenGL is drawn on the processor; the present that wants a texture makes its own.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -164,6 +165,7 @@ void CloseWindow() {
     s.keptW = s.keptH = 0;
     s.repaintAsked = false;
     s.focusTold = false;
+    EndVideo();
 }
 
 // A minimised window is shown again first: raising it alone leaves it an icon. What the server said of the

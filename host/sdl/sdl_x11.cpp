@@ -39,6 +39,8 @@ void CloseXConnectionInChild() {
     if (const int x = g_xConnection.load(); x >= 0) close(x);
 }
 
+void ForgetXConnection() { g_xConnection.store(-1); }
+
 // Notes the X connection of the window of `w` for the children forked later to close.
 void NoteXConnection(SDL_Window* w) {
     using ConnectionNumber = int (*)(Display*);
@@ -96,12 +98,16 @@ static int OnXError(Display* display, XErrorEvent* e) {
     return 0;
 }
 
-// Puts the handler in place, once, over the one the X library or SDL set.
+// Puts the handler in place, once, before SDL's display comes up: SDL sets its own over it and hands it
+// every error, and puts it back as the display goes, so that it also takes the errors that come in as SDL
+// closes its connections (about a wake-up SDL sent to a window that is gone, say), which the X library's own
+// handler would end the program at. The X library is loaded for it here and stays; without it there is no X
+// to watch.
 void CatchGoneXWindows() {
+    if (g_xPreviousHandler.load() || !dlopen("libX11.so.6", RTLD_LAZY)) return;
     using SetErrorHandler = XErrorHandlerCall (*)(XErrorHandlerCall);
     const auto set = reinterpret_cast<SetErrorHandler>(X11Call("XSetErrorHandler"));
-    if (!set || g_xPreviousHandler.load()) return;
-    g_xPreviousHandler.store(set(OnXError));
+    if (set) g_xPreviousHandler.store(set(OnXError));
 }
 
 // Notes the X window of `w` (slot `slot`) for the handler, under the title it is said with.
