@@ -20,6 +20,7 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "host/backend.h"
 #include "host/files.h"
@@ -227,9 +228,14 @@ namespace {
 
 // How long the program's thread waits, once per load, for a load still under way when music starts. It
 // stays well inside the second in which Esc, closing the window and SIGTERM end the program; a load that
-// takes longer is taken by the mix when it finishes. Nothing else ever waits for a loader: not a stop, not
-// the end of the program.
+// takes longer is taken by the mix when it finishes. A stop never waits for a loader; the end of the process
+// does, once it has cut the load short (EndLoads).
 constexpr std::chrono::milliseconds kStartWait{250};
+
+// How long the end of the process waits for the loaders still at work: a load cut short ends at its next
+// read, and a read that does not come back in this time (a file on a server that went away) is left to the
+// process's end.
+constexpr std::chrono::seconds kEndWait{5};
 
 // The synthesiser's output level. The library's own default (0.2) leaves General MIDI music far under the
 // effects (an RMS near -33 dBFS in play); at this level a stage's music stands near -25 dBFS beside them.
@@ -273,6 +279,8 @@ void OneThreadLoads() {
 }
 
 std::atomic<void (*)()> g_loaderGate{nullptr};
+// Set as the process ends: a load under way reads no more of the soundfont.
+std::atomic<bool> g_ending{false};
 // Set on a loader thread, whose reads of the soundfont the gate may hold.
 thread_local bool t_loaderThread = false;
 
@@ -280,8 +288,10 @@ thread_local bool t_loaderThread = false;
 // file by the name it is given), with the test gate before each read on a loader thread.
 void* OpenForLoad(const char* name) { return OpenRegularStream(name); }
 int ReadForLoad(void* buf, fluid_long_long_t count, void* file) {
-    if (t_loaderThread)
+    if (t_loaderThread) {
         if (void (*gate)() = g_loaderGate.load()) gate();
+        if (g_ending.load()) return FLUID_FAILED;  // the load fails here and frees what it made
+    }
     const size_t n = static_cast<size_t>(count);
     return std::fread(buf, 1, n, static_cast<std::FILE*>(file)) == n ? FLUID_OK : FLUID_FAILED;
 }
@@ -349,6 +359,64 @@ struct Load {
 // by fork has none of them).
 std::atomic<int> g_loadersAtWork{0};
 std::atomic<pid_t> g_loadersProcess{0};
+
+// A loader thread of this process, kept to be waited for at the end, and whether it has done all it does.
+struct Loader {
+    std::thread* thread;
+    std::shared_ptr<std::atomic<bool>> over;
+};
+
+// The loaders started by the process `owner`, on the program's thread only. A child made by fork has none of
+// its parent's threads: it lets go of the copies it finds without touching them.
+struct Loaders {
+    pid_t owner = 0;
+    std::vector<Loader> list;
+    std::vector<Loader>& Own() {
+        if (owner != getpid()) {
+            for (Loader& l : list) orphans.push_back(l);  // the parent's: never joined nor freed here
+            list.clear();
+            owner = getpid();
+        }
+        return list;
+    }
+    std::vector<Loader> orphans;
+};
+Loaders& TheLoaders() {
+    static Loaders& l = *new Loaders;  // lives as long as the process, as the threads may
+    return l;
+}
+
+// Joins the loaders that have done all they do (every one of them, when `all`, once their wait is over).
+void JoinLoaders(bool all) {
+    std::vector<Loader>& list = TheLoaders().Own();
+    for (auto it = list.begin(); it != list.end();) {
+        if (!all && !it->over->load()) {
+            ++it;
+            continue;
+        }
+        if (it->over->load()) it->thread->join();
+        else it->thread->detach();
+        delete it->thread;
+        it = list.erase(it);
+    }
+}
+
+// The end of the process, however it comes through exit: a load under way reads no more of the soundfont,
+// so that it fails at its next read and frees what it made, and its thread is waited for. No loader is then
+// still at work as the process ends (where the leak check's stop of every thread can crash on one that is
+// winding down), and none meets the statics that go after this.
+void EndLoads() {
+    if (TheLoaders().owner != getpid()) return;
+    g_ending = true;
+    const auto until = std::chrono::steady_clock::now() + kEndWait;
+    const auto allOver = [] {
+        for (const Loader& l : TheLoaders().Own())
+            if (!l.over->load()) return false;
+        return true;
+    };
+    while (!allOver() && std::chrono::steady_clock::now() < until) usleep(1000);
+    JoinLoaders(true);
+}
 
 struct State {
     bool tried = false;   // a load was made or started since the last Stop
@@ -420,9 +488,9 @@ struct State {
 };
 
 // The state lives as long as the process: the end of the program tears nothing of it down, so neither a
-// loader still inside its load nor the mix can meet anything freed, and the end waits for neither. What it
-// holds then (a synthesiser, a load under way and what that made) stays reachable through it; a loader
-// still at work ends with the process.
+// loader still inside its load nor the mix can meet anything freed. What it holds then (a synthesiser, a
+// load under way and what that made) stays reachable through it; a loader still at work is cut short and
+// waited for (EndLoads).
 State& S() {
     static State& s = *new State;
     return s;
@@ -504,10 +572,14 @@ void Preload() {
     const Begun b = BeginLoad(s);
     if (!b.settings) return;
     auto load = std::make_shared<Load>();
+    auto over = std::make_shared<std::atomic<bool>>(false);
+    JoinLoaders(false);
+    static pid_t registered = 0;  // once per process: a child made by fork registers its own
+    if (registered != getpid() && std::atexit(EndLoads) == 0) registered = getpid();
     try {
         g_loadersProcess = getpid();
         ++g_loadersAtWork;
-        std::thread([load, b, path = s.soundfont]() mutable {
+        auto* thread = new std::thread([load, over, b, path = s.soundfont]() mutable {
             // The lowest priority: the start-up beside it goes first, and the title is long enough for
             // the load to finish in the time the program leaves over.
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
@@ -521,7 +593,9 @@ void Preload() {
             load->cv.notify_all();
             load.reset();  // the last hold frees what nobody took
             --g_loadersAtWork;
-        }).detach();
+            over->store(true);
+        });
+        TheLoaders().Own().push_back({thread, over});
     } catch (const std::system_error&) {
         // No thread to be had: the first Start loads as it would without a preload.
         --g_loadersAtWork;

@@ -1,5 +1,6 @@
 // The program and a soundfont load held inside the synthesiser: the stage's music starts silent without
-// waiting for the load, and Esc or the window's close ends the program without waiting for it either.
+// waiting for the load, and Esc or the window's close ends the game without waiting for it either (the
+// process's exit then cuts the load short).
 #include "game/stage_fixture.h"
 #include "host/midisynth.h"
 #include "support/held_loader.h"

@@ -1,6 +1,7 @@
 // The synthesiser loaded ahead on its own thread: the open that takes it plays exactly what an open that
-// loads it itself would; a start waits a moment at most for a load held inside the synthesiser, a stop and
-// the end of the program not at all, and the mix takes the load when it does end; a soundfont that cannot
+// loads it itself would; a start waits a moment at most for a load held inside the synthesiser, a stop not at
+// all, and the mix takes the load when it does end; the end of the program cuts a load short and waits for
+// its thread, for a while; a soundfont that cannot
 // be had is said once, with its file and the reason, and leaves the music silent but on time.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -231,35 +233,47 @@ TEST_F(PreloadTest, AStartWaitsAMomentAtMostForALoadHeldInsideTheSynthesiserAndT
 }
 
 // The end of the program while a loader still works: a child process preloads and ends by exit(), as the
-// program does, or after the library's audio shutdown, its statics torn down behind the loader. Under the
-// sanitizers a use of anything freed or a leak of ours ends the child badly; a child that cannot end is a
-// failure too. What else the child says is in its exit code.
+// program does, or after the library's audio shutdown. Under the sanitizers a use of anything freed or a leak
+// of ours ends the child badly; a child that cannot end is a failure too. What else the child says is in its
+// exit code.
 enum ChildCode {
     kEndedDuringTheLoad = 0,
     kLoadOverBeforeTheEnd = 40,  // the load ended before the child did: nothing was tested
     kNeverHeld = 41,             // no loader came to the hold
-    kEndWaitedForTheLoader = 42,
-    kLoaderNeverEnded = 43,
+    kEndLeftTheLoaderAtWork = 42,
+    kLoadNotCutShort = 43,       // the loader read on after the end had begun
     kStillRunning = 44,
+    kThreadsLeft = 45,           // a thread besides the program's own outlived the end
 };
 
-// How a child's loader goes: at its own pace, held inside the load until the child's statics are gone and
-// then let go, or held to the last (through the leak check at exit).
-enum class Hold { kNone, kLetGoAfterTheEnd, kToTheLast };
+// How a child's loader goes: at its own pace; held inside the load (a read that takes its time) until the
+// end has begun, then let go; or held to the last (a read that never comes back).
+enum class Hold { kNone, kLetGoOnceTheEndBegins, kToTheLast };
 
-// In a child whose loader is held inside the load, the last thing to go at its end: made before main, it
-// goes after whatever the synthesiser made once started. The end must have left the loader where it was;
-// then it is let go, and goes through the rest of its load and its own end alone, with the statics gone.
+// The number of threads of this process.
+int Threads() {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/task")) n += e.is_directory();
+    return n;
+}
+
+// The child's own part of its end, run as the last thing before the process goes (made before main, so its
+// destructor comes after the program's own end): by then the end must have waited for the loader, which was
+// let go only after the end had begun, and cut its load short (no read of the soundfont after the one
+// held). The thread that let it go is the child's own and is joined here first.
 struct AfterTheEnd {
     Hold hold = Hold::kNone;
+    std::thread letGo;
     ~AfterTheEnd() {
-        if (hold == Hold::kNone) return;
-        if (!HeldLoader::Inside()) _exit(kEndWaitedForTheLoader);
-        if (hold == Hold::kToTheLast) return;
-        HeldLoader::LetGo();
-        if (!HeldLoader::WaitForLoaders()) _exit(kLoaderNeverEnded);
+        if (hold != Hold::kLetGoOnceTheEndBegins) return;
+        letGo.join();
+        if (synth::Preloading()) _exit(kEndLeftTheLoaderAtWork);
+        if (HeldLoader::Reads() != 0) _exit(kLoadNotCutShort);
+        if (Threads() != 1) _exit(kThreadsLeft);
     }
 } g_afterTheEnd;
+
+std::atomic<bool> g_endBegun{false};
 
 pid_t ForkChild(bool shutdownFirst, Hold hold) {
     const pid_t pid = fork();
@@ -270,6 +284,16 @@ pid_t ForkChild(bool shutdownFirst, Hold hold) {
         }
         synth::Preload();
         if (hold != Hold::kNone && !HeldLoader::WaitInside()) _exit(kNeverHeld);
+        if (hold == Hold::kLetGoOnceTheEndBegins) {
+            // Registered after the preload, so it runs before the program's own end, which follows at once;
+            // the read held then comes back half a second later, well inside the end's wait.
+            std::atexit([] { g_endBegun = true; });
+            g_afterTheEnd.letGo = std::thread([] {
+                while (!g_endBegun.load()) usleep(1000);
+                usleep(500'000);
+                HeldLoader::LetGo();
+            });
+        }
         const bool busy = synth::Preloading();
         if (shutdownFirst) {
             host::ShutdownAudio();
@@ -299,14 +323,14 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     EXPECT_GT(endedDuringTheLoad, 0);
 }
 
-TEST_F(PreloadTest, TheEndLeavesALoaderHeldInsideTheLoadAloneAndFreesNothingItUses) {
+TEST_F(PreloadTest, TheEndCutsALoadUnderWayShortAndWaitsForItsThreadButNotForGood) {
     const struct {
         bool shutdownFirst;
         Hold hold;
         const char* name;
-    } runs[] = {{false, Hold::kLetGoAfterTheEnd, "by exit(), then let go"},
-                {true, Hold::kLetGoAfterTheEnd, "after the audio shutdown, then let go"},
-                {false, Hold::kToTheLast, "by exit(), held to the last"}};
+    } runs[] = {{false, Hold::kLetGoOnceTheEndBegins, "by exit(), the read coming back during the end"},
+                {true, Hold::kLetGoOnceTheEndBegins, "after the audio shutdown, the read coming back during the end"},
+                {false, Hold::kToTheLast, "by exit(), the read never coming back: the end goes on without it"}};
     pid_t child[3];
     for (int i = 0; i < 3; ++i) child[i] = ForkChild(runs[i].shutdownFirst, runs[i].hold);
     int status[3];

@@ -25,12 +25,15 @@ public:
     // From now on a loader that reads the soundfont waits inside its load.
     static void Hold() {
         overran_ = false;
+        reads_ = 0;
         held_ = true;
         host::midisynth::SetLoaderGate(Gate);
     }
     static void LetGo() { held_ = false; }
     // A loader waits in the hold at this moment.
     static bool Inside() { return inside_.load() > 0; }
+    // The reads that loaders came to since the last was let go (the one held is not counted).
+    static int Reads() { return reads_.load(); }
     // A hold let go by its guard rather than by the test.
     static bool Overran() { return overran_.load(); }
     // Until a loader waits in the hold (kGuard at most); true when one does.
@@ -50,7 +53,10 @@ public:
 
 private:
     static void Gate() {
-        if (!held_.load()) return;
+        if (!held_.load()) {
+            ++reads_;
+            return;
+        }
         ++inside_;
         const auto until = std::chrono::steady_clock::now() + kGuard;
         while (held_.load()) {
@@ -61,6 +67,7 @@ private:
             }
             usleep(1000);
         }
+        reads_ = 0;
         --inside_;
     }
     template <class Pred>
@@ -76,6 +83,7 @@ private:
     static inline std::atomic<bool> held_{false};
     static inline std::atomic<int> inside_{0};
     static inline std::atomic<bool> overran_{false};
+    static inline std::atomic<int> reads_{0};
 };
 
 }  // namespace kt
