@@ -48,8 +48,8 @@ TEST(TestHelpers, ATemporaryFolderThatCannotBeMadeFailsTheTestAndRemovesNothing)
 }
 
 // A runtime folder holds the lock's socket whatever TMPDIR is: where TMPDIR's path is too long for that, the
-// folder is a private one in /tmp; where TMPDIR is short enough but no folder can be made there, the test
-// fails as for any temporary folder.
+// folder is a private one below the short folder of the tests' environment (removed with it); where TMPDIR
+// is short enough but no folder can be made there, the test fails as for any temporary folder.
 TEST(TestHelpers, ARuntimeFolderHasRoomForTheSocketWhateverTheTemporaryFolder) {
     namespace fs = std::filesystem;
     const char* was = std::getenv("TMPDIR");
@@ -65,7 +65,9 @@ TEST(TestHelpers, ARuntimeFolderHasRoomForTheSocketWhateverTheTemporaryFolder) {
     else unsetenv("TMPDIR");
 
     EXPECT_LE(runtime.size(), host::kLongestRuntimeFolder) << runtime;
-    EXPECT_EQ(runtime.rfind("/tmp/kestralis-test-", 0), 0u) << runtime;
+    const char* shortFolder = std::getenv(kt::kShortFolder);
+    ASSERT_NE(shortFolder, nullptr);
+    EXPECT_EQ(runtime.rfind(std::string(shortFolder) + "/kestralis-test-", 0), 0u) << runtime;
     struct stat st {};
     ASSERT_EQ(stat(runtime.c_str(), &st), 0) << runtime;
     EXPECT_TRUE(S_ISDIR(st.st_mode));
