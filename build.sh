@@ -53,6 +53,25 @@ case "$what" in
   test)
     cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRALIS_SANITIZE=ON
     cmake --build build-test -j "$jobs"
-    ctest --test-dir build-test -j "$jobs" --output-on-failure
+    # The run's temporary folder is one of its own, removed however the run ends: each test program
+    # removes what it makes there (and a run's dead leftovers), this only backs that up. It is named and
+    # locked as a test program's own folders are, so that a later run sweeps it where this script was
+    # killed outright. A build that found no tests fails.
+    run_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kestralis-test-XXXXXX")
+    trap 'rm -rf "$run_tmp"' EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    trap 'exit 129' HUP
+    exec 9>"$run_tmp/lock"
+    flock 9
+    status=0
+    TMPDIR=$run_tmp ctest --test-dir build-test -j "$jobs" --output-on-failure --no-tests=error || status=$?
+    left=$(ls -A "$run_tmp" | grep -vx lock || true)
+    if [ "$status" -eq 0 ] && [ -n "$left" ]; then
+      echo "$0: the tests left this in their temporary folder:" >&2
+      ls -lA "$run_tmp" >&2
+      status=1
+    fi
+    exit "$status"
     ;;
 esac

@@ -22,7 +22,9 @@ done
 LSAN_OPTIONS="suppressions=\"$(cd "$(dirname "$0")/.." && pwd)/lsan.supp\"${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export LSAN_OPTIONS
 # The harness's scratch files go to a folder of this run, removed however the run ends: on time, on a
-# finding (the harness then ends at once, skipping its own clean-up) or on an interrupt.
+# finding (the harness then ends at once, skipping its own clean-up) or on an interrupt. The test command
+# runs this through the tests' launcher, whose TMPDIR its guard removes, so a run killed outright (at its
+# time-out) leaves nothing either.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kestralis-fuzz-run-XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 trap 'exit 130' INT

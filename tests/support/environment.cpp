@@ -1,26 +1,34 @@
 // Every test program starts from the same environment, whatever the user who runs it keeps in theirs, and
-// keeps out of the user's own folders and sound: linked into each test program, this runs before its main.
+// keeps out of the user's own folders, sound and desktop session: linked into each test program (and into
+// the launcher that runs the test command's scripts), this runs before its main.
 // Gone are the game's settings, SDL's, the display's, the locale, the settings of the libraries the game
-// draws and sounds with (OpenGL, fontconfig, FreeType, the sound servers and ALSA), and the user's own
-// folders. In their place: SDL's dummy drivers, OpenGL without its shader cache, and a home, a runtime
-// folder and a sound world of the program's own, in new folders removed when it exits. What the test
-// command gives stays: the sanitizers' options, the time-out, the X tests' servers. A test about a setting
-// sets it itself. A test program that a test starts again (or a runner its tests) comes with the
-// environment its parent set, and the variables that parent added for it: it keeps them.
+// draws and sounds with (OpenGL and Mesa's drivers, fontconfig, FreeType, the sound servers and ALSA), the
+// session and system bus, the input methods, the user's own folders and GoogleTest's settings that change
+// which tests run (the program starts again without them). In their place: SDL's dummy drivers, OpenGL
+// without its shader cache, buses and an input method that are nowhere, and a home, a temporary folder, a
+// runtime folder and a sound world of the program's own, in a new root that its guard removes however the
+// program ends (run_folders.h); a root a dead run left is swept first. What the test command gives stays:
+// the sanitizers' options, the time-out, the X tests' servers. A test about a setting sets it itself. A
+// test program that a test starts again (or a runner its tests) comes with the environment its parent set,
+// and the variables that parent added for it: it keeps them, and makes no folders of its own.
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "host/instance.h"
 #include "support/environment.h"
-#include "support/temp_folder.h"
+#include "support/run_folders.h"
 
 extern char** environ;
 
@@ -34,21 +42,87 @@ std::string NullSoundDeviceConfig(const std::string& folder) {
 
 namespace {
 
-// Set once the environment is the tests' own, for the test programs started from it.
+// Set once the environment is the tests' own, for the test programs started from it: the pid and the start
+// time of the process that set it, so that a value left exported elsewhere turns nothing off.
 constexpr const char* kSetMark = "KESTRALIS_TESTS_OWN_ENVIRONMENT";
 
+// Field `field` (counted from 1, as proc(5) does; 3 and on) of /proc/PID/stat; empty for a process gone.
+std::string StatField(pid_t pid, int field) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const size_t close = line.rfind(')');
+    if (close == std::string::npos) return {};
+    std::istringstream rest(line.substr(close + 1));
+    std::string value;
+    for (int at = 3; at <= field && rest >> value; ++at)
+        if (at == field) return value;
+    return {};
+}
+
+// The mark naming this process: its pid and start time.
+std::string MarkOf(pid_t pid) { return std::to_string(pid) + ":" + StatField(pid, 22); }
+
+// Whether the mark names a process this one descends from (its parent, or further up): one that set the
+// tests' environment and started this program from it, and still runs.
+bool SetByAnAncestor() {
+    const char* mark = std::getenv(kSetMark);
+    if (!mark) return false;
+    pid_t pid = getppid();
+    for (int up = 0; up < 64 && pid > 1; ++up) {
+        if (MarkOf(pid) == mark) return true;
+        pid = static_cast<pid_t>(std::atol(StatField(pid, 4).c_str()));
+    }
+    return false;
+}
+
+// Whether GoogleTest's variable `name` changes which tests run or how (a filter, sharding, repeats, the
+// order, a stop at the first failure, disabled tests); those that only change the report stay.
+bool ChangesWhatRuns(const std::string& name) {
+    if (name.rfind("TESTBRIDGE_", 0) == 0) return true;  // GoogleTest reads a filter and more from these too
+    return name.rfind("GTEST_", 0) == 0 && name != "GTEST_OUTPUT" && name != "GTEST_COLOR";
+}
+
+// GoogleTest reads its variables before this runs (its own static set-up comes first): where one that
+// changes what runs is set, the program starts again without them, as it was started.
+void StartAgainWithoutGoogleTestsSelection() {
+    std::vector<std::string> names;
+    for (char** e = environ; *e; ++e) {
+        const char* eq = std::strchr(*e, '=');
+        const std::string name = eq ? std::string(*e, static_cast<size_t>(eq - *e)) : std::string(*e);
+        if (ChangesWhatRuns(name)) names.push_back(name);
+    }
+    if (names.empty()) return;
+    for (const std::string& name : names) unsetenv(name.c_str());
+    std::ifstream cmdline("/proc/self/cmdline", std::ios::binary);
+    std::vector<std::string> args;
+    for (std::string arg; std::getline(cmdline, arg, '\0');) args.push_back(arg);
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    std::fflush(nullptr);
+    execv("/proc/self/exe", argv.data());
+    throw std::runtime_error(std::string("cannot start again without GoogleTest's settings: ") + std::strerror(errno));
+}
+
 // Whether the variable `name` is one of the user's that the tests go without: one that changes what the
-// game, SDL or the libraries they use do, or that names the user's own folders, display or sound.
+// game, SDL or the libraries they use do, or that names the user's own folders, display, sound, session
+// bus or input method.
 bool TakenFromTheUser(const std::string& name) {
-    static const char* const kGiven[] = {"KESTRALIS_TEST_TIMEOUT", "KESTRALIS_XSERVER_DIR", kSetMark};
+    static const char* const kGiven[] = {"KESTRALIS_TEST_TIMEOUT", "KESTRALIS_XSERVER_DIR"};
     static const char* const kPrefixes[] = {
-        "KESTRALIS_", "SDL_",                               // the game's settings and SDL's
-        "LIBGL_", "MESA_", "GALLIUM_", "__GLX_", "__GL_",   // OpenGL's
-        "FONTCONFIG_", "FC_", "FREETYPE_",                  // the fonts'
-        "PULSE_", "PIPEWIRE_", "ALSA_", "JACK_",            // the sound servers' and ALSA's
-        "XDG_", "LC_"};                                     // the user's folders, and the locale
-    static const char* const kNames[] = {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "XAUTHORITY", "AUDIODEV",
-                                         "AUDIODEVICE", "HOME", "LANG", "LANGUAGE"};
+        "KESTRALIS_", "SDL_",                                         // the game's settings and SDL's
+        "LIBGL_", "MESA_", "GALLIUM_", "__GLX_", "__GL_", "LP_",      // OpenGL's, Mesa's drivers' and
+        "GALLIVM_", "NIR_", "EGL_", "__EGL_", "DRI_", "SOFTPIPE_",    // their compilers'
+        "ZINK_", "VK_",                                               //
+        "FONTCONFIG_", "FC_", "FREETYPE_",                            // the fonts'
+        "PULSE_", "PIPEWIRE_", "ALSA_", "JACK_",                      // the sound servers' and ALSA's
+        "DBUS_", "IBUS_", "XIM", "FCITX_",                            // the session bus, the input methods
+        "XDG_", "LC_"};                                               // the user's folders, and the locale
+    static const char* const kNames[] = {
+        "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "XAUTHORITY", "AUDIODEV", "AUDIODEVICE", "HOME", "LANG",
+        "LANGUAGE", "TMPDIR", "vblank_mode", "mesa_glthread", "XMODIFIERS", "GTK_IM_MODULE", "QT_IM_MODULE",
+        "QT4_IM_MODULE", "CLUTTER_IM_MODULE", "GLFW_IM_MODULE", "SESSION_MANAGER", "XCOMPOSEFILE"};
     for (const char* given : kGiven)
         if (name == given) return false;
     for (const char* prefix : kPrefixes)
@@ -65,8 +139,19 @@ std::string NoSoundDeviceConfig(const std::string& folder) {
     return path;
 }
 
+// A new folder `path`; throws, saying why, where it cannot be made.
+void NewFolderAt(const std::string& path) {
+    if (mkdir(path.c_str(), 0700) != 0) throw std::runtime_error("cannot make " + path + ": " + std::strerror(errno));
+}
+
+// The roots made so far, removed by hand where the set-up fails before its guard runs.
+std::vector<std::string> g_roots;
+
 void SetTestEnvironment() {
-    if (std::getenv(kSetMark)) return;
+    if (SetByAnAncestor()) return;
+    StartAgainWithoutGoogleTestsSelection();
+    const char* given = std::getenv("TMPDIR");
+    const std::string tmp = given && *given ? std::filesystem::absolute(given).lexically_normal().string() : "/tmp";
     std::vector<std::string> names;
     for (char** e = environ; *e; ++e) {
         const char* eq = std::strchr(*e, '=');
@@ -75,25 +160,61 @@ void SetTestEnvironment() {
     }
     for (const std::string& name : names) unsetenv(name.c_str());
 
-    const std::string own = TempFolder(), runtime = TempRuntimeFolder();
-    const std::string home = own + "/home";
-    if (mkdir(home.c_str(), 0700) != 0) throw std::runtime_error("no home for the tests in " + own);
+    // What a dead run left, before anything of this one is made.
+    run_folders::SweepDeadRuns(tmp);
+    if (tmp != "/tmp") run_folders::SweepDeadRuns("/tmp");
+    // The program's root, in the temporary folder. It is made now rather than at its first use: libraries
+    // write into the home at moments of their own (fontconfig makes its cache folder, with all the
+    // folders above it, whenever it writes a cache), and a home made later could be written before it.
+    std::vector<int> locks(1);
+    std::string root;
+    try {
+        root = run_folders::MakeRoot(tmp, &locks[0]);
+    } catch (const std::exception& e) {
+        throw std::runtime_error("no temporary folder for the tests (TMPDIR=" + std::string(given ? given : "") +
+                                 "): " + e.what() + "; point TMPDIR at a folder where one can be made");
+    }
+    g_roots.push_back(root);
+    // Runtime folders, this program's and those its tests make, need a path short enough for the lock's
+    // socket: below the root where it leaves room for them, else below a second root in /tmp.
+    std::string shortRoot = root;
+    if (root.size() + sizeof "/kestralis-test-XXXXXX" - 1 > host::kLongestRuntimeFolder) {
+        locks.push_back(-1);
+        shortRoot = run_folders::MakeRoot("/tmp", &locks[1]);
+        g_roots.push_back(shortRoot);
+    }
+    const std::string home = root + "/home", tmpdir = root + "/tmp", runtime = shortRoot + "/run";
+    NewFolderAt(home);
+    NewFolderAt(tmpdir);
+    NewFolderAt(runtime);
+    std::string why;
+    if (!run_folders::StartGuard(g_roots, locks, &why)) throw std::runtime_error(why);
+
     setenv("HOME", home.c_str(), 1);
+    setenv("TMPDIR", tmpdir.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    setenv(kShortFolder, shortRoot.c_str(), 1);
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     // A test that lets SDL choose or names a real driver finds no sound server, and no device: neither a
     // sound server's nor ALSA's nor OSS's (SDL opens AUDIODEV by that name on ALSA too: a test that gives
     // ALSA a device of its own clears it).
     setenv("PULSE_SERVER", ("unix:" + runtime + "/no-sound-server").c_str(), 1);
-    setenv("ALSA_CONFIG_PATH", NoSoundDeviceConfig(own).c_str(), 1);
-    setenv("AUDIODEV", (own + "/no-sound-device").c_str(), 1);
+    setenv("ALSA_CONFIG_PATH", NoSoundDeviceConfig(root).c_str(), 1);
+    setenv("AUDIODEV", (root + "/no-sound-device").c_str(), 1);
+    // No session or system bus, and no input method: SDL reaches the desktop's screen saver (to hold it
+    // off), its input method (which may take the keys an X test presses) and the system's thread priorities
+    // over these buses. Where no address is set, the bus library looks in the runtime folder and may start
+    // a bus of its own on the X display: the addresses name sockets nobody listens on instead.
+    setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + runtime + "/no-session-bus").c_str(), 1);
+    setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + runtime + "/no-system-bus").c_str(), 1);
+    setenv("IBUS_ADDRESS", ("unix:path=" + runtime + "/no-input-method").c_str(), 1);
     // OpenGL on the processor keeps the shaders it compiles in a cache below the home, which is new and
     // empty for every test program: each would write its shaders there from a thread of the cache's own,
     // still winding down as the program ends, where the leak check's stop of every thread (2 of 15 runs of
     // the OpenGL tests on a loaded machine) crashed on it.
     setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
-    setenv(kSetMark, "1", 1);
+    setenv(kSetMark, MarkOf(getpid()).c_str(), 1);
 }
 
 const bool g_set = [] {
@@ -101,6 +222,7 @@ const bool g_set = [] {
         SetTestEnvironment();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "the tests' own environment cannot be set up: %s\n", e.what());
+        for (const std::string& root : g_roots) run_folders::RemoveTree(root);
         std::_Exit(1);
     }
     return true;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "host/instance.h"
+#include "support/environment.h"
 
 namespace kt {
 
@@ -89,9 +90,10 @@ inline std::string MadeTempFolder(const std::string& parent, const std::string& 
 
 }  // namespace detail
 
-// A new empty folder in the system's temporary folder (TMPDIR, or /tmp where it is unset or empty), removed
-// with what it holds when the process exits. Where none can be made the test fails with a message naming
-// TMPDIR.
+// A new empty folder in the temporary folder (TMPDIR, or /tmp where it is unset or empty), removed with what
+// it holds when the process exits. A test program's TMPDIR is a folder of its own below its root, which the
+// program's guard removes however the program ends (run_folders.h). Where none can be made the test fails
+// with a message naming TMPDIR.
 inline std::string TempFolder() {
     const char* tmp = std::getenv("TMPDIR");
     return detail::MadeTempFolder(tmp && *tmp ? tmp : "/tmp",
@@ -100,14 +102,19 @@ inline std::string TempFolder() {
 }
 
 // A new empty folder for a program's runtime folder, removed as TempFolder's are: its path is short enough
-// for the lock's socket. It lies in TMPDIR where that leaves room for it, else in /tmp (a TMPDIR that is
-// short enough and where no folder can be made fails the test as TempFolder does).
+// for the lock's socket. It lies in TMPDIR where that leaves room for it, else below the short folder the
+// tests' environment names (a TMPDIR that is short enough and where no folder can be made fails the test as
+// TempFolder does).
 inline std::string TempRuntimeFolder() {
     const char* tmp = std::getenv("TMPDIR");
     const std::string parent = tmp && *tmp ? std::filesystem::absolute(tmp).string() : "/tmp";
-    if (parent.size() + sizeof "/kestralis-test-XXXXXX" - 1 <= host::kLongestRuntimeFolder) return TempFolder();
-    return detail::MadeTempFolder(
-        "/tmp", "no runtime folder for the test (TMPDIR is too long for a socket in it, and /tmp will not do)", "");
+    constexpr size_t kName = sizeof "/kestralis-test-XXXXXX" - 1;
+    if (parent.size() + kName <= host::kLongestRuntimeFolder) return TempFolder();
+    const char* shortFolder = std::getenv(kShortFolder);
+    if (!shortFolder || std::strlen(shortFolder) + kName > host::kLongestRuntimeFolder)
+        throw std::runtime_error("no runtime folder for the test: TMPDIR is too long for a socket in it, and the "
+                                 "tests' environment names no short folder (" + std::string(kShortFolder) + ")");
+    return detail::MadeTempFolder(shortFolder, "no runtime folder for the test in the tests' short folder", "");
 }
 
 // A new empty folder beside the test program, named `prefix` and six random characters, with a trailing

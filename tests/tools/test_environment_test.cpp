@@ -1,17 +1,25 @@
-// The environment a test program starts from: none of the user's settings reach a test, nor their home or
-// runtime folder, and the folders the program makes for itself in their place are gone once it ends.
+// The environment a test program starts from: none of the user's settings reach a test, nor their home,
+// runtime or temporary folder, session bus or input method, and the folders the program makes for itself
+// in their place are gone once it ends. GoogleTest's settings that would leave its test out, and a mark of
+// the tests' environment left exported, change nothing: the test runs. A filter that selects nothing fails.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "support/fresh_program.h"
 #include "support/process.h"
 #include "support/temp_folder.h"
 
@@ -28,7 +36,48 @@ const std::vector<std::pair<const char*, const char*>> kUsersSettings = {
     {"LIBGL_ALWAYS_SOFTWARE", "1"},     {"FONTCONFIG_FILE", "/dev/null"},  {"FREETYPE_PROPERTIES", "truetype:interpreter-version=35"},
     {"PULSE_SERVER", "unix:/nowhere"},  {"ALSA_CONFIG_PATH", "/dev/null"}, {"LANG", "ja_JP.UTF-8"},
     {"LC_ALL", "ja_JP.UTF-8"},          {"DISPLAY", ":0"},                 {"WAYLAND_DISPLAY", "wayland-0"},
-    {"XAUTHORITY", "/nowhere"},         {"XDG_CONFIG_HOME", "/nowhere"},   {"XDG_CACHE_HOME", "/nowhere"}};
+    {"XAUTHORITY", "/nowhere"},         {"XDG_CONFIG_HOME", "/nowhere"},   {"XDG_CACHE_HOME", "/nowhere"},
+    {"LP_NUM_THREADS", "1"},            {"GALLIVM_PERF", "nopt"},          {"vblank_mode", "0"},
+    {"mesa_glthread", "true"},          {"__EGL_VENDOR_LIBRARY_DIRS", "/nowhere"}, {"DRI_PRIME", "1"},
+    {"XMODIFIERS", "@im=ibus"},         {"GTK_IM_MODULE", "ibus"},         {"QT_IM_MODULE", "ibus"},
+    {"DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nowhere"}};
+
+// The settings that would leave the child's test out, or turn the tests' environment off: a shard that
+// holds no test of the one the filter selects, and the tests' mark, left exported (once as a bare value, once
+// naming this process with another start time).
+std::vector<std::pair<std::string, std::string>> LeavingTheTestOut() {
+    return {{"GTEST_TOTAL_SHARDS", "2"}, {"GTEST_SHARD_INDEX", "1"}, {"GTEST_ALSO_RUN_DISABLED_TESTS", "1"}};
+}
+
+std::string ThisTest() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(test->test_suite_name()) + "." + test->name();
+}
+
+std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A listening Unix socket at `path`, that takes no call by itself (-1 when none could be made).
+int Listen(const std::string& path) {
+    sockaddr_un a{};
+    if (path.size() >= sizeof a.sun_path) return -1;
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, path.c_str(), path.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 || listen(fd, 16) != 0) return -1;
+    return fd;
+}
+
+// How many calls the listener `fd` has waiting.
+int Accepted(int fd) {
+    int calls = 0;
+    for (int call; (call = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0; ++calls) close(call);
+    return calls;
+}
 
 bool EmptyFolder(const std::string& path) {
     std::error_code ec;
@@ -42,6 +91,7 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
             if (n == "SDL_VIDEODRIVER" || n == "SDL_AUDIODRIVER") EXPECT_STREQ(std::getenv(name), "dummy") << name;
             else EXPECT_TRUE(!std::getenv(name) || std::getenv(name) != std::string(value)) << name << " reached the test";
         }
+        for (const auto& [name, value] : LeavingTheTestOut()) EXPECT_EQ(std::getenv(name.c_str()), nullptr) << name;
         EXPECT_NE(std::getenv("KESTRALIS_TEST_TIMEOUT"), nullptr) << "the test command's own setting was taken away";
         const char* home = std::getenv("HOME");
         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -52,43 +102,74 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
         ASSERT_EQ(stat(runtime, &st), 0) << runtime;
         EXPECT_EQ(st.st_mode & 0777, 0700u) << runtime;
         EXPECT_EQ(st.st_uid, getuid()) << runtime;
-        std::ofstream(says) << home << "\n" << runtime << "\n";
+        // The buses and the input method are sockets nobody listens on, in the program's own runtime folder.
+        for (const char* bus : {"DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS", "IBUS_ADDRESS"}) {
+            const char* address = std::getenv(bus);
+            ASSERT_NE(address, nullptr) << bus;
+            const std::string path = std::string(address).substr(sizeof "unix:path=" - 1);
+            EXPECT_EQ(path.rfind(std::string(runtime) + "/", 0), 0u) << bus << "=" << address;
+            EXPECT_FALSE(kt::SomebodyListens(path)) << bus << "=" << address;
+        }
+        const char* tmp = std::getenv("TMPDIR");
+        ASSERT_NE(tmp, nullptr);
+        std::ofstream(says) << home << "\n" << runtime << "\n" << tmp << "\n";
         return;
     }
     const std::string own = kt::TempFolder();
-    const std::string home = own + "/users-home", runtime = own + "/users-runtime", says = own + "/says";
+    const std::string home = own + "/users-home", runtime = own + "/users-runtime", tmp = own + "/users-tmp",
+                      says = own + "/says";
     ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
     ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string filter = "--gtest_filter=" + std::string(test->test_suite_name()) + "." + test->name();
-    const pid_t pid = fork();
-    if (pid == 0) {
+    ASSERT_EQ(mkdir(tmp.c_str(), 0700), 0);
+    // The user's session bus and input method, listening in the user's runtime folder.
+    const std::string bus = runtime + "/bus", inputMethod = runtime + "/ibus";
+    const int listeners[] = {Listen(bus), Listen(inputMethod)};
+    for (const std::string mark : {std::string("1"), std::to_string(getpid()) + ":1"}) {
+        SCOPED_TRACE("the mark left exported: " + mark);
+        std::remove(says.c_str());
         // A test program started as ctest starts it, from the user's own environment.
-        unsetenv("KESTRALIS_TESTS_OWN_ENVIRONMENT");
-        for (const auto& [name, value] : kUsersSettings) setenv(name, value, 1);
-        setenv("HOME", home.c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        setenv(kChildSays, says.c_str(), 1);
-        const std::string out = own + "/out.txt";
-        if (!std::freopen(out.c_str(), "w", stdout) || dup2(fileno(stdout), 2) < 0) _exit(126);
-        execl("/proc/self/exe", "/proc/self/exe", filter.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    ASSERT_GT(pid, 0);
-    const int status = kt::EndedChild(pid, 60'000);
-    std::ifstream said(own + "/out.txt");
-    const std::string out{std::istreambuf_iterator<char>(said), std::istreambuf_iterator<char>()};
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+        std::vector<std::pair<std::string, std::string>> env = LeavingTheTestOut();
+        for (const auto& [name, value] : kUsersSettings) env.emplace_back(name, value);
+        env.insert(env.end(), {{"HOME", home}, {"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}, {kChildSays, says},
+                               {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus},
+                               {"IBUS_ADDRESS", "unix:path=" + inputMethod},
+                               {"KESTRALIS_TESTS_OWN_ENVIRONMENT", mark}});
+        int out = -1;
+        const pid_t pid = kt::StartAfresh(ThisTest(), env, &out);
+        ASSERT_GT(pid, 0);
+        std::string said;
+        EXPECT_TRUE(kt::ReadToEnd(out, 60'000, &said)) << said;
+        const int status = kt::EndedChild(pid, 10'000);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said;
 
-    std::ifstream given(says);
-    std::string itsHome, itsRuntime;
-    ASSERT_TRUE(std::getline(given, itsHome) && std::getline(given, itsRuntime)) << out;
-    EXPECT_NE(itsHome, home);
-    EXPECT_NE(itsRuntime, runtime);
-    EXPECT_FALSE(std::filesystem::exists(itsHome)) << "the test program's home outlived it";
-    EXPECT_FALSE(std::filesystem::exists(itsRuntime)) << "the test program's runtime folder outlived it";
-    EXPECT_TRUE(EmptyFolder(home)) << "the user's home was written in";
-    EXPECT_TRUE(EmptyFolder(runtime)) << "the user's runtime folder was written in";
+        std::ifstream given(says);
+        std::string itsHome, itsRuntime, itsTmp;
+        ASSERT_TRUE(std::getline(given, itsHome) && std::getline(given, itsRuntime) && std::getline(given, itsTmp))
+            << "the test did not run:\n" << said;
+        EXPECT_NE(itsHome, home);
+        EXPECT_NE(itsRuntime, runtime);
+        EXPECT_EQ(itsTmp.rfind(tmp + "/", 0), 0u) << "the program's temporary folder is not its own below TMPDIR";
+        EXPECT_FALSE(std::filesystem::exists(itsHome)) << "the test program's home outlived it";
+        EXPECT_FALSE(std::filesystem::exists(itsRuntime)) << "the test program's runtime folder outlived it";
+        EXPECT_TRUE(EmptyFolder(home)) << "the user's home was written in";
+        EXPECT_TRUE(EmptyFolder(tmp)) << "the user's temporary folder was left with something";
+        EXPECT_EQ(Entries(runtime), (std::vector<std::string>{"bus", "ibus"})) << "the user's runtime folder was written in";
+    }
+    for (const int fd : listeners) {
+        EXPECT_EQ(Accepted(fd), 0) << "the user's session bus or input method was called";
+        close(fd);
+    }
+}
+
+TEST(TestEnvironment, AFilterThatSelectsNoTestFailsTheProgram) {
+    int out = -1;
+    const pid_t pid = kt::StartAfresh("NoSuchSuite.NoSuchTest", {}, &out);
+    ASSERT_GT(pid, 0);
+    std::string said;
+    EXPECT_TRUE(kt::ReadToEnd(out, 60'000, &said)) << said;
+    const int status = kt::EndedChild(pid, 10'000);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status << said;
+    EXPECT_NE(said.find("no test ran: the filter 'NoSuchSuite.NoSuchTest' selects none"), std::string::npos) << said;
 }
 
 }  // namespace

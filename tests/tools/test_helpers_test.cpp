@@ -2,7 +2,7 @@
 // the whole of /tmp, which the end of the test run then removed. A child run again that hangs is ended. The
 // power to pass over permissions, given up, does not come back. An X test whose steps outgrow its time-out fails.
 // A runtime folder has room for a socket whatever TMPDIR is, and a folder of an exact size is made from any
-// starting length.
+// starting length. The X servers stop once the process that started them is gone.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
@@ -48,8 +48,8 @@ TEST(TestHelpers, ATemporaryFolderThatCannotBeMadeFailsTheTestAndRemovesNothing)
 }
 
 // A runtime folder holds the lock's socket whatever TMPDIR is: where TMPDIR's path is too long for that, the
-// folder is a private one in /tmp; where TMPDIR is short enough but no folder can be made there, the test
-// fails as for any temporary folder.
+// folder is a private one below the short folder of the tests' environment (removed with it); where TMPDIR
+// is short enough but no folder can be made there, the test fails as for any temporary folder.
 TEST(TestHelpers, ARuntimeFolderHasRoomForTheSocketWhateverTheTemporaryFolder) {
     namespace fs = std::filesystem;
     const char* was = std::getenv("TMPDIR");
@@ -65,7 +65,9 @@ TEST(TestHelpers, ARuntimeFolderHasRoomForTheSocketWhateverTheTemporaryFolder) {
     else unsetenv("TMPDIR");
 
     EXPECT_LE(runtime.size(), host::kLongestRuntimeFolder) << runtime;
-    EXPECT_EQ(runtime.rfind("/tmp/kestralis-test-", 0), 0u) << runtime;
+    const char* shortFolder = std::getenv(kt::kShortFolder);
+    ASSERT_NE(shortFolder, nullptr);
+    EXPECT_EQ(runtime.rfind(std::string(shortFolder) + "/kestralis-test-", 0), 0u) << runtime;
     struct stat st {};
     ASSERT_EQ(stat(runtime.c_str(), &st), 0) << runtime;
     EXPECT_TRUE(S_ISDIR(st.st_mode));
@@ -204,6 +206,52 @@ TEST(TestHelpers, TheXServerScriptRemovesNoFolderItDidNotMake) {
     EXPECT_NE(kt::RunProgram({"sh", script, "stop", ""}, &said), 0);
     EXPECT_NE(kt::RunProgram({"sh", script, "stop", own}, &said), 0);
     EXPECT_TRUE(std::filesystem::exists(own + "/marker"));
+}
+
+// Whether the process `pid` is a server or window manager that still runs.
+bool ServerRuns(const std::string& pid) {
+    std::ifstream comm("/proc/" + pid + "/comm"), stat("/proc/" + pid + "/stat");
+    std::string name, line;
+    std::getline(comm, name);
+    std::getline(stat, line);
+    const size_t state = line.rfind(") ");
+    return (name == "Xvfb" || name == "openbox") && state != std::string::npos && line[state + 2] != 'Z';
+}
+
+// The servers outlive their start, and never the process that started them (the test command): killed
+// outright, it cannot stop them, and the watchdog does.
+TEST(TestHelpers, TheXServersStopOnceTheProcessThatStartedThemIsGone) {
+    const std::string own = kt::TempFolder(), dir = own + "/servers";
+    const std::string script = std::string(KESTRALIS_SOURCE_DIR) + "tests/x11/xserver.sh";
+    const pid_t starter = fork();
+    if (starter == 0) {
+        std::string said;
+        if (kt::RunProgram({"sh", script, "start", dir}, &said) != 0) _exit(1);
+        pause();
+        _exit(0);
+    }
+    ASSERT_GT(starter, 0);
+    // The start gives a window manager that does not come a few tries of 10 s each.
+    int status = 0;
+    for (int waited = 0; !std::filesystem::exists(dir + "/display") && waited < 60'000; waited += 50) {
+        if (waitpid(starter, &status, WNOHANG) == starter) break;
+        usleep(50'000);
+    }
+    std::vector<std::string> pids;
+    std::ifstream list(dir + "/pids");
+    for (std::string pid; std::getline(list, pid);) pids.push_back(pid);
+    const bool started = std::filesystem::exists(dir + "/display");
+    kill(starter, SIGKILL);
+    waitpid(starter, &status, 0);
+    ASSERT_TRUE(started) << "the servers did not start";
+    ASSERT_FALSE(pids.empty());
+    bool ended = false;
+    for (int waited = 0; !ended && waited < 15'000; waited += 50) {
+        ended = !std::filesystem::exists(dir);
+        for (const std::string& pid : pids) ended = ended && !ServerRuns(pid);
+        if (!ended) usleep(50'000);
+    }
+    EXPECT_TRUE(ended) << "the servers outlived the process that started them, or their folder stayed";
 }
 
 }  // namespace

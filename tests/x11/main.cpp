@@ -3,8 +3,8 @@
 // with a window manager, each in a process of its own, named by the filter. The test command starts the
 // servers (a ctest fixture) and runs each test so. Run by hand, the program does the same itself: it starts
 // the servers in a new folder of its own, runs each test the filter selects in a child, then stops the
-// servers and removes the folder, each test with the variables the test command gives it. Each test's steps
-// are measured against its time-out (step_budget.h).
+// servers and removes the folder, each test with the variables the test command gives it; a filter that
+// selects no test fails. Each test's steps are measured against its time-out (step_budget.h).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -105,6 +105,10 @@ int RunAlone(std::vector<std::string> self) {
         std::fprintf(stderr, "the tests could not be listed\n");
         return 1;
     }
+    if (tests.empty()) {
+        std::fprintf(stderr, "no test ran: the filter '%s' selects none\n", testing::GTEST_FLAG(filter).c_str());
+        return 1;
+    }
     const std::string servers = folder + "/servers";
     const std::string script = KESTRALIS_XSERVER_SH;
     const auto stopServers = [&] {
@@ -114,7 +118,7 @@ int RunAlone(std::vector<std::string> self) {
         return interrupted;
     };
     // The start gives a window manager that does not come a few tries of 10 s each.
-    if (!tests.empty() && Run({script, "start", servers}, nullptr, -1, 90'000) != 0) {
+    if (Run({script, "start", servers}, nullptr, -1, 90'000) != 0) {
         std::fprintf(stderr, "the private X servers did not start\n");
         stopServers();
         return 1;

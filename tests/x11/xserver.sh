@@ -9,12 +9,16 @@
 # An X server normally resets when its last client leaves, and refuses whoever connects meanwhile: the
 # window manager while the poll below looks at the root window, or a test that comes right after another.
 # These servers never reset. A window manager that does not come even so is tried again, a few times.
+# The servers outlive the start, and never the test command: a watchdog, out of the command's reach, stops
+# them once the process that started the script is gone (the test command, KESTRALIS_TEST_COMMAND_PID,
+# where the script runs through the tests' launcher). A start that is interrupted stops what it started.
+# They run with a home, a runtime and a temporary folder below DIR, which lives as long as they do.
 set -eu
 usage() {
     echo "usage: $0 start|stop DIR" >&2
     exit 2
 }
-[ $# -eq 2 ] && [ -n "$2" ] || usage
+[ $# -ge 2 ] && [ -n "$2" ] || usage
 what=$1
 dir=$2
 mark=made-by-xserver.sh
@@ -32,8 +36,42 @@ stop() {
             Xvfb | openbox) kill "$pid" 2>/dev/null || true ;;
             esac
         done
+        for pid in $(cat "$dir/pids"); do
+            waited=0
+            while ours_still "$pid" && [ "$waited" -lt 50 ]; do
+                sleep 0.1
+                waited=$((waited + 1))
+            done
+        done
+        # A server removes its socket (and its lock file, where it made one) as it ends on the signal; one
+        # that was killed outright leaves them. Ours are removed where nobody answers on them any more.
+        for name in desktop bare; do
+            number=$(head -n1 "$dir/$name.number" 2>/dev/null) || continue
+            [ -n "$number" ] || continue
+            [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || continue
+            DISPLAY=":$number" timeout 3 xprop -root >/dev/null 2>&1 && continue
+            rm -f "/tmp/.X11-unix/X$number"
+            [ -f "/tmp/.X$number-lock" ] || continue
+            owner=$(tr -d ' ' <"/tmp/.X$number-lock") || continue
+            if grep -qx "$owner" "$dir/pids" && ! running "$owner"; then
+                rm -f "/tmp/.X$number-lock"
+            fi
+        done
     fi
     rm -rf "$dir"
+}
+
+# Whether `pid` is a server or window manager that still runs.
+ours_still() {
+    case "$(cat "/proc/$1/comm" 2>/dev/null)" in
+    Xvfb | openbox) running "$1" ;;
+    *) return 1 ;;
+    esac
+}
+
+# The start time of the process `pid` (field 22 of its stat), empty for one that is gone.
+started() {
+    sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f20
 }
 
 # Whether the process `pid` runs (neither gone nor a zombie not yet waited for).
@@ -83,6 +121,17 @@ start)
     mkdir -p "$(dirname "$dir")"
     mkdir "$dir"
     : >"$dir/$mark"
+    trap 'stop; exit 130' INT
+    trap 'stop; exit 143' TERM
+    trap 'stop; exit 129' HUP
+    # The watchdog: started twice over, so that it is out of the start's tree (a kill of the tree at a
+    # time-out misses it) and of its session.
+    owner=${KESTRALIS_TEST_COMMAND_PID:-$PPID}
+    (setsid "$0" watch "$dir" "$owner" "$(started "$owner")" </dev/null >/dev/null 2>&1 &)
+    # The servers' own folders.
+    mkdir "$dir/home" "$dir/tmp"
+    mkdir -m 700 "$dir/run"
+    export HOME="$dir/home" TMPDIR="$dir/tmp" XDG_RUNTIME_DIR="$dir/run"
     # Xvfb picks a free display itself and writes its number to descriptor 3 once it takes connections.
     # Its output and the window manager's go to files: ctest waits for whatever holds the test's own output
     # open.
@@ -117,15 +166,13 @@ start)
     # never run without a window manager.
     wm_tries=3
     try=1
-    # The window manager runs with the system's settings, in a home of its own below the folder: the user's
-    # own (a theme, other keys or another focus rule) would change what the tests see, and its log and cache
-    # stay out of the user's home.
-    mkdir -p "$dir/home"
+    # The window manager runs with the system's settings, in the home of its own below the folder: the
+    # user's own (a theme, other keys or another focus rule) would change what the tests see, and its log
+    # and cache stay out of the user's home.
     while :; do
         echo "-- try $try" >>"$dir/openbox.log"
         env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME -u XDG_CONFIG_DIRS \
-            -u XDG_DATA_DIRS -u XDG_RUNTIME_DIR HOME="$dir/home" DISPLAY="$display" \
-            setsid openbox --sm-disable >>"$dir/openbox.log" 2>&1 </dev/null &
+            -u XDG_DATA_DIRS DISPLAY="$display" setsid openbox --sm-disable >>"$dir/openbox.log" 2>&1 </dev/null &
         wm=$!
         echo "$wm" >>"$dir/pids"
         deadline=$(($(date +%s) + 10))
@@ -150,6 +197,18 @@ start)
     ;;
 stop)
     stop
+    ;;
+watch)
+    # xserver.sh watch DIR OWNER START: until DIR is gone, stops the servers once the process OWNER that
+    # started at START is gone.
+    [ $# -eq 4 ] || usage
+    while [ -f "$dir/$mark" ]; do
+        if [ "$(started "$3")" != "$4" ] || ! running "$3"; then
+            stop
+            exit 0
+        fi
+        sleep 0.5
+    done
     ;;
 *)
     usage
