@@ -234,8 +234,10 @@ constexpr std::chrono::milliseconds kStartWait{250};
 
 // How long the end of the process waits for the loaders still at work: a load cut short ends at its next
 // read, and a read that does not come back in this time (a file on a server that went away) is left to the
-// process's end.
-constexpr std::chrono::seconds kEndWait{5};
+// process's end. A loader runs at the lowest priority, which it cannot leave again, and on a machine kept
+// busy by other work it gets little of the processor for what follows the cut (freeing what it loaded):
+// 5 s was once not enough for it there, with three times as much work as cores.
+constexpr std::chrono::seconds kEndWait{20};
 
 // The synthesiser's output level. The library's own default (0.2) leaves General MIDI music far under the
 // effects (an RMS near -33 dBFS in play); at this level a stage's music stands near -25 dBFS beside them.
