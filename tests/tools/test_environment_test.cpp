@@ -116,14 +116,16 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
         return;
     }
     const std::string own = kt::TempFolder();
-    const std::string home = own + "/users-home", runtime = own + "/users-runtime", tmp = own + "/users-tmp",
+    // The user's runtime folder is short enough for a socket's address, whatever TMPDIR is.
+    const std::string home = own + "/users-home", runtime = kt::TempRuntimeFolder(), tmp = own + "/users-tmp",
                       says = own + "/says";
     ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
-    ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
     ASSERT_EQ(mkdir(tmp.c_str(), 0700), 0);
     // The user's session bus and input method, listening in the user's runtime folder.
     const std::string bus = runtime + "/bus", inputMethod = runtime + "/ibus";
     const int listeners[] = {Listen(bus), Listen(inputMethod)};
+    ASSERT_GE(listeners[0], 0) << bus;
+    ASSERT_GE(listeners[1], 0) << inputMethod;
     for (const std::string mark : {std::string("1"), std::to_string(getpid()) + ":1"}) {
         SCOPED_TRACE("the mark left exported: " + mark);
         std::remove(says.c_str());

@@ -101,7 +101,8 @@ void ShowAWindowTakingText(const char* says) {
 
 TEST(SessionBus, SDLsVideoCallsNoBusNorInputMethodOfTheUsers) {
     if (const char* says = std::getenv(kChildSays)) return ShowAWindowTakingText(says);
-    const std::string own = kt::TempFolder();
+    // The listeners lie in a folder short enough for a socket's address, whatever TMPDIR is.
+    const std::string own = kt::TempRuntimeFolder();
     Listeners listeners(own);
     ASSERT_TRUE(listeners.Ready()) << own;
 
