@@ -63,6 +63,28 @@ inline bool SomebodyListens(const std::string& address) {
     return taken;
 }
 
+// A listening Unix socket at `path` that takes calls without answering them (-1 when none could be made),
+// for a test that stands in for a server and counts who calls it.
+inline int ListenAt(const std::string& path) {
+    sockaddr_un a{};
+    if (path.size() >= sizeof a.sun_path) return -1;
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, path.c_str(), path.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 || listen(fd, 16) != 0) {
+        if (fd >= 0) close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Hangs up the calls waiting at the listener `fd` (a caller then gives up at once); how many there were.
+inline int HangUpCalls(int fd) {
+    int calls = 0;
+    for (int call; (call = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0; ++calls) close(call);
+    return calls;
+}
+
 // Runs `args` (the program first, looked up in PATH where it has no '/') straight, with no shell between, so
 // that a path in them may hold anything a file name may; waits for it and gives its exit status (127 when it
 // could not be started), or -1 when it was ended by a signal or no child could be made. What it writes to its output and error stream comes in `said`.

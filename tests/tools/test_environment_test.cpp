@@ -61,24 +61,6 @@ std::vector<std::string> Entries(const std::string& folder) {
     return names;
 }
 
-// A listening Unix socket at `path`, that takes no call by itself (-1 when none could be made).
-int Listen(const std::string& path) {
-    sockaddr_un a{};
-    if (path.size() >= sizeof a.sun_path) return -1;
-    a.sun_family = AF_UNIX;
-    std::memcpy(a.sun_path, path.c_str(), path.size());
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 || listen(fd, 16) != 0) return -1;
-    return fd;
-}
-
-// How many calls the listener `fd` has waiting.
-int Accepted(int fd) {
-    int calls = 0;
-    for (int call; (call = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0; ++calls) close(call);
-    return calls;
-}
-
 bool EmptyFolder(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_directory(path, ec) && std::filesystem::is_empty(path, ec);
@@ -123,7 +105,7 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
     ASSERT_EQ(mkdir(tmp.c_str(), 0700), 0);
     // The user's session bus and input method, listening in the user's runtime folder.
     const std::string bus = runtime + "/bus", inputMethod = runtime + "/ibus";
-    const int listeners[] = {Listen(bus), Listen(inputMethod)};
+    const int listeners[] = {kt::ListenAt(bus), kt::ListenAt(inputMethod)};
     ASSERT_GE(listeners[0], 0) << bus;
     ASSERT_GE(listeners[1], 0) << inputMethod;
     for (const std::string mark : {std::string("1"), std::to_string(getpid()) + ":1"}) {
@@ -158,7 +140,7 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
         EXPECT_EQ(Entries(runtime), (std::vector<std::string>{"bus", "ibus"})) << "the user's runtime folder was written in";
     }
     for (const int fd : listeners) {
-        EXPECT_EQ(Accepted(fd), 0) << "the user's session bus or input method was called";
+        EXPECT_EQ(kt::HangUpCalls(fd), 0) << "the user's session bus or input method was called";
         close(fd);
     }
 }

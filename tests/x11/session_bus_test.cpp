@@ -28,29 +28,11 @@ namespace {
 // The child's role: where it says it ran.
 constexpr const char* kChildSays = "X11_SESSION_BUS_CHILD_SAYS";
 
-// A listening Unix socket at `path` that takes calls without answering them (-1 when none could be made).
-int Listen(const std::string& path) {
-    sockaddr_un a{};
-    if (path.size() >= sizeof a.sun_path) return -1;
-    a.sun_family = AF_UNIX;
-    std::memcpy(a.sun_path, path.c_str(), path.size());
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 || listen(fd, 16) != 0) return -1;
-    return fd;
-}
-
-// Hangs up the calls waiting at the listener `fd` (a caller then gives up at once); how many there were.
-int HangUp(int fd) {
-    int calls = 0;
-    for (int call; (call = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0; ++calls) close(call);
-    return calls;
-}
-
 // The listeners of one run: the session bus, the system bus and the input method's bus, in `folder`.
 struct Listeners {
     explicit Listeners(const std::string& folder)
         : session(folder + "/session"), system(folder + "/system"), inputMethod(folder + "/ibus"),
-          fds{Listen(session), Listen(system), Listen(inputMethod)} {}
+          fds{kt::ListenAt(session), kt::ListenAt(system), kt::ListenAt(inputMethod)} {}
     ~Listeners() {
         for (const int fd : fds)
             if (fd >= 0) close(fd);
@@ -62,14 +44,14 @@ struct Listeners {
         const kx::Step step(60'000);
         int status = 0;
         while (waitpid(pid, &status, WNOHANG) != pid) {
-            for (int i = 0; i < 3; ++i) calls[i] += HangUp(fds[i]);
+            for (int i = 0; i < 3; ++i) calls[i] += kt::HangUpCalls(fds[i]);
             if (step.Over()) {
                 kt::EndedChild(pid, 0);
                 return -1;
             }
             usleep(2'000);
         }
-        for (int i = 0; i < 3; ++i) calls[i] += HangUp(fds[i]);
+        for (int i = 0; i < 3; ++i) calls[i] += kt::HangUpCalls(fds[i]);
         return status;
     }
     std::string session, system, inputMethod;
