@@ -108,7 +108,7 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
     const int listeners[] = {kt::ListenAt(bus), kt::ListenAt(inputMethod)};
     ASSERT_GE(listeners[0], 0) << bus;
     ASSERT_GE(listeners[1], 0) << inputMethod;
-    for (const std::string mark : {std::string("1"), std::to_string(getpid()) + ":1"}) {
+    for (const std::string& mark : {std::string("1"), std::to_string(getpid()) + ":1"}) {
         SCOPED_TRACE("the mark left exported: " + mark);
         std::remove(says.c_str());
         // A test program started as ctest starts it, from the user's own environment.
