@@ -23,7 +23,10 @@ static pid_t g_sdlOwner = 0;
 static void EndSdl() {
     if (g_sdlOwner != getpid()) return;
     State& s = S();
-    CloseWindow();
+    // Where the X server went away the program ends from inside the X library: the display is left as it
+    // is, and only what does not ask the server anything is ended.
+    const bool lost = XConnectionLost();
+    if (!lost) CloseWindow();
     for (SDL_Joystick*& stick : s.sticks) {
         if (stick) SDL_JoystickClose(stick);
         stick = nullptr;
@@ -34,6 +37,10 @@ static void EndSdl() {
     s.audioCb = nullptr;
     s.audioUp = false;
     ForgetXConnection();
+    if (lost) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_JOYSTICK);
+        return;
+    }
     SDL_Quit();
     s.videoUp = false;
 }

@@ -55,6 +55,7 @@ void* X11Call(const char* name);
 void NoteXConnection(SDL_Window* w);
 void CloseXConnectionInChild();
 void ForgetXConnection();  // the display goes: no child closes its number any more
+bool XConnectionLost();    // the connection to the X server broke: the program ends without asking it more
 void CatchGoneXWindows();
 const XWindowNote& NoteProgramXWindow(SDL_Window* w, const char* title);
 const XWindowNote& NoteBoxXWindow(SDL_Window* w, const char* caption);

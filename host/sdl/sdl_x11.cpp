@@ -86,6 +86,17 @@ static int g_lastBoxNote = 0;
 using XErrorHandlerCall = int (*)(Display*, XErrorEvent*);
 static std::atomic<XErrorHandlerCall> g_xPreviousHandler{nullptr};
 
+// The connection to the X server broke (the server ended, say): the X library says so once and ends the
+// program through exit, where nothing may ask the server anything more (each request would break again and
+// be said again). Marked here, then handed on to the library's own handler.
+using XIOErrorHandlerCall = int (*)(Display*);
+static XIOErrorHandlerCall g_xPreviousIOHandler = nullptr;
+static std::atomic<bool> g_xLost{false};
+static int OnXConnectionLost(Display* display) {
+    g_xLost.store(true);
+    return g_xPreviousIOHandler ? g_xPreviousIOHandler(display) : 0;
+}
+
 static int OnXError(Display* display, XErrorEvent* e) {
     if (e->error_code != BadWindow && e->error_code != BadDrawable) {
         const XErrorHandlerCall previous = g_xPreviousHandler.load();
@@ -108,7 +119,12 @@ void CatchGoneXWindows() {
     using SetErrorHandler = XErrorHandlerCall (*)(XErrorHandlerCall);
     const auto set = reinterpret_cast<SetErrorHandler>(X11Call("XSetErrorHandler"));
     if (set) g_xPreviousHandler.store(set(OnXError));
+    using SetIOErrorHandler = XIOErrorHandlerCall (*)(XIOErrorHandlerCall);
+    const auto setIO = reinterpret_cast<SetIOErrorHandler>(X11Call("XSetIOErrorHandler"));
+    if (setIO) g_xPreviousIOHandler = setIO(OnXConnectionLost);
 }
+
+bool XConnectionLost() { return g_xLost.load(); }
 
 // Notes the X window of `w` (slot `slot`) for the handler, under the title it is said with.
 static XWindowNote& NoteXWindow(int slot, SDL_Window* w, const char* title) {
