@@ -126,7 +126,10 @@ start)
     trap 'stop; exit 129' HUP
     # The watchdog: started twice over, so that it is out of the start's tree (a kill of the tree at a
     # time-out misses it) and of its session.
+    # DIR names the start it belongs to: a later start in the same DIR (the next test command's, right
+    # after this one's stop) is not this watchdog's to stop.
     owner=${KESTRALIS_TEST_COMMAND_PID:-$PPID}
+    echo "$owner $(started "$owner")" >"$dir/owner"
     (setsid "$0" watch "$dir" "$owner" "$(started "$owner")" </dev/null >/dev/null 2>&1 &)
     # The servers' own folders.
     mkdir "$dir/home" "$dir/tmp"
@@ -199,10 +202,10 @@ stop)
     stop
     ;;
 watch)
-    # xserver.sh watch DIR OWNER START: until DIR is gone, stops the servers once the process OWNER that
-    # started at START is gone.
+    # xserver.sh watch DIR OWNER START: until DIR is gone or another start's, stops the servers once the
+    # process OWNER that started at START is gone.
     [ $# -eq 4 ] || usage
-    while [ -f "$dir/$mark" ]; do
+    while [ -f "$dir/$mark" ] && [ "$(cat "$dir/owner" 2>/dev/null)" = "$3 $4" ]; do
         if [ "$(started "$3")" != "$4" ] || ! running "$3"; then
             stop
             exit 0
