@@ -120,23 +120,6 @@ bool WindowPixels(unsigned long window, std::vector<unsigned>* pixels, int* widt
     return d && PixelsOf(d, window, pixels, width, height);
 }
 
-bool ShowsAWindow(const char* name) {
-    Display* d = XOpenDisplay(name);
-    if (!d) return false;
-    ::Window root = 0, parent = 0, *children = nullptr;
-    unsigned n = 0;
-    bool shown = false;
-    if (XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &n)) {
-        for (unsigned i = 0; i < n && !shown; ++i) {
-            XWindowAttributes a;
-            shown = XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable;
-        }
-        if (children) XFree(children);
-    }
-    XCloseDisplay(d);
-    return shown;
-}
-
 bool WindowManagerRunning() {
     Display* d = Own();
     return d && !Longs(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();

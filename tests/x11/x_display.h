@@ -15,9 +15,6 @@ bool WindowPixels(SDL_Window* w, std::vector<unsigned>* pixels, int* width, int*
 
 // Whether a window manager has named itself on the display's root window.
 bool WindowManagerRunning();
-// Whether the display `name` (":N") answers and shows a window on its root, through a connection of its own
-// that it then closes.
-bool ShowsAWindow(const char* name);
 
 // A window of a process (another, or this one), by the process id the window manager lists it under and,
 // where given, its title; 0 when none.
