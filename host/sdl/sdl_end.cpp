@@ -32,10 +32,8 @@ static void EndSdl() {
         stick = nullptr;
     }
     s.sticksUp = false;
-    if (s.audio) SDL_CloseAudioDevice(s.audio);
-    s.audio = 0;
-    s.audioCb = nullptr;
-    s.audioUp = false;
+    CloseAudio();
+    s.audioUp = false;  // SDL_Quit below takes the subsystem a failed open left up
     ForgetXConnection();
     if (lost) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_JOYSTICK);
