@@ -47,7 +47,7 @@ i32 RunOwnBox(const char* caption, const char* text, u32 buttons) {
                        : nullptr;
     if (!t) {
         if (r) SDL_DestroyRenderer(r);
-        SDL_DestroyWindow(w);
+        DestroyNotedWindow(w, note);
         return -1;
     }
     if (s.window) SDL_SetWindowModalFor(w, s.window);

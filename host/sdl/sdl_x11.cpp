@@ -72,7 +72,7 @@ static bool XAttributesOf(SDL_Window* w, XWindowAttributes* a) {
 struct XWindowNote {
     std::atomic<unsigned long> id{0};  // the X window; 0 for none
     std::atomic<bool> gone{false};     // the server said it is gone
-    bool said = false;                 // ... and we said so (the program's thread only, as the rest)
+    bool said = false;                 // ... and we said so, or closed it ourselves (the program's thread only)
     bool closed = false;               // the program's window: its close went out
     std::string title;
 };
@@ -200,12 +200,15 @@ bool ProgramWindowJustGone() {
 // SDL may have taken the window for shown since), and another client may destroy the window at any
 // moment, between any question of ours and SDL's wait. So the word always goes in front of SDL's queue:
 // the wait takes it at once, and the server's own word, where one still comes, arrives about a window SDL
-// no longer knows and is passed over. The server is asked first, so that a window gone unnoticed is said.
+// no longer knows and is passed over. The server is asked first, so that a window gone unnoticed is said;
+// from then on nothing more is said of it: an error about it that comes later (a wake-up SDL sent to it as
+// it closed) is about a window we destroyed ourselves, and is taken without a word.
 void DestroyNotedWindow(SDL_Window* w, const XWindowNote& n) {
     using PutBackEvent = int (*)(Display*, XEvent*);
     static const auto putBack = reinterpret_cast<PutBackEvent>(X11Call("XPutBackEvent"));
     Display* display;
     ::Window window;
+    XWindowNote& note = g_xWindows[&n - g_xWindows];
     if (n.id.load() && putBack && X11Of(w, &display, &window)) {
         XWindowGone(w, n);
         XEvent hidden = {};
@@ -215,6 +218,7 @@ void DestroyNotedWindow(SDL_Window* w, const XWindowNote& n) {
         hidden.xunmap.window = window;
         putBack(display, &hidden);
     }
+    note.said = true;
     SDL_DestroyWindow(w);
 }
 
