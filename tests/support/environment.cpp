@@ -11,6 +11,7 @@
 // the sanitizers' options, the time-out, the X tests' servers. A test about a setting sets it itself. A
 // test program that a test starts again (or a runner its tests) comes with the environment its parent set,
 // and the variables that parent added for it: it keeps them, and makes no folders of its own.
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,9 +148,40 @@ void NewFolderAt(const std::string& path) {
 // The roots made so far, removed by hand where the set-up fails before its guard runs.
 std::vector<std::string> g_roots;
 
+// The signals that end a program from a terminal or with its process group. They are held back from just
+// before the roots are made until their guard runs: one that came in between would end the program with
+// its roots made and nobody to remove them (a later start sweeps them only once they are a minute old).
+// Let through once the guard runs, a signal held back meanwhile ends the program, and the guard removes
+// the roots. A kill outright cannot be held back; that one is left to the sweep.
+class EndingSignalsHeldBack {
+  public:
+    EndingSignalsHeldBack() {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&ending, sig);
+        sigprocmask(SIG_BLOCK, &ending, &before_);
+    }
+    void LetThrough() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
+
+  private:
+    sigset_t before_;
+};
+
+// For the test of the above: a folder where the program, its roots made and its ending signals held back,
+// writes its home to "held" and waits for "go" to be there (10 s at most) before it starts the guard.
+constexpr const char* kHoldBeforeGuard = "KESTRALIS_TEST_HOLD_BEFORE_GUARD";
+
+void HoldBeforeGuard(const std::string& folder, const std::string& home) {
+    std::ofstream(folder + "/held.part") << home << "\n";
+    std::rename((folder + "/held.part").c_str(), (folder + "/held").c_str());
+    for (int waited = 0; waited < 1000 && access((folder + "/go").c_str(), F_OK) != 0; ++waited) usleep(10'000);
+}
+
 void SetTestEnvironment() {
     if (SetByAnAncestor()) return;
     StartAgainWithoutGoogleTestsSelection();
+    const char* hold = std::getenv(kHoldBeforeGuard);
+    const std::string holdFolder = hold ? hold : "";
     const char* given = std::getenv("TMPDIR");
     const std::string tmp = given && *given ? std::filesystem::absolute(given).lexically_normal().string() : "/tmp";
     std::vector<std::string> names;
@@ -166,6 +198,7 @@ void SetTestEnvironment() {
     // The program's root, in the temporary folder. It is made now rather than at its first use: libraries
     // write into the home at moments of their own (fontconfig makes its cache folder, with all the
     // folders above it, whenever it writes a cache), and a home made later could be written before it.
+    EndingSignalsHeldBack held;
     std::vector<int> locks(1);
     std::string root;
     try {
@@ -187,8 +220,10 @@ void SetTestEnvironment() {
     NewFolderAt(home);
     NewFolderAt(tmpdir);
     NewFolderAt(runtime);
+    if (!holdFolder.empty()) HoldBeforeGuard(holdFolder, home);
     std::string why;
     if (!run_folders::StartGuard(g_roots, locks, &why)) throw std::runtime_error(why);
+    held.LetThrough();
 
     setenv("HOME", home.c_str(), 1);
     setenv("TMPDIR", tmpdir.c_str(), 1);

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <ctime>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -87,6 +88,32 @@ TEST(RunFolders, AProgramKilledOrInterruptedLeavesNothingOnceItsGuardIsDone) {
         kill(way.group ? -pid : pid, way.signal);
         const int status = kt::EndedChild(pid, 10'000);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == way.signal) << status;
+        std::string said;
+        ASSERT_TRUE(kt::ReadToEnd(out, 10'000, &said)) << "the program's output did not close: " << said;
+        EXPECT_EQ(Entries(tmp), std::vector<std::string>{}) << "left behind once the output closed";
+    }
+}
+
+// Interrupted in the moment between making its folders and starting their guard (held there through the
+// tests' environment's own hook), the program ends only once the guard runs, which removes them.
+TEST(RunFolders, AnInterruptionWhileTheFoldersAreMadeWaitsForTheirGuard) {
+    if (std::getenv(kJustEnd)) return;
+    for (const int sig : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(strsignal(sig));
+        const std::string own = kt::TempFolder(), tmp = own + "/tmp", hold = own + "/hold";
+        ASSERT_TRUE(fs::create_directory(tmp));
+        ASSERT_TRUE(fs::create_directory(hold));
+        int out = -1;
+        const pid_t pid = kt::StartAfresh(ThisTest(), {{"TMPDIR", tmp}, {kJustEnd, "1"}, {"KESTRALIS_TEST_HOLD_BEFORE_GUARD", hold}},
+                                          &out, true);
+        ASSERT_GT(pid, 0);
+        const std::string home = AwaitLine(hold + "/held", 20'000);
+        EXPECT_EQ(home.rfind(tmp + "/" + kt::run_folders::kPrefix, 0), 0u) << home;
+        kill(-pid, sig);
+        usleep(100'000);  // time for an interruption let through to end the program here
+        std::ofstream(hold + "/go") << "";
+        const int status = kt::EndedChild(pid, 10'000);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << status;
         std::string said;
         ASSERT_TRUE(kt::ReadToEnd(out, 10'000, &said)) << "the program's output did not close: " << said;
         EXPECT_EQ(Entries(tmp), std::vector<std::string>{}) << "left behind once the output closed";
