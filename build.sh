@@ -57,11 +57,13 @@ case "$what" in
     # removes what it makes there (and a run's dead leftovers), this only backs that up. It is named and
     # locked as a test program's own folders are, so that a later run sweeps it where this script was
     # killed outright. A build that found no tests fails.
-    run_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kestralis-test-XXXXXX")
-    trap 'rm -rf "$run_tmp"' EXIT
+    # The traps come first, so that no interruption falls between the folder and its removal.
+    run_tmp=
+    trap '[ -z "$run_tmp" ] || rm -rf "$run_tmp"' EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
     trap 'exit 129' HUP
+    run_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kestralis-test-XXXXXX")
     exec 9>"$run_tmp/lock"
     flock 9
     status=0
