@@ -208,6 +208,27 @@ TEST(TestHelpers, TheXServerScriptRemovesNoFolderItDidNotMake) {
     EXPECT_TRUE(std::filesystem::exists(own + "/marker"));
 }
 
+// A start interrupted in the moment between making its folder and marking it as its own removes the folder:
+// a mkdir of the test's own, found first in PATH (as a path relative to the folder it runs in, which holds
+// no ':' whatever the test's folder is called), makes it and then interrupts the start.
+TEST(TestHelpers, TheXServersStartInterruptedAsItMakesItsFolderRemovesIt) {
+    const std::string own = kt::TempFolder(), dir = own + "/servers";
+    const std::string script = std::string(KESTRALIS_SOURCE_DIR) + "tests/x11/xserver.sh";
+    const char* path = std::getenv("PATH");
+    ASSERT_TRUE(path && *path);
+    ASSERT_TRUE(std::filesystem::create_directory(own + "/shims"));
+    std::ofstream(own + "/shims/mkdir") << "#!/bin/sh\n"
+                                        << "PATH=$SHIM_PATH mkdir \"$@\" || exit\n"
+                                        << "if [ \"$1\" = \"$SHIM_INTERRUPT_AT\" ]; then kill -INT $PPID; sleep 0.2; fi\n";
+    ASSERT_EQ(chmod((own + "/shims/mkdir").c_str(), 0700), 0);
+    std::string said;
+    const int status = kt::RunProgram({"env", "-C", own, "PATH=shims:" + std::string(path), "SHIM_PATH=" + std::string(path),
+                                       "SHIM_INTERRUPT_AT=" + dir, "sh", script, "start", dir},
+                                      &said);
+    EXPECT_NE(status, 0) << said;
+    EXPECT_FALSE(std::filesystem::exists(dir)) << "the interrupted start left its folder\n" << said;
+}
+
 // Whether the process `pid` is a server or window manager that still runs.
 bool ServerRuns(const std::string& pid) {
     std::ifstream comm("/proc/" + pid + "/comm"), stat("/proc/" + pid + "/stat");

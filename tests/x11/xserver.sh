@@ -118,12 +118,21 @@ end_wm() {
 case "$what" in
 start)
     stop
+    # An interruption stops what the start made so far; the traps come before the folder, and one that
+    # comes between the folder and its mark removes the folder still empty (DIR was not there before: the
+    # stop above removed ours or refused another).
+    making=
+    trap 'interrupted; exit 130' INT
+    trap 'interrupted; exit 143' TERM
+    trap 'interrupted; exit 129' HUP
+    interrupted() {
+        if [ -n "$making" ] && [ ! -e "$dir/$mark" ]; then rmdir "$dir" 2>/dev/null || true; fi
+        stop
+    }
     mkdir -p "$(dirname "$dir")"
+    making=1
     mkdir "$dir"
     : >"$dir/$mark"
-    trap 'stop; exit 130' INT
-    trap 'stop; exit 143' TERM
-    trap 'stop; exit 129' HUP
     # The watchdog: started twice over, so that it is out of the start's tree (a kill of the tree at a
     # time-out misses it) and of its session.
     # DIR names the start it belongs to: a later start in the same DIR (the next test command's, right
