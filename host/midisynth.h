@@ -37,7 +37,7 @@ namespace host::midisynth {
 // is opened, here and without waiting. A soundfont that is missing, unreadable or not a regular file, or
 // none at all, is said at once in one line on standard error (the file and the reason); one that proves
 // damaged is said so when the load's end is seen. The music then keeps its timing but is silent. The end of
-// the process cuts a load under way short (it reads no more of the soundfont) and waits for its thread, a
+// the process cuts a load under way short (it reads no more of the soundfont) and waits for its thread,
 // twenty seconds at most.
 void Preload();
 // True while a loader thread is still at work: a load under way, or one that a Stop left to end alone.

@@ -37,11 +37,7 @@ stop() {
             esac
         done
         for pid in $(cat "$dir/pids"); do
-            waited=0
-            while ours_still "$pid" && [ "$waited" -lt 50 ]; do
-                sleep 0.1
-                waited=$((waited + 1))
-            done
+            wait_while ours_still "$pid" 50
         done
         # A server removes its socket (and its lock file, where it made one) as it ends on the signal; one
         # that was killed outright leaves them. Ours are removed where nobody answers on them any more.
@@ -59,6 +55,16 @@ stop() {
         done
     fi
     rm -rf "$dir"
+}
+
+# Waits while the check CHECK holds of the process PID, TENTHS tenths of a second at most
+# (wait_while CHECK PID TENTHS).
+wait_while() {
+    waited=0
+    while "$1" "$2" && [ "$waited" -lt "$3" ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
 }
 
 # Whether `pid` is a server or window manager that still runs.
@@ -104,11 +110,7 @@ end_wm() {
     for signal in TERM KILL; do
         ours "$1" || break
         kill -s "$signal" "$1" 2>/dev/null || true
-        waited=0
-        while ours "$1" && [ "$waited" -lt 20 ]; do
-            sleep 0.1
-            waited=$((waited + 1))
-        done
+        wait_while ours "$1" 20
     done
     ! ours "$1" || return 1
     grep -vx "$1" "$dir/pids" >"$dir/pids.left" || true
