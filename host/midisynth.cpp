@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 #include <fluidsynth.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -232,12 +234,17 @@ namespace {
 // does, once it has cut the load short (EndLoads).
 constexpr std::chrono::milliseconds kStartWait{250};
 
-// How long the end of the process waits for the loaders still at work: a load cut short ends at its next
-// read, and a read that does not come back in this time (a file on a server that went away) is left to the
-// process's end. A loader runs at the lowest priority, which it cannot leave again, and on a machine kept
-// busy by other work it gets little of the processor for what follows the cut (freeing what it loaded):
-// 5 s was once not enough for it there, with three times as much work as cores.
-constexpr std::chrono::seconds kEndWait{20};
+// How long the end of the process waits for the loaders still at work to come to rest: a loader stops at
+// its next read of the soundfont once the end has begun, which on any machine comes within a few
+// milliseconds while it reads. It runs at the lowest priority, which it cannot leave again, so on a
+// machine kept busy by other work what it does between two reads (the library prepares every sample it
+// has read in one go, without reading) can take seconds, and a read of a file that stops answering never
+// comes back: the end does not wait for those, and the process ends with the loader where it stands.
+constexpr std::chrono::milliseconds kEndWait{100};
+
+// The size of the pieces a read of the soundfont is made in: the library reads the whole sample data in
+// one call (148 MB for the largest General MIDI soundfonts), and the end is seen between two pieces.
+constexpr size_t kReadPiece = 1u << 20;
 
 // The synthesiser's output level. The library's own default (0.2) leaves General MIDI music far under the
 // effects (an RMS near -33 dBFS in play); at this level a stage's music stands near -25 dBFS beside them.
@@ -283,19 +290,50 @@ void OneThreadLoads() {
 std::atomic<void (*)()> g_loaderGate{nullptr};
 // Set as the process ends: a load under way reads no more of the soundfont.
 std::atomic<bool> g_ending{false};
-// Set on a loader thread, whose reads of the soundfont the gate may hold.
-thread_local bool t_loaderThread = false;
+// Loader threads still at work, abandoned ones among them, and the process that started them (a child made
+// by fork has none of them).
+std::atomic<int> g_loadersAtWork{0};
+std::atomic<pid_t> g_loadersProcess{0};
+
+// What the program's thread sees of one loader thread: whether it has done all it does, or has come to rest
+// at the end of the process.
+struct LoaderState {
+    std::atomic<bool> over{false};
+    std::atomic<bool> resting{false};
+};
+// Set on a loader thread (whose reads of the soundfont the gate may hold): its own state.
+thread_local LoaderState* t_loader = nullptr;
+
+// A loader that meets the end of the process stops where it stands, for good: it reads no more, frees
+// nothing and touches nothing that the end takes down, and all it made stays reachable from its stack
+// until the process is gone. Between two reads of its own file it holds nothing another thread waits for,
+// and no signal reaches it from here on, so the end's handlers run on the program's thread alone.
+[[noreturn]] void Rest() {
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, nullptr);
+    --g_loadersAtWork;
+    t_loader->resting.store(true);
+    for (;;) pause();
+}
 
 // The soundfont's reads inside the synthesiser's load, as the library's own reader makes them (a buffered
-// file by the name it is given), with the test gate before each read on a loader thread.
+// file by the name it is given), on a loader thread with the test gate before each read and in pieces,
+// between which the end of the process is seen.
 void* OpenForLoad(const char* name) { return OpenRegularStream(name); }
 int ReadForLoad(void* buf, fluid_long_long_t count, void* file) {
-    if (t_loaderThread) {
-        if (void (*gate)() = g_loaderGate.load()) gate();
-        if (g_ending.load()) return FLUID_FAILED;  // the load fails here and frees what it made
+    auto* f = static_cast<std::FILE*>(file);
+    size_t left = static_cast<size_t>(count);
+    if (!t_loader) return std::fread(buf, 1, left, f) == left ? FLUID_OK : FLUID_FAILED;
+    if (void (*gate)() = g_loaderGate.load()) gate();
+    for (auto* to = static_cast<char*>(buf);; ) {
+        if (g_ending.load()) Rest();
+        const size_t n = std::min(left, kReadPiece);
+        if (std::fread(to, 1, n, f) != n) return FLUID_FAILED;
+        to += n;
+        left -= n;
+        if (left == 0) return FLUID_OK;
     }
-    const size_t n = static_cast<size_t>(count);
-    return std::fread(buf, 1, n, static_cast<std::FILE*>(file)) == n ? FLUID_OK : FLUID_FAILED;
 }
 int SeekForLoad(void* file, fluid_long_long_t offset, int origin) {
     return fseeko(static_cast<std::FILE*>(file), static_cast<off_t>(offset), origin) == 0 ? FLUID_OK : FLUID_FAILED;
@@ -357,15 +395,10 @@ struct Load {
     ~Load() { Discard(made); }
 };
 
-// Loader threads still at work, abandoned ones among them, and the process that started them (a child made
-// by fork has none of them).
-std::atomic<int> g_loadersAtWork{0};
-std::atomic<pid_t> g_loadersProcess{0};
-
-// A loader thread of this process, kept to be waited for at the end, and whether it has done all it does.
+// A loader thread of this process, kept to be waited for at the end, with what it shows of itself.
 struct Loader {
     std::thread* thread;
-    std::shared_ptr<std::atomic<bool>> over;
+    std::shared_ptr<LoaderState> state;
 };
 
 // The loaders started by the process `owner`, on the program's thread only. A child made by fork has none of
@@ -388,15 +421,17 @@ Loaders& TheLoaders() {
     return l;
 }
 
-// Joins the loaders that have done all they do (every one of them, when `all`, once their wait is over).
+// Joins the loaders that have done all they do; with `all`, lets go of the rest as well (the end of the
+// process, once its wait is over).
 void JoinLoaders(bool all) {
     std::vector<Loader>& list = TheLoaders().Own();
     for (auto it = list.begin(); it != list.end();) {
-        if (!all && !it->over->load()) {
+        const bool over = it->state->over.load();
+        if (!all && !over) {
             ++it;
             continue;
         }
-        if (it->over->load()) it->thread->join();
+        if (over) it->thread->join();
         else it->thread->detach();
         delete it->thread;
         it = list.erase(it);
@@ -404,19 +439,20 @@ void JoinLoaders(bool all) {
 }
 
 // The end of the process, however it comes through exit: a load under way reads no more of the soundfont,
-// so that it fails at its next read and frees what it made, and its thread is waited for. No loader is then
-// still at work as the process ends (where the leak check's stop of every thread can crash on one that is
-// winding down), and none meets the statics that go after this.
+// and the end waits a moment (kEndWait) for every loader to come to rest at its next read or to finish. A
+// loader at rest is left asleep for the process's end: it never winds down while the end takes the
+// process apart, nor while the leak check stops every thread, and what it made stays reachable. One that is
+// still at work after the wait (preparing samples, or in a read that does not come back) is left as it is.
 void EndLoads() {
     if (TheLoaders().owner != getpid()) return;
     g_ending = true;
     const auto until = std::chrono::steady_clock::now() + kEndWait;
-    const auto allOver = [] {
+    const auto allStill = [] {
         for (const Loader& l : TheLoaders().Own())
-            if (!l.over->load()) return false;
+            if (!l.state->over.load() && !l.state->resting.load()) return false;
         return true;
     };
-    while (!allOver() && std::chrono::steady_clock::now() < until) usleep(1000);
+    while (!allStill() && std::chrono::steady_clock::now() < until) usleep(1000);
     JoinLoaders(true);
 }
 
@@ -574,18 +610,18 @@ void Preload() {
     const Begun b = BeginLoad(s);
     if (!b.settings) return;
     auto load = std::make_shared<Load>();
-    auto over = std::make_shared<std::atomic<bool>>(false);
+    auto state = std::make_shared<LoaderState>();
     JoinLoaders(false);
     static pid_t registered = 0;  // once per process: a child made by fork registers its own
     if (registered != getpid() && std::atexit(EndLoads) == 0) registered = getpid();
     try {
         g_loadersProcess = getpid();
         ++g_loadersAtWork;
-        auto* thread = new std::thread([load, over, b, path = s.soundfont]() mutable {
+        auto* thread = new std::thread([load, state, b, path = s.soundfont]() mutable {
             // The lowest priority: the start-up beside it goes first, and the title is long enough for
             // the load to finish in the time the program leaves over.
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
-            t_loaderThread = true;
+            t_loader = state.get();
             Made m = Make(b.settings, b.fd, path);
             {
                 std::lock_guard<std::mutex> lock(load->m);
@@ -595,9 +631,9 @@ void Preload() {
             load->cv.notify_all();
             load.reset();  // the last hold frees what nobody took
             --g_loadersAtWork;
-            over->store(true);
+            state->over.store(true);
         });
-        TheLoaders().Own().push_back({thread, over});
+        TheLoaders().Own().push_back({thread, state});
     } catch (const std::system_error&) {
         // No thread to be had: the first Start loads as it would without a preload.
         --g_loadersAtWork;

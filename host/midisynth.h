@@ -37,10 +37,12 @@ namespace host::midisynth {
 // is opened, here and without waiting. A soundfont that is missing, unreadable or not a regular file, or
 // none at all, is said at once in one line on standard error (the file and the reason); one that proves
 // damaged is said so when the load's end is seen. The music then keeps its timing but is silent. The end of
-// the process cuts a load under way short (it reads no more of the soundfont) and waits for its thread,
-// twenty seconds at most.
+// the process stops a load under way at its next read of the soundfont, where its thread sleeps until the
+// process is gone, and waits a tenth of a second at most for that: never for the work between two reads,
+// nor for a read that does not come back.
 void Preload();
-// True while a loader thread is still at work: a load under way, or one that a Stop left to end alone.
+// True while a loader thread is still at work: a load under way, or one that a Stop left to end alone (not
+// one stopped by the end of the process).
 bool Preloading();
 // Makes the synthesiser ready: takes a preloaded one, waiting a short while (a fraction of a second, once
 // per load) when its load has not finished yet, or else creates it and loads the soundfont here. False when

@@ -1,8 +1,8 @@
 // The synthesiser loaded ahead on its own thread: the open that takes it plays exactly what an open that
 // loads it itself would; a start waits a moment at most for a load held inside the synthesiser, a stop not at
-// all, and the mix takes the load when it does end; the end of the program cuts a load short and waits for
-// its thread, for a while; a soundfont that cannot
-// be had is said once, with its file and the reason, and leaves the music silent but on time.
+// all, and the mix takes the load when it does end; the end of the program stops a load at its next read and
+// waits for no read; a soundfont that cannot be had is said once, with its file and the reason, and leaves
+// the music silent but on time.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -240,15 +240,15 @@ enum ChildCode {
     kEndedDuringTheLoad = 0,
     kLoadOverBeforeTheEnd = 40,  // the load ended before the child did: nothing was tested
     kNeverHeld = 41,             // no loader came to the hold
-    kEndLeftTheLoaderAtWork = 42,
-    kLoadNotCutShort = 43,       // the loader read on after the end had begun
+    kEndWaitedForTheRead = 42,   // the end waited for a read of the soundfont to come back
+    kLoadNotStopped = 43,        // the loader read on after the end had begun
     kStillRunning = 44,
-    kThreadsLeft = 45,           // a thread besides the program's own outlived the end
+    kLoaderNotAtRest = 45,       // the loader let go after the end did not stop where it stood
 };
 
-// How a child's loader goes: at its own pace, or held inside the load (a read that takes its time) until the
-// end has begun, then let go.
-enum class Hold { kNone, kLetGoOnceTheEndBegins };
+// How a child's loader goes: at its own pace; held inside the load (a read that takes its time) until the
+// end has had its wait, then let go; or held for good (a read that never comes back).
+enum class Hold { kNone, kLetGoAfterTheEndsWait, kForGood };
 
 // The number of threads of this process.
 int Threads() {
@@ -258,22 +258,20 @@ int Threads() {
 }
 
 // The child's own part of its end, run as the last thing before the process goes (made before main, so its
-// destructor comes after the program's own end): by then the end must have waited for the loader, which was
-// let go only after the end had begun, and cut its load short (no read of the soundfont after the one
-// held). The thread that let it go is the child's own and is joined here first.
+// destructor comes after the program's own end). A read held for good is still held: the end did not wait
+// for it. A read let go after the end's wait is followed by no other (the loader stopped at once), and the
+// loader then sleeps where it stood rather than winding down while the process ends.
 struct AfterTheEnd {
     Hold hold = Hold::kNone;
-    std::thread letGo;
     ~AfterTheEnd() {
-        if (hold != Hold::kLetGoOnceTheEndBegins) return;
-        letGo.join();
-        if (synth::Preloading()) _exit(kEndLeftTheLoaderAtWork);
-        if (HeldLoader::Reads() != 0) _exit(kLoadNotCutShort);
-        if (Threads() != 1) _exit(kThreadsLeft);
+        if (hold == Hold::kForGood && (!HeldLoader::Inside() || HeldLoader::Overran())) _exit(kEndWaitedForTheRead);
+        if (hold != Hold::kLetGoAfterTheEndsWait) return;
+        const auto until = std::chrono::steady_clock::now() + HeldLoader::kGuard;
+        while (synth::Preloading() && std::chrono::steady_clock::now() < until) usleep(1000);
+        if (HeldLoader::Reads() != 0) _exit(kLoadNotStopped);
+        if (synth::Preloading() || Threads() != 2) _exit(kLoaderNotAtRest);
     }
 } g_afterTheEnd;
-
-std::atomic<bool> g_endBegun{false};
 
 pid_t ForkChild(bool shutdownFirst, Hold hold) {
     const pid_t pid = fork();
@@ -282,18 +280,10 @@ pid_t ForkChild(bool shutdownFirst, Hold hold) {
             HeldLoader::Hold();
             g_afterTheEnd.hold = hold;
         }
+        // Registered before the preload, so it runs after the program's own end has had its wait.
+        if (hold == Hold::kLetGoAfterTheEndsWait) std::atexit(HeldLoader::LetGo);
         synth::Preload();
         if (hold != Hold::kNone && !HeldLoader::WaitInside()) _exit(kNeverHeld);
-        if (hold == Hold::kLetGoOnceTheEndBegins) {
-            // Registered after the preload, so it runs before the program's own end, which follows at once;
-            // the read held then comes back half a second later, well inside the end's wait.
-            std::atexit([] { g_endBegun = true; });
-            g_afterTheEnd.letGo = std::thread([] {
-                while (!g_endBegun.load()) usleep(1000);
-                usleep(500'000);
-                HeldLoader::LetGo();
-            });
-        }
         const bool busy = synth::Preloading();
         if (shutdownFirst) {
             host::ShutdownAudio();
@@ -323,21 +313,28 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     EXPECT_GT(endedDuringTheLoad, 0);
 }
 
-TEST_F(PreloadTest, TheEndCutsALoadUnderWayShortAndWaitsForItsThread) {
+TEST_F(PreloadTest, TheEndWaitsForNoReadAndTheLoaderReadsNoMoreOnceItHasBegun) {
     const struct {
         bool shutdownFirst;
+        Hold hold;
         const char* name;
-    } runs[] = {{false, "by exit(), the read coming back during the end"},
-                {true, "after the audio shutdown, the read coming back during the end"}};
-    pid_t child[2];
-    for (int i = 0; i < 2; ++i) child[i] = ForkChild(runs[i].shutdownFirst, Hold::kLetGoOnceTheEndBegins);
-    int status[2];
-    for (int i = 0; i < 2; ++i) status[i] = WaitChild(child[i]);
+    } runs[] = {{false, Hold::kForGood, "by exit(), a read that never comes back"},
+                {true, Hold::kForGood, "after the audio shutdown, a read that never comes back"},
+                {false, Hold::kLetGoAfterTheEndsWait, "by exit(), the read coming back after the end's wait"},
+                {true, Hold::kLetGoAfterTheEndsWait, "after the audio shutdown, the read coming back after the end's wait"}};
+    pid_t child[std::size(runs)];
+    for (size_t i = 0; i < std::size(runs); ++i) child[i] = ForkChild(runs[i].shutdownFirst, runs[i].hold);
+    int status[std::size(runs)];
+    for (size_t i = 0; i < std::size(runs); ++i) status[i] = WaitChild(child[i]);
     ASSERT_TRUE(HaveSoundfont()) << kt::kNoSoundfont;  // loaded here only once the children are made
-    for (int i = 0; i < 2; ++i) {
+    for (size_t i = 0; i < std::size(runs); ++i) {
         SCOPED_TRACE(runs[i].name);
         ASSERT_TRUE(WIFEXITED(status[i])) << "ended by signal " << WTERMSIG(status[i]);
-        EXPECT_EQ(WEXITSTATUS(status[i]), kEndedDuringTheLoad);
+        const int code = WEXITSTATUS(status[i]);
+        EXPECT_EQ(code, kEndedDuringTheLoad) << (code == kEndWaitedForTheRead ? "the end waited for the read"
+                                                 : code == kLoadNotStopped    ? "the loader read on after the end"
+                                                 : code == kLoaderNotAtRest   ? "the loader wound down during the end"
+                                                                              : "");
     }
 }
 
