@@ -64,10 +64,13 @@ case "$what" in
     trap 'exit 143' TERM
     trap 'exit 129' HUP
     run_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kestralis-test-XXXXXX")
+    # The lock is this shell's alone, held from here until the shell ends: ctest gets the descriptor
+    # closed, so no test program, game, X server or watchdog it starts holds the lock, nor keeps the
+    # folder from being swept once this script is gone.
     exec 9>"$run_tmp/lock"
     flock 9
     status=0
-    TMPDIR=$run_tmp ctest --test-dir build-test -j "$jobs" --output-on-failure --no-tests=error || status=$?
+    TMPDIR=$run_tmp ctest --test-dir build-test -j "$jobs" --output-on-failure --no-tests=error 9>&- || status=$?
     left=$(ls -A "$run_tmp" | grep -vx lock || true)
     if [ "$status" -eq 0 ] && [ -n "$left" ]; then
       echo "$0: the tests left this in their temporary folder:" >&2
