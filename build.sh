@@ -26,7 +26,7 @@ if [ "$what" = test ]; then
 fi
 packages=(g++ cmake ninja-build pkg-config libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
           libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
-          libgtest-dev libbenchmark-dev clang libx11-dev libxfixes-dev libxtst-dev xvfb xauth openbox x11-utils)
+          libgtest-dev libbenchmark-dev clang libx11-dev libxfixes-dev libxtst-dev libxres-dev xvfb xauth openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

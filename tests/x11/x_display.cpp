@@ -10,6 +10,8 @@
 
 #include <cstring>
 
+#include <X11/extensions/XRes.h>
+
 namespace kx {
 namespace {
 
@@ -123,6 +125,22 @@ bool WindowPixels(unsigned long window, std::vector<unsigned>* pixels, int* widt
 bool WindowManagerRunning() {
     Display* d = Own();
     return d && !Longs(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+}
+
+int ProgramConnections() {
+    Display* d = Own();
+    int event = 0, error = 0;
+    if (!d || !XResQueryExtension(d, &event, &error)) return -1;
+    const Asking asking;  // a server without the request answers with an error: -1
+    // The process id of every client the server knows.
+    XResClientIdSpec every{0, XRES_CLIENT_ID_PID_MASK};
+    long n = 0;
+    XResClientIdValue* ids = nullptr;
+    if (XResQueryClientIds(d, 1, &every, &n, &ids) != Success) return -1;
+    int count = 0;
+    for (long i = 0; i < n; ++i) count += XResGetClientPid(&ids[i]) == getpid();
+    XResClientIdsDestroy(n, ids);
+    return count - 1;  // the connection these questions go through
 }
 
 namespace {

@@ -1,5 +1,5 @@
-// What the X server itself says about windows, and what a test asks of it as a desktop's user would
-// (kept apart from the tests: the X headers' macros clash with theirs).
+// What the X server itself says about windows and its clients, and what a test asks of it as a desktop's
+// user would (kept apart from the tests: the X headers' macros clash with theirs).
 #pragma once
 #include <SDL.h>
 
@@ -15,6 +15,10 @@ bool WindowPixels(SDL_Window* w, std::vector<unsigned>* pixels, int* width, int*
 
 // Whether a window manager has named itself on the display's root window.
 bool WindowManagerRunning();
+
+// How many connections of this process the X server holds, but the one the test's own questions go
+// through: those the program opened. -1 when the server cannot say (it lacks the X-Resource extension).
+int ProgramConnections();
 
 // A window of a process (another, or this one), by the process id the window manager lists it under and,
 // where given, its title; 0 when none.
