@@ -4,17 +4,21 @@
 // Gone are the game's settings, SDL's, the display's, the locale, the settings of the libraries the game
 // draws and sounds with (OpenGL and Mesa's drivers, fontconfig, FreeType, the sound servers and ALSA), the
 // session and system bus, the input methods, the user's own folders and GoogleTest's settings that change
-// which tests run (the program starts again without them). In their place: SDL's dummy drivers, OpenGL
-// without its shader cache, buses and an input method that are nowhere, and a home, a temporary folder, a
-// runtime folder and a sound world of the program's own, in a new root that its guard removes however the
-// program ends (run_folders.h); a root a dead run left is swept first. What the test command gives stays:
-// the sanitizers' options, the time-out, the X tests' servers. A test about a setting sets it itself. A
-// test program that a test starts again (or a runner its tests) comes with the environment its parent set,
-// and the variables that parent added for it: it keeps them, and makes no folders of its own.
+// which tests run (the program starts again without them, and says so in one line, naming for each the flag
+// that does the same). In their place: SDL's dummy drivers, OpenGL without its shader cache, buses and an
+// input method that are nowhere, and a home, a temporary folder, a runtime folder and a sound world of the
+// program's own, in a new root that its guard removes however the program ends (run_folders.h); a root a dead
+// run left is swept first. What the test command gives stays: the sanitizers' options, the time-out, the X
+// tests' servers; a test program started by hand takes the test command's sanitizers' options and time-out
+// where they are not set. A test about a setting sets it itself. A test program that a test starts again (or
+// a runner its tests) comes with the environment its parent set, and the variables that parent added for it:
+// it keeps them, and makes no folders of its own.
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +29,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "host/instance.h"
@@ -84,17 +89,104 @@ bool ChangesWhatRuns(const std::string& name) {
     return name.rfind("GTEST_", 0) == 0 && name != "GTEST_OUTPUT" && name != "GTEST_COLOR";
 }
 
-// GoogleTest reads its variables before this runs (its own static set-up comes first): where one that
-// changes what runs is set, the program starts again without them, as it was started.
-void StartAgainWithoutGoogleTestsSelection() {
-    std::vector<std::string> names;
+// The command-line flag that does what GoogleTest's variable `name` set to `value` does; empty where none
+// does (the shards' variables, and any GoogleTest does not read).
+std::string FlagDoingTheSame(const std::string& name, const std::string& value) {
+    // GoogleTest's flags that it also reads from a variable GTEST_<FLAG>: those that are on or off (a
+    // variable turns one off only as "0"), then those that take a value.
+    static const char* const kOnOrOff[] = {
+        "also_run_disabled_tests", "brief", "break_on_failure", "catch_exceptions", "death_test_use_fork", "fail_fast",
+        "install_failure_signal_handler", "print_time", "print_utf8", "recreate_environments_when_repeating",
+        "shuffle", "throw_on_failure"};
+    static const char* const kTakingAValue[] = {"death_test_style", "filter", "flagfile", "random_seed", "repeat",
+                                                "stack_trace_depth", "stream_result_to"};
+    const auto variableOf = [](std::string flag) {
+        for (char& c : flag) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return "GTEST_" + flag;
+    };
+    // Bazel's test runner hands its filter and its stop at the first failure over in variables of its own.
+    if (name == "TESTBRIDGE_TEST_ONLY") return "--gtest_filter=" + value;
+    if (name == "TESTBRIDGE_TEST_RUNNER_FAIL_FAST") return value == "1" ? "--gtest_fail_fast" : "--gtest_fail_fast=0";
+    for (const char* flag : kOnOrOff)
+        if (name == variableOf(flag)) return "--gtest_" + std::string(flag) + (value == "0" ? "=0" : "");
+    for (const char* flag : kTakingAValue)
+        if (name == variableOf(flag)) return "--gtest_" + std::string(flag) + "=" + value;
+    return {};
+}
+
+// `text` with its control characters written as escapes, so that it stays on its line.
+std::string OnOneLine(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) {
+            line += c;
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned>(static_cast<unsigned char>(c)));
+            line += escape;
+        }
+    }
+    return line;
+}
+
+// Says on the error stream, in one line, that GoogleTest's variables `setAside` (each NAME=VALUE) are set
+// aside, each with the command-line flag that does the same.
+void SaySetAside(const std::vector<std::string>& setAside) {
+    std::error_code ec;
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).filename().string();
+    std::string line = (program.empty() ? std::string("the test program") : program) +
+                       ": set aside, as the tests take none of your settings:";
+    const char* between = " ";
+    for (const std::string& variable : setAside) {
+        const size_t eq = variable.find('=');
+        const std::string flag = FlagDoingTheSame(variable.substr(0, eq), variable.substr(eq + 1));
+        line += between + OnOneLine(variable) + " (" + (flag.empty() ? "no flag" : OnOneLine(flag)) + " does the same)";
+        between = ", ";
+    }
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// The variables the test command gives each test of this program (NAME=VALUE, joined by '|': the
+// sanitizers' options, with the leak check's list of third-party leaks, and the time-out), from the build;
+// none for the launcher, which the test command starts without them.
+#ifdef KESTRALIS_TEST_COMMAND_VARIABLES
+constexpr const char* kTestCommandsVariables = KESTRALIS_TEST_COMMAND_VARIABLES;
+#else
+constexpr const char* kTestCommandsVariables = "";
+#endif
+
+// Sets those of the test command's variables that are not set (in a program started by hand); whether
+// there were any.
+bool GiveTheTestCommandsVariables() {
+    bool given = false;
+    const std::string all = kTestCommandsVariables;
+    for (size_t at = 0; at < all.size();) {
+        const size_t end = std::min(all.find('|', at), all.size());
+        const std::string variable = all.substr(at, end - at);
+        const size_t eq = variable.find('=');
+        if (eq != std::string::npos && !std::getenv(variable.substr(0, eq).c_str())) {
+            setenv(variable.substr(0, eq).c_str(), variable.substr(eq + 1).c_str(), 1);
+            given = true;
+        }
+        at = end + 1;
+    }
+    return given;
+}
+
+// The program starts again, as it was started, in the environment the test command gives it: GoogleTest
+// reads its variables before this runs (its own static set-up comes first), and the sanitizers theirs as
+// the program starts. Where one of GoogleTest's that changes what runs is set, it starts without them and
+// says so; where one of the test command's variables is missing (a program started by hand), with it.
+void StartAgainAsTheTestCommandStartsIt() {
+    std::vector<std::string> setAside;
     for (char** e = environ; *e; ++e) {
         const char* eq = std::strchr(*e, '=');
-        const std::string name = eq ? std::string(*e, static_cast<size_t>(eq - *e)) : std::string(*e);
-        if (ChangesWhatRuns(name)) names.push_back(name);
+        if (eq && ChangesWhatRuns(std::string(*e, static_cast<size_t>(eq - *e)))) setAside.emplace_back(*e);
     }
-    if (names.empty()) return;
-    for (const std::string& name : names) unsetenv(name.c_str());
+    const bool given = GiveTheTestCommandsVariables();
+    if (setAside.empty() && !given) return;
+    for (const std::string& variable : setAside) unsetenv(variable.substr(0, variable.find('=')).c_str());
+    if (!setAside.empty()) SaySetAside(setAside);
     std::ifstream cmdline("/proc/self/cmdline", std::ios::binary);
     std::vector<std::string> args;
     for (std::string arg; std::getline(cmdline, arg, '\0');) args.push_back(arg);
@@ -103,7 +195,7 @@ void StartAgainWithoutGoogleTestsSelection() {
     argv.push_back(nullptr);
     std::fflush(nullptr);
     execv("/proc/self/exe", argv.data());
-    throw std::runtime_error(std::string("cannot start again without GoogleTest's settings: ") + std::strerror(errno));
+    throw std::runtime_error(std::string("cannot start again in the test command's environment: ") + std::strerror(errno));
 }
 
 // Whether the variable `name` is one of the user's that the tests go without: one that changes what the
@@ -179,7 +271,7 @@ void HoldBeforeGuard(const std::string& folder, const std::string& home) {
 
 void SetTestEnvironment() {
     if (SetByAnAncestor()) return;
-    StartAgainWithoutGoogleTestsSelection();
+    StartAgainAsTheTestCommandStartsIt();
     const char* hold = std::getenv(kHoldBeforeGuard);
     const std::string holdFolder = hold ? hold : "";
     const char* given = std::getenv("TMPDIR");

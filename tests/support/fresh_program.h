@@ -17,12 +17,18 @@ namespace kt {
 // Starts this test program on the test `test` ("Suite.Name"), with the variables `env` on top of this
 // process's environment (an empty value unsets one) and the mark of the tests' environment gone, in a
 // process group of its own when `ownGroup`. Its output and error stream go to a pipe whose end comes back in
-// `out`: that end closes once the program and whatever holds its output (its guard) are gone. Its pid, or
-// -1 when it could not be started.
+// `out` (its error stream to a pipe of its own, whose end comes back in `err`, where that is given): an end
+// closes once the program and whatever holds its output (its guard) are gone. Its pid, or -1 when it could
+// not be started.
 inline pid_t StartAfresh(const std::string& test, const std::vector<std::pair<std::string, std::string>>& env,
-                         int* out, bool ownGroup = false) {
-    int pipe[2];
+                         int* out, bool ownGroup = false, int* err = nullptr) {
+    int pipe[2], errPipe[2] = {-1, -1};
     if (pipe2(pipe, O_CLOEXEC) != 0) return -1;
+    if (err && pipe2(errPipe, O_CLOEXEC) != 0) {
+        close(pipe[0]);
+        close(pipe[1]);
+        return -1;
+    }
     const std::string filter = "--gtest_filter=" + test;
     const pid_t pid = fork();
     if (pid == 0) {
@@ -32,16 +38,19 @@ inline pid_t StartAfresh(const std::string& test, const std::vector<std::pair<st
             if (value.empty()) unsetenv(name.c_str());
             else setenv(name.c_str(), value.c_str(), 1);
         }
-        if (dup2(pipe[1], 1) < 0 || dup2(pipe[1], 2) < 0) _exit(126);
+        if (dup2(pipe[1], 1) < 0 || dup2(err ? errPipe[1] : pipe[1], 2) < 0) _exit(126);
         execl("/proc/self/exe", "/proc/self/exe", filter.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipe[1]);
+    if (err) close(errPipe[1]);
     if (pid < 0) {
         close(pipe[0]);
+        if (err) close(errPipe[0]);
         return -1;
     }
     *out = pipe[0];
+    if (err) *err = errPipe[0];
     return pid;
 }
 

@@ -1,7 +1,8 @@
 // The environment a test program starts from: none of the user's settings reach a test, nor their home,
 // runtime or temporary folder, session bus or input method, and the folders the program makes for itself
 // in their place are gone once it ends. GoogleTest's settings that would leave its test out, and a mark of
-// the tests' environment left exported, change nothing: the test runs. A filter that selects nothing fails.
+// the tests' environment left exported, change nothing: the test runs, and the program says once what it set
+// aside, with the flags that do the same. A filter that selects nothing fails.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -28,6 +29,9 @@ namespace {
 // Where the child, a test program started afresh, writes the home and runtime folder it was given. Not a
 // name the tests' environment takes away.
 constexpr const char* kChildSays = "TEST_ENVIRONMENT_CHILD_SAYS";
+
+// The time-out the test command gives, as the test gives it to the child: another value than the build's.
+constexpr const char* kGivenTimeOut = "97";
 
 // Settings a user may keep, each set to another value than the default.
 const std::vector<std::pair<const char*, const char*>> kUsersSettings = {
@@ -74,7 +78,7 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
             else EXPECT_TRUE(!std::getenv(name) || std::getenv(name) != std::string(value)) << name << " reached the test";
         }
         for (const auto& [name, value] : LeavingTheTestOut()) EXPECT_EQ(std::getenv(name.c_str()), nullptr) << name;
-        EXPECT_NE(std::getenv("KESTRALIS_TEST_TIMEOUT"), nullptr) << "the test command's own setting was taken away";
+        EXPECT_STREQ(std::getenv("KESTRALIS_TEST_TIMEOUT"), kGivenTimeOut) << "the test command's own setting was taken away";
         const char* home = std::getenv("HOME");
         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
         ASSERT_NE(home, nullptr);
@@ -115,6 +119,7 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
         std::vector<std::pair<std::string, std::string>> env = LeavingTheTestOut();
         for (const auto& [name, value] : kUsersSettings) env.emplace_back(name, value);
         env.insert(env.end(), {{"HOME", home}, {"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}, {kChildSays, says},
+                               {"KESTRALIS_TEST_TIMEOUT", kGivenTimeOut},
                                {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus},
                                {"IBUS_ADDRESS", "unix:path=" + inputMethod},
                                {"KESTRALIS_TESTS_OWN_ENVIRONMENT", mark}});
@@ -143,6 +148,50 @@ TEST(TestEnvironment, NoneOfTheUsersSettingsOrFoldersReachATestAndItsOwnFoldersG
         EXPECT_EQ(kt::HangUpCalls(fd), 0) << "the user's session bus or input method was called";
         close(fd);
     }
+}
+
+// Where the child, started afresh with GoogleTest's settings that change what runs, counts its runs of the test.
+constexpr const char* kChildRan = "TEST_ENVIRONMENT_CHILD_RAN";
+
+// GoogleTest's settings set aside are said once, in one line on the error stream, each with its value and the
+// flag that does the same (the shards' have none), and the tests the command line selects all run, once.
+TEST(TestEnvironment, GoogleTestsSettingsSetAsideAreSaidOnceWithTheFlagsThatDoTheSame) {
+    if (const char* ran = std::getenv(kChildRan)) {
+        std::ofstream(ran, std::ios::app) << "ran\n";
+        return;
+    }
+    const std::string ran = kt::TempFolder() + "/ran";
+    // A repeat and a shard that holds no test would each show in the runs, were they taken.
+    const std::vector<std::pair<std::string, std::string>> env = {
+        {"GTEST_FILTER", "NoSuchSuite.*"}, {"GTEST_REPEAT", "3"},       {"GTEST_SHUFFLE", "1"},
+        {"GTEST_PRINT_TIME", "0"},         {"GTEST_TOTAL_SHARDS", "2"}, {"GTEST_SHARD_INDEX", "1"},
+        {kChildRan, ran}};
+    int out = -1, err = -1;
+    const pid_t pid = kt::StartAfresh(ThisTest(), env, &out, false, &err);
+    ASSERT_GT(pid, 0);
+    std::string said, errors;
+    EXPECT_TRUE(kt::ReadToEnd(out, 60'000, &said)) << said;
+    EXPECT_TRUE(kt::ReadToEnd(err, 10'000, &errors)) << errors;
+    const int status = kt::EndedChild(pid, 10'000);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said << errors;
+
+    std::ifstream runs(ran);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(runs, line);) lines.push_back(line);
+    EXPECT_EQ(lines, std::vector<std::string>{"ran"}) << "the test did not run once:\n" << said << errors;
+
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe").filename().string();
+    const std::string line =
+        program + ": set aside, as the tests take none of your settings: "
+                  "GTEST_FILTER=NoSuchSuite.* (--gtest_filter=NoSuchSuite.* does the same), "
+                  "GTEST_REPEAT=3 (--gtest_repeat=3 does the same), GTEST_SHUFFLE=1 (--gtest_shuffle does the same), "
+                  "GTEST_PRINT_TIME=0 (--gtest_print_time=0 does the same), "
+                  "GTEST_TOTAL_SHARDS=2 (no flag does the same), GTEST_SHARD_INDEX=1 (no flag does the same)\n";
+    EXPECT_NE(errors.find(line), std::string::npos) << errors;
+    size_t times = 0;
+    for (size_t at = errors.find("set aside"); at != std::string::npos; at = errors.find("set aside", at + 1)) ++times;
+    EXPECT_EQ(times, 1u) << errors;
+    EXPECT_EQ(said.find("set aside"), std::string::npos) << "said on the output, not the error stream:\n" << said;
 }
 
 TEST(TestEnvironment, AFilterThatSelectsNoTestFailsTheProgram) {
