@@ -15,69 +15,78 @@ namespace {
 
 namespace be = host::backend;
 
-// What comes through the pipe `fd` up to its end; the pipe is closed.
-std::string ReadAll(int fd) {
+// How a run in a child went: its raw status and what it said on its error stream.
+struct ChildRun {
+    int status = 0;
     std::string said;
-    char buf[4096];
-    for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
-    close(fd);
-    return said;
-}
+};
 
-// The text goes to the error stream and the safe answer comes back at once. The run is a child of its own:
-// the display the box brings up, and the catch of the requests to end that comes with it (which makes every
-// child forked after it die with its parent), would stay with the test program and the tests after this one.
-TEST(SdlBox, WithoutARealDisplayTheBoxAnswersAtOnce) {
+// Runs `body` in a child of its own, with its error stream in a pipe; the child's exit code is what the body
+// returns. The display a box brings up, and the catch of the requests to end that comes with it (which
+// makes every child forked after it die with its parent), stay with the child, not with the test program
+// and the tests after this one.
+template <class Body>
+ChildRun InAChild(Body body) {
+    ChildRun run;
     int err[2];
-    ASSERT_EQ(pipe2(err, O_CLOEXEC), 0);
+    if (pipe2(err, O_CLOEXEC) != 0) {
+        ADD_FAILURE() << "no pipe could be made";
+        return run;
+    }
     const pid_t pid = fork();
     if (pid == 0) {
         if (dup2(err[1], 2) < 0) _exit(126);
-        if (be::ShowMessageBox("エラー発生", "x : y", be::kBoxOk) != be::kAnswerOk) _exit(2);
-        _exit(be::ShowMessageBox("c", "t", be::kBoxYesNo) == be::kAnswerNo ? 0 : 3);
+        _exit(body());
     }
     close(err[1]);
-    if (pid < 0) close(err[0]);
-    ASSERT_GT(pid, 0) << "no child could be made";
-    const int status = kt::EndedChild(pid, 20'000);
-    const std::string said = ReadAll(err[0]);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << " (9: past the hang guard)\n" << said;
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the first box did not answer OK, 3: the second did not answer No\n" << said;
-    EXPECT_EQ(said, "エラー発生: x : y\nc: t\n");
+    if (pid < 0) {
+        close(err[0]);
+        ADD_FAILURE() << "no child could be made";
+        return run;
+    }
+    run.status = kt::EndedChild(pid, 20'000);
+    char buf[4096];
+    for (ssize_t n; (n = read(err[0], buf, sizeof buf)) > 0;) run.said.append(buf, static_cast<size_t>(n));
+    close(err[0]);
+    return run;
+}
+
+// The text goes to the error stream and the safe answer comes back at once.
+TEST(SdlBox, WithoutARealDisplayTheBoxAnswersAtOnce) {
+    const ChildRun run = InAChild([] {
+        if (be::ShowMessageBox("エラー発生", "x : y", be::kBoxOk) != be::kAnswerOk) return 2;
+        return be::ShowMessageBox("c", "t", be::kBoxYesNo) == be::kAnswerNo ? 0 : 3;
+    });
+    ASSERT_TRUE(WIFEXITED(run.status)) << "ended by signal " << WTERMSIG(run.status) << " (9: past the hang guard)\n"
+                                       << run.said;
+    EXPECT_EQ(WEXITSTATUS(run.status), 0) << "2: the first box did not answer OK, 3: the second did not answer No\n"
+                                          << run.said;
+    EXPECT_EQ(run.said, "エラー発生: x : y\nc: t\n");
 }
 
 // A request to end (a polite kill) that comes before a box is asked for: the box is neither shown nor said
-// on the error stream, and its safe answer comes back. The run is a child of its own, as the request stays
-// with the process, with its error stream in a pipe. The box before the request brings the display up (and
-// with it the catch of the requests) and is said as above; the child sends the request to itself, so its
-// handler has run before the next box is asked for.
+// on the error stream, and its safe answer comes back. The request stays with the child. The box before
+// the request brings the display up (and with it the catch of the requests) and is said as above; the
+// child sends the request to itself, so its handler has run before the next box is asked for.
 TEST(SdlBox, AfterARequestToEndNoBoxIsShownOrSaid) {
-    int err[2];
-    ASSERT_EQ(pipe2(err, O_CLOEXEC), 0);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (dup2(err[1], 2) < 0) _exit(126);
-        if (be::ShowMessageBox("Before", "asked", be::kBoxOk) != be::kAnswerOk) _exit(2);
+    const ChildRun run = InAChild([] {
+        if (be::ShowMessageBox("Before", "asked", be::kBoxOk) != be::kAnswerOk) return 2;
         sigset_t term;
         sigemptyset(&term);
         sigaddset(&term, SIGTERM);
         sigprocmask(SIG_UNBLOCK, &term, nullptr);
         raise(SIGTERM);
-        if (!be::EndAsked()) _exit(3);
+        if (!be::EndAsked()) return 3;
         const bool safe = be::ShowMessageBox("After", "asked", be::kBoxYesNo) == be::kAnswerNo &&
                           be::ShowMessageBox("エラー発生", "x : y", be::kBoxOk) == be::kAnswerOk;
-        _exit(safe ? 0 : 4);
-    }
-    close(err[1]);
-    if (pid < 0) close(err[0]);
-    ASSERT_GT(pid, 0) << "no child could be made";
-    const int status = kt::EndedChild(pid, 20'000);
-    const std::string said = ReadAll(err[0]);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << " (9: past the hang guard)\n" << said;
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the first box did not answer OK, 3: the request was not caught, 4: not "
-                                         "the safe answers after it\n"
-                                      << said;
-    EXPECT_EQ(said, "Before: asked\n");
+        return safe ? 0 : 4;
+    });
+    ASSERT_TRUE(WIFEXITED(run.status)) << "ended by signal " << WTERMSIG(run.status) << " (9: past the hang guard)\n"
+                                       << run.said;
+    EXPECT_EQ(WEXITSTATUS(run.status), 0) << "2: the first box did not answer OK, 3: the request was not caught, 4: "
+                                             "not the safe answers after it\n"
+                                          << run.said;
+    EXPECT_EQ(run.said, "Before: asked\n");
 }
 
 }  // namespace
