@@ -240,7 +240,7 @@ constexpr std::chrono::milliseconds kStartWait{250};
 // machine kept busy by other work what it does between two reads (the library prepares every sample it
 // has read in one go, without reading) can take seconds, and a read of a file that stops answering never
 // comes back: the end does not wait for those, and the process ends with the loader where it stands.
-constexpr std::chrono::milliseconds kEndWait{100};
+constexpr std::chrono::milliseconds kEndWait{50};
 
 // The size of the pieces a read of the soundfont is made in: the library reads the whole sample data in
 // one call (148 MB for the largest General MIDI soundfonts), and the end is seen between two pieces.

@@ -38,7 +38,7 @@ namespace host::midisynth {
 // none at all, is said at once in one line on standard error (the file and the reason); one that proves
 // damaged is said so when the load's end is seen. The music then keeps its timing but is silent. The end of
 // the process stops a load under way at its next read of the soundfont, where its thread sleeps until the
-// process is gone, and waits a tenth of a second at most for that: never for the work between two reads,
+// process is gone, and waits a twentieth of a second at most for that: never for the work between two reads,
 // nor for a read that does not come back.
 void Preload();
 // True while a loader thread is still at work: a load under way, or one that a Stop left to end alone (not
