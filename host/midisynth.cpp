@@ -231,7 +231,7 @@ namespace {
 // How long the program's thread waits, once per load, for a load still under way when music starts. It
 // stays well inside the second in which Esc, closing the window and SIGTERM end the program; a load that
 // takes longer is taken by the mix when it finishes. A stop never waits for a loader; the end of the process
-// does, once it has cut the load short (EndLoads).
+// waits a moment for it to come to rest (EndLoads).
 constexpr std::chrono::milliseconds kStartWait{250};
 
 // How long the end of the process waits for the loaders still at work to come to rest: a loader stops at

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "host/backend.h"
+#include "support/fresh_program.h"
 #include "support/process.h"
 
 namespace {
@@ -45,9 +46,7 @@ ChildRun InAChild(Body body) {
         return run;
     }
     run.status = kt::EndedChild(pid, 20'000);
-    char buf[4096];
-    for (ssize_t n; (n = read(err[0], buf, sizeof buf)) > 0;) run.said.append(buf, static_cast<size_t>(n));
-    close(err[0]);
+    kt::ReadToEnd(err[0], 5'000, &run.said);
     return run;
 }
 

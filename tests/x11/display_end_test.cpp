@@ -3,7 +3,6 @@
 // as long as the connection), there and then, not only as the process exits. Seen from outside: the server
 // holds no connection of the process any more, and no thread that came with the display still runs.
 #include <SDL.h>
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -19,6 +18,7 @@
 
 #include "desktop_program.h"
 #include "host/backend.h"
+#include "threads.h"
 #include "x_display.h"
 
 namespace {
@@ -26,31 +26,13 @@ namespace {
 namespace be = host::backend;
 using kx::Within;
 
-// This process's threads, the name of each by its id.
-std::map<std::string, std::string> Threads() {
-    std::map<std::string, std::string> threads;
-    DIR* tasks = opendir("/proc/self/task");
-    if (!tasks) return {{"-", "(no /proc/self/task)"}};
-    while (const dirent* e = readdir(tasks)) {
-        if (e->d_name[0] == '.') continue;
-        char name[64] = {};
-        if (FILE* f = std::fopen(("/proc/self/task/" + std::string(e->d_name) + "/comm").c_str(), "r")) {
-            if (!std::fgets(name, sizeof name, f)) name[0] = 0;
-            std::fclose(f);
-        }
-        threads[e->d_name] = std::string(name, strcspn(name, "\n"));
-    }
-    closedir(tasks);
-    return threads;
-}
-
 // What is of the program on the display: the connections the X server holds for it, and its threads.
 struct Trace {
     int connections = -1;
     std::map<std::string, std::string> threads;
 };
 
-Trace Now() { return {kx::ProgramConnections(), Threads()}; }
+Trace Now() { return {kx::ProgramConnections(), kx::ProcessThreads()}; }
 
 // The names of the threads of `now` that were not there `before`; empty when none.
 std::string NewThreads(const Trace& before, const Trace& now) {

@@ -3,7 +3,6 @@
 // sticks) is gone before the process is, whether the program closed its window first, as the game does,
 // or ends with it still open. Nothing of ours or of the libraries is then at work as the leak check stops
 // every thread, where one winding down can crash it.
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -19,6 +18,7 @@
 #include "step_budget.h"
 #include "support/rerun.h"
 #include "support/temp_folder.h"
+#include "threads.h"
 
 namespace {
 
@@ -30,19 +30,9 @@ constexpr int kThreadsLeft = 3;
 // The names of this process's threads but the calling one's.
 std::vector<std::string> OtherThreads() {
     std::vector<std::string> names;
-    DIR* tasks = opendir("/proc/self/task");
-    if (!tasks) return {"(no /proc/self/task)"};
     const std::string self = std::to_string(syscall(SYS_gettid));
-    while (const dirent* e = readdir(tasks)) {
-        if (e->d_name[0] == '.' || self == e->d_name) continue;
-        char name[64] = {};
-        if (FILE* f = std::fopen(("/proc/self/task/" + std::string(e->d_name) + "/comm").c_str(), "r")) {
-            if (!std::fgets(name, sizeof name, f)) name[0] = 0;
-            std::fclose(f);
-        }
-        names.emplace_back(name, strcspn(name, "\n"));
-    }
-    closedir(tasks);
+    for (const auto& [id, name] : kx::ProcessThreads())
+        if (id != self) names.push_back(name);
     return names;
 }
 
