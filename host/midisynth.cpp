@@ -234,13 +234,19 @@ namespace {
 // waits a moment for it to come to rest (EndLoads).
 constexpr std::chrono::milliseconds kStartWait{250};
 
-// How long the end of the process waits for the loaders still at work to come to rest: a loader stops at
-// its next read of the soundfont once the end has begun, which on any machine comes within a few
-// milliseconds while it reads. It runs at the lowest priority, which it cannot leave again, so on a
-// machine kept busy by other work what it does between two reads (the library prepares every sample it
-// has read in one go, without reading) can take seconds, and a read of a file that stops answering never
-// comes back: the end does not wait for those, and the process ends with the loader where it stands.
+// How long the end of the process waits for the loaders still at work to come to rest. Once the end has
+// begun, a loader stops at its next read of the soundfont (a piece, kReadPiece, at most away) or as it
+// comes out of the synthesiser's load, which on a quiet machine is a few milliseconds away. A loader runs
+// at the lowest priority, which it cannot leave again, so on a machine kept busy by other work one piece
+// can take longer than this wait, and what the library does between two reads (it prepares every sample it
+// has read in one go, without reading) can take seconds; a read of a file that stops answering never comes
+// back. The end does not wait for those: the process ends with the loader where it stands.
 constexpr std::chrono::milliseconds kEndWait{50};
+
+// How long the end waits for a loader that had come out of its load before the end began: it winds down
+// (hands over what it made or frees it, and its thread ends) in milliseconds of its own time, which this
+// leaves it at the lowest priority on a busy machine. A hang guard: the process ends without it after that.
+constexpr std::chrono::milliseconds kWindDownWait{500};
 
 // The size of the pieces a read of the soundfont is made in: the library reads the whole sample data in
 // one call (148 MB for the largest General MIDI soundfonts), and the end is seen between two pieces.
@@ -287,17 +293,19 @@ void OneThreadLoads() {
     if (set) set(1);
 }
 
-std::atomic<void (*)()> g_loaderGate{nullptr};
-// Set as the process ends: a load under way reads no more of the soundfont.
+std::atomic<void (*)(LoaderPoint)> g_loaderGate{nullptr};
+// Set as the process ends: a load under way reads no more of the soundfont, and a loader that comes out of
+// its load goes no further.
 std::atomic<bool> g_ending{false};
 // Loader threads still at work, abandoned ones among them, and the process that started them (a child made
 // by fork has none of them).
 std::atomic<int> g_loadersAtWork{0};
 std::atomic<pid_t> g_loadersProcess{0};
 
-// What the program's thread sees of one loader thread: whether it has done all it does, or has come to rest
-// at the end of the process.
+// What the program's thread sees of one loader thread: whether it has come out of its load and winds down,
+// has done all it does, or has come to rest at the end of the process.
 struct LoaderState {
+    std::atomic<bool> windingDown{false};
     std::atomic<bool> over{false};
     std::atomic<bool> resting{false};
 };
@@ -306,8 +314,9 @@ thread_local LoaderState* t_loader = nullptr;
 
 // A loader that meets the end of the process stops where it stands, for good: it reads no more, frees
 // nothing and touches nothing that the end takes down, and all it made stays reachable from its stack
-// until the process is gone. Between two reads of its own file it holds nothing another thread waits for,
-// and no signal reaches it from here on, so the end's handlers run on the program's thread alone.
+// until the process is gone. Between two reads of its own file, and out of its load, it holds nothing
+// another thread waits for, and no signal reaches it from here on, so the end's handlers run on the
+// program's thread alone.
 [[noreturn]] void Rest() {
     sigset_t all;
     sigfillset(&all);
@@ -325,7 +334,7 @@ int ReadForLoad(void* buf, fluid_long_long_t count, void* file) {
     auto* f = static_cast<std::FILE*>(file);
     size_t left = static_cast<size_t>(count);
     if (!t_loader) return std::fread(buf, 1, left, f) == left ? FLUID_OK : FLUID_FAILED;
-    if (void (*gate)() = g_loaderGate.load()) gate();
+    if (void (*gate)(LoaderPoint) = g_loaderGate.load()) gate(LoaderPoint::kRead);
     for (auto* to = static_cast<char*>(buf);; ) {
         if (g_ending.load()) Rest();
         const size_t n = std::min(left, kReadPiece);
@@ -439,20 +448,25 @@ void JoinLoaders(bool all) {
 }
 
 // The end of the process, however it comes through exit: a load under way reads no more of the soundfont,
-// and the end waits a moment (kEndWait) for every loader to come to rest at its next read or to finish. A
-// loader at rest is left asleep for the process's end: it never winds down while the end takes the
-// process apart, nor while the leak check stops every thread, and what it made stays reachable. One that is
-// still at work after the wait (preparing samples, or in a read that does not come back) is left as it is.
+// and a loader that comes out of its load from now on does nothing more. The end waits a moment (kEndWait)
+// for every loader to come to rest at its next read or as it comes out, and for one that came out before
+// the end began to finish winding down (kWindDownWait at most). A loader at rest is left asleep for the
+// process's end: it never winds down while the end takes the process apart, nor while the leak check stops
+// every thread, and what it made stays reachable from its stack. One that is still at work after the wait
+// (preparing samples, or in a read that does not come back) is left as it is.
 void EndLoads() {
     if (TheLoaders().owner != getpid()) return;
     g_ending = true;
-    const auto until = std::chrono::steady_clock::now() + kEndWait;
-    const auto allStill = [] {
-        for (const Loader& l : TheLoaders().Own())
-            if (!l.state->over.load() && !l.state->resting.load()) return false;
-        return true;
+    const auto begun = std::chrono::steady_clock::now();
+    const auto waitingFor = [begun] {
+        const auto waited = std::chrono::steady_clock::now() - begun;
+        for (const Loader& l : TheLoaders().Own()) {
+            if (l.state->over.load() || l.state->resting.load()) continue;
+            if (waited < (l.state->windingDown.load() ? kWindDownWait : kEndWait)) return true;
+        }
+        return false;
     };
-    while (!allStill() && std::chrono::steady_clock::now() < until) usleep(1000);
+    while (waitingFor()) usleep(1000);
     JoinLoaders(true);
 }
 
@@ -527,8 +541,9 @@ struct State {
 
 // The state lives as long as the process: the end of the program tears nothing of it down, so neither a
 // loader still inside its load nor the mix can meet anything freed. What it holds then (a synthesiser, a
-// load under way and what that made) stays reachable through it; a loader still at work is cut short and
-// waited for (EndLoads).
+// load under way and what that made) stays reachable through it; a loader still at work at the end stops
+// at its next read or as it comes out of its load, with what it made on its stack, and is waited for a
+// moment at most (EndLoads).
 State& S() {
     static State& s = *new State;
     return s;
@@ -623,6 +638,12 @@ void Preload() {
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
             t_loader = state.get();
             Made m = Make(b.settings, b.fd, path);
+            if (void (*gate)(LoaderPoint) = g_loaderGate.load()) gate(LoaderPoint::kLoaded);
+            // Out of the load: it winds down unless the end has begun. The end marks its beginning before
+            // it looks at the loaders, and this its winding down before it looks at the end, so that
+            // either it rests here or the end sees it winding down and waits for it.
+            state->windingDown.store(true);
+            if (g_ending.load()) Rest();
             {
                 std::lock_guard<std::mutex> lock(load->m);
                 load->made = std::move(m);
@@ -677,7 +698,7 @@ void Stop() {
     s.Free();
     s.tried = false;
 }
-void SetLoaderGate(void (*gate)()) { g_loaderGate = gate; }
+void SetLoaderGate(void (*gate)(LoaderPoint)) { g_loaderGate = gate; }
 const std::string& SoundfontPath() { return S().soundfont; }
 double StartMillis() {
     backend::AudioGuard g;

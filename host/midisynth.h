@@ -37,9 +37,10 @@ namespace host::midisynth {
 // is opened, here and without waiting. A soundfont that is missing, unreadable or not a regular file, or
 // none at all, is said at once in one line on standard error (the file and the reason); one that proves
 // damaged is said so when the load's end is seen. The music then keeps its timing but is silent. The end of
-// the process stops a load under way at its next read of the soundfont, where its thread sleeps until the
-// process is gone, and waits a twentieth of a second at most for that: never for the work between two reads,
-// nor for a read that does not come back.
+// the process stops a load under way at its next read of the soundfont, or as it comes out of the load,
+// where its thread sleeps until the process is gone, and waits a twentieth of a second at most for that:
+// never for the work between two reads, nor for a read that does not come back. A loader that came out of
+// its load before the end began is waited for while it winds down (half a second at most).
 void Preload();
 // True while a loader thread is still at work: a load under way, or one that a Stop left to end alone (not
 // one stopped by the end of the process).
@@ -54,9 +55,11 @@ bool Running();
 // which is left to end and free itself; a later Preload or Start makes a new one.
 void Stop();
 // For tests: a routine a loader thread runs before each of its reads of the soundfont inside the
-// synthesiser's load, which holds the load there for as long as the test needs (null: none). A load on the
+// synthesiser's load (kRead), and once more as it comes out of the load with the synthesiser made or not
+// (kLoaded), which holds the loader there for as long as the test needs (null: none). A load on the
 // program's thread (a Start with nothing preloaded) passes it by.
-void SetLoaderGate(void (*gate)());
+enum class LoaderPoint { kRead, kLoaded };
+void SetLoaderGate(void (*gate)(LoaderPoint));
 const std::string& SoundfontPath();
 double StartMillis();
 

@@ -1,7 +1,7 @@
 // The synthesiser loaded ahead on its own thread: the open that takes it plays exactly what an open that
 // loads it itself would; a start waits a moment at most for a load held inside the synthesiser, a stop not at
-// all, and the mix takes the load when it does end; the end of the program stops a load at its next read and
-// waits for no read; a soundfont that cannot be had is said once, with its file and the reason, and leaves
+// all, and the mix takes the load when it does end; the end of the program stops a load at its next read or
+// as it comes out of the load, and waits for no read; a soundfont that cannot be had is said once, with its file and the reason, and leaves
 // the music silent but on time.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,8 +11,10 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -247,8 +249,12 @@ enum ChildCode {
 };
 
 // How a child's loader goes: at its own pace; held inside the load (a read that takes its time) until the
-// end has had its wait, then let go; or held for good (a read that never comes back).
-enum class Hold { kNone, kLetGoAfterTheEndsWait, kForGood };
+// end has had its wait, then let go; held for good (a read that never comes back); or held as it comes out
+// of the load (the library's work after its last read, taking its time) until the end has had its wait.
+enum class Hold { kNone, kLetGoAfterTheEndsWait, kForGood, kComingOutLetGoAfterTheEndsWait };
+bool LetGoAfterTheEndsWait(Hold hold) {
+    return hold == Hold::kLetGoAfterTheEndsWait || hold == Hold::kComingOutLetGoAfterTheEndsWait;
+}
 
 // The number of threads of this process.
 int Threads() {
@@ -257,33 +263,59 @@ int Threads() {
     return n;
 }
 
+// Whether a thread of this process other than the program's own sleeps deaf to the requests to end, as a
+// loader at rest does.
+bool LoaderAtRest() {
+    const std::string own = std::to_string(getpid());
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/task")) {
+        if (e.path().filename() == own) continue;
+        std::ifstream status(e.path() / "status");
+        bool sleeping = false, deaf = false;
+        for (std::string line; std::getline(status, line);) {
+            if (line.rfind("State:", 0) == 0) sleeping = line.find('S') != std::string::npos;
+            if (line.rfind("SigBlk:", 0) == 0) {
+                const unsigned long long blocked = std::stoull(line.substr(7), nullptr, 16);
+                deaf = true;
+                for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) deaf = deaf && ((blocked >> (sig - 1)) & 1);
+            }
+        }
+        if (sleeping && deaf) return true;
+    }
+    return false;
+}
+
 // The child's own part of its end, run as the last thing before the process goes (made before main, so its
 // destructor comes after the program's own end). A read held for good is still held: the end did not wait
-// for it. A read let go after the end's wait is followed by no other (the loader stopped at once), and the
-// loader then sleeps where it stood rather than winding down while the process ends.
+// for it. A loader let go after the end's wait reads nothing more (it stopped at once) and then sleeps where
+// it stood rather than winding down while the process ends.
 struct AfterTheEnd {
     Hold hold = Hold::kNone;
     ~AfterTheEnd() {
         if (hold == Hold::kForGood && (!HeldLoader::Inside() || HeldLoader::Overran())) _exit(kEndWaitedForTheRead);
-        if (hold != Hold::kLetGoAfterTheEndsWait) return;
+        if (!LetGoAfterTheEndsWait(hold)) return;
+        // Until the loader has come to rest or has wound down (its thread gone).
+        const auto atRest = [] { return !synth::Preloading() && LoaderAtRest(); };
         const auto until = std::chrono::steady_clock::now() + HeldLoader::kGuard;
-        while (synth::Preloading() && std::chrono::steady_clock::now() < until) usleep(1000);
+        while (!atRest() && Threads() > 1 && std::chrono::steady_clock::now() < until) usleep(1000);
         if (HeldLoader::Reads() != 0) _exit(kLoadNotStopped);
-        if (synth::Preloading() || Threads() != 2) _exit(kLoaderNotAtRest);
+        if (!atRest() || Threads() != 2) _exit(kLoaderNotAtRest);
     }
 } g_afterTheEnd;
 
 pid_t ForkChild(bool shutdownFirst, Hold hold) {
     const pid_t pid = fork();
     if (pid == 0) {
+        const bool comingOut = hold == Hold::kComingOutLetGoAfterTheEndsWait;
         if (hold != Hold::kNone) {
-            HeldLoader::Hold();
+            HeldLoader::Hold(comingOut ? synth::LoaderPoint::kLoaded : synth::LoaderPoint::kRead);
             g_afterTheEnd.hold = hold;
         }
         // Registered before the preload, so it runs after the program's own end has had its wait.
-        if (hold == Hold::kLetGoAfterTheEndsWait) std::atexit(HeldLoader::LetGo);
+        if (LetGoAfterTheEndsWait(hold)) std::atexit(HeldLoader::LetGo);
         synth::Preload();
-        if (hold != Hold::kNone && !HeldLoader::WaitInside()) _exit(kNeverHeld);
+        // Held as it comes out, the loader has the whole load to make first.
+        if (hold != Hold::kNone && !HeldLoader::WaitInside(comingOut ? HeldLoader::kLoadGuard : HeldLoader::kGuard))
+            _exit(kNeverHeld);
         const bool busy = synth::Preloading();
         if (shutdownFirst) {
             host::ShutdownAudio();
@@ -313,15 +345,15 @@ TEST_F(PreloadTest, EndingTheProgramWhileTheSoundfontLoadsIsClean) {
     EXPECT_GT(endedDuringTheLoad, 0);
 }
 
-TEST_F(PreloadTest, TheEndWaitsForNoReadAndTheLoaderReadsNoMoreOnceItHasBegun) {
-    const struct {
-        bool shutdownFirst;
-        Hold hold;
-        const char* name;
-    } runs[] = {{false, Hold::kForGood, "by exit(), a read that never comes back"},
-                {true, Hold::kForGood, "after the audio shutdown, a read that never comes back"},
-                {false, Hold::kLetGoAfterTheEndsWait, "by exit(), the read coming back after the end's wait"},
-                {true, Hold::kLetGoAfterTheEndsWait, "after the audio shutdown, the read coming back after the end's wait"}};
+struct EndRun {
+    bool shutdownFirst;
+    Hold hold;
+    const char* name;
+};
+
+// Children that each end in the run's way, all at once; each must end on its own, having seen nothing wrong.
+template <size_t N>
+void EndEach(const EndRun (&runs)[N]) {
     pid_t child[std::size(runs)];
     for (size_t i = 0; i < std::size(runs); ++i) child[i] = ForkChild(runs[i].shutdownFirst, runs[i].hold);
     int status[std::size(runs)];
@@ -336,6 +368,24 @@ TEST_F(PreloadTest, TheEndWaitsForNoReadAndTheLoaderReadsNoMoreOnceItHasBegun) {
                                                  : code == kLoaderNotAtRest   ? "the loader wound down during the end"
                                                                               : "");
     }
+}
+
+TEST_F(PreloadTest, TheEndWaitsForNoReadAndTheLoaderReadsNoMoreOnceItHasBegun) {
+    const EndRun runs[] = {
+        {false, Hold::kForGood, "by exit(), a read that never comes back"},
+        {true, Hold::kForGood, "after the audio shutdown, a read that never comes back"},
+        {false, Hold::kLetGoAfterTheEndsWait, "by exit(), the read coming back after the end's wait"},
+        {true, Hold::kLetGoAfterTheEndsWait, "after the audio shutdown, the read coming back after the end's wait"}};
+    EndEach(runs);
+}
+
+// A loader whose last read is behind it but that is still inside the library (preparing the samples) when
+// the end's wait is over comes out of the load later: it then rests there too, rather than handing over or
+// freeing what it made and ending its thread while the process ends.
+TEST_F(PreloadTest, ALoaderThatComesOutOfItsLoadOnceTheEndHasBegunRestsThere) {
+    const EndRun runs[] = {{false, Hold::kComingOutLetGoAfterTheEndsWait, "by exit()"},
+                           {true, Hold::kComingOutLetGoAfterTheEndsWait, "after the audio shutdown"}};
+    EndEach(runs);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// A soundfont load held inside the synthesiser's load (at a read of the file), for the tests of what may
-// and may not wait for it: a start, a stop, the end of the program.
+// A soundfont load held inside the synthesiser's load (at a read of the file) or as it comes out of it, for
+// the tests of what may and may not wait for it: a start, a stop, the end of the program.
 #pragma once
 #include <unistd.h>
 
@@ -12,7 +12,7 @@
 namespace kt {
 
 // Every loader thread that reads the soundfont while the hold is on waits at that read, inside the load,
-// until LetGo. A hold that lasts kGuard lets go by itself and says so (Overran): a test that would have hung
+// until LetGo; or, held as it comes out of the load, waits there. A hold that lasts kGuard lets go by itself and says so (Overran): a test that would have hung
 // on it fails instead. Its state is a few atomics, nothing with a destructor, so a loader still held when a
 // process ends may go on reading it after the process's statics are gone.
 class HeldLoader {
@@ -22,10 +22,12 @@ public:
     // every core kept busy by other builds, has outrun at 10 s.
     static constexpr std::chrono::seconds kLoadGuard{30};
 
-    // From now on a loader that reads the soundfont waits inside its load.
-    static void Hold() {
+    // From now on a loader that reads the soundfont waits inside its load (kRead), or one that comes out
+    // of its load waits there (kLoaded).
+    static void Hold(host::midisynth::LoaderPoint at = host::midisynth::LoaderPoint::kRead) {
         overran_ = false;
         reads_ = 0;
+        at_ = at;
         held_ = true;
         host::midisynth::SetLoaderGate(Gate);
     }
@@ -36,9 +38,9 @@ public:
     static int Reads() { return reads_.load(); }
     // A hold let go by its guard rather than by the test.
     static bool Overran() { return overran_.load(); }
-    // Until a loader waits in the hold (kGuard at most); true when one does.
-    static bool WaitInside() {
-        return WaitFor([] { return Inside(); }, kGuard);
+    // Until a loader waits in the hold (`guard` at most); true when one does.
+    static bool WaitInside(std::chrono::seconds guard = kGuard) {
+        return WaitFor([] { return Inside(); }, guard);
     }
     // Until every loader thread has ended (kLoadGuard at most); true when they have.
     static bool WaitForLoaders() {
@@ -52,9 +54,9 @@ public:
     }
 
 private:
-    static void Gate() {
-        if (!held_.load()) {
-            ++reads_;
+    static void Gate(host::midisynth::LoaderPoint at) {
+        if (!held_.load() || at != at_.load()) {
+            if (at == host::midisynth::LoaderPoint::kRead) ++reads_;
             return;
         }
         ++inside_;
@@ -81,6 +83,7 @@ private:
     }
 
     static inline std::atomic<bool> held_{false};
+    static inline std::atomic<host::midisynth::LoaderPoint> at_{host::midisynth::LoaderPoint::kRead};
     static inline std::atomic<int> inside_{0};
     static inline std::atomic<bool> overran_{false};
     static inline std::atomic<int> reads_{0};
