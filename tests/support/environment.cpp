@@ -82,9 +82,11 @@ bool SetByAnAncestor() {
     return false;
 }
 
-// Whether GoogleTest's variable `name` changes which tests run or how (a filter, sharding, repeats, the
-// order, a stop at the first failure, disabled tests); those that only change the report stay.
-bool ChangesWhatRuns(const std::string& name) {
+// Whether `name` is one of GoogleTest's variables that the tests set aside: every GTEST_ one but where the
+// report goes (GTEST_OUTPUT) and its colours (GTEST_COLOR), and Bazel's TESTBRIDGE_ ones. Those that change
+// which tests run or how (a filter, sharding, repeats, the order, a stop at the first failure, disabled
+// tests) go, and so do those that change only what is said of them (GTEST_PRINT_TIME, GTEST_BRIEF).
+bool SetAside(const std::string& name) {
     if (name.rfind("TESTBRIDGE_", 0) == 0) return true;  // GoogleTest reads a filter and more from these too
     return name.rfind("GTEST_", 0) == 0 && name != "GTEST_OUTPUT" && name != "GTEST_COLOR";
 }
@@ -181,7 +183,7 @@ void StartAgainAsTheTestCommandStartsIt() {
     std::vector<std::string> setAside;
     for (char** e = environ; *e; ++e) {
         const char* eq = std::strchr(*e, '=');
-        if (eq && ChangesWhatRuns(std::string(*e, static_cast<size_t>(eq - *e)))) setAside.emplace_back(*e);
+        if (eq && SetAside(std::string(*e, static_cast<size_t>(eq - *e)))) setAside.emplace_back(*e);
     }
     const bool given = GiveTheTestCommandsVariables();
     if (setAside.empty() && !given) return;
