@@ -266,19 +266,15 @@ int Threads() {
 // Whether a thread of this process other than the program's own sleeps deaf to the requests to end, as a
 // loader at rest does.
 bool LoaderAtRest() {
-    const std::string own = std::to_string(getpid());
     for (const auto& e : std::filesystem::directory_iterator("/proc/self/task")) {
-        if (e.path().filename() == own) continue;
+        const pid_t tid = static_cast<pid_t>(std::stol(e.path().filename().string()));
+        if (tid == getpid()) continue;
         std::ifstream status(e.path() / "status");
-        bool sleeping = false, deaf = false;
-        for (std::string line; std::getline(status, line);) {
+        bool sleeping = false;
+        for (std::string line; std::getline(status, line);)
             if (line.rfind("State:", 0) == 0) sleeping = line.find('S') != std::string::npos;
-            if (line.rfind("SigBlk:", 0) == 0) {
-                const unsigned long long blocked = std::stoull(line.substr(7), nullptr, 16);
-                deaf = true;
-                for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) deaf = deaf && ((blocked >> (sig - 1)) & 1);
-            }
-        }
+        bool deaf = true;
+        for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) deaf = deaf && kt::Blocks(tid, sig);
         if (sleeping && deaf) return true;
     }
     return false;

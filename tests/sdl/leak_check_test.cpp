@@ -57,21 +57,16 @@ const LeakCheckChild kLeakCheckChildren[] = {
 // only pointer to an allocation of 3001 bytes; one run loses 4099 bytes beside them.
 TEST(LeakCheck, ThreadLocalBlocksOfALibraryOpenedLaterAreScannedWhereverTheyLie) {
     // The children's settings: the allocator hands a freed chunk out again at once, so that the child puts
-    // its blocks where it means to. The test's own are back as it ends.
+    // its blocks where it means to.
     const char* given = std::getenv("ASAN_OPTIONS");
     const std::string own = given ? given : "";
     const std::string options = own + (own.empty() ? "" : ":") + "quarantine_size_mb=0:thread_local_quarantine_size_kb=0";
-    struct Restore {
-        const char* given;
-        std::string own;
-        ~Restore() { given ? setenv("ASAN_OPTIONS", own.c_str(), 1) : unsetenv("ASAN_OPTIONS"); }
-    } restore{given, own};
-    ASSERT_EQ(setenv("ASAN_OPTIONS", options.c_str(), 1), 0);
     for (const LeakCheckChild& child : kLeakCheckChildren) {
         for (const bool lose : {false, true}) {
             SCOPED_TRACE(std::string(child.build) + (lose ? ", losing memory" : ", losing nothing"));
             std::string said;
-            const int status = kt::RunProgram({child.program, child.library, lose ? "leak" : "clean"}, &said);
+            const int status = kt::RunProgram({child.program, child.library, lose ? "leak" : "clean"}, &said,
+                                              {{"ASAN_OPTIONS", options}});
             ASSERT_NE(status, 127) << "the child could not be started:\n" << said;
             ASSERT_NE(status, 4) << "the blocks could not be placed, so nothing was tested:\n" << said;
             ASSERT_NE(status, 3) << said;

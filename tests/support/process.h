@@ -12,9 +12,11 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kt {
@@ -88,7 +90,9 @@ inline int HangUpCalls(int fd) {
 // Runs `args` (the program first, looked up in PATH where it has no '/') straight, with no shell between, so
 // that a path in them may hold anything a file name may; waits for it and gives its exit status (127 when it
 // could not be started), or -1 when it was ended by a signal or no child could be made. What it writes to its output and error stream comes in `said`.
-inline int RunProgram(std::vector<std::string> args, std::string* said) {
+// `env` sets variables for the program alone, on top of this process's environment.
+inline int RunProgram(std::vector<std::string> args, std::string* said,
+                      const std::vector<std::pair<std::string, std::string>>& env = {}) {
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -97,6 +101,8 @@ inline int RunProgram(std::vector<std::string> args, std::string* said) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (dup2(out[1], 1) < 0 || dup2(out[1], 2) < 0) _exit(126);
+        for (const auto& [name, value] : env)
+            if (setenv(name.c_str(), value.c_str(), 1) != 0) _exit(126);
         execvp(argv[0], argv.data());
         _exit(127);
     }
@@ -142,13 +148,18 @@ inline bool GiveUpPassingOverPermissions() {
     return syscall(SYS_capset, &header, data) == 0;
 }
 
-// Whether the process `pid` catches the signal `sig` with a handler of its own (as its status in /proc shows
-// it); false for one that is gone.
-inline bool Catches(pid_t pid, int sig) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+// Whether the signal `sig` is in the set `field` ("SigCgt:", "SigBlk:", ...) of the process or thread `id`, as
+// its status in /proc shows it; false for one that is gone.
+inline bool InSignalSet(pid_t id, const std::string& field, int sig) {
+    std::ifstream status("/proc/" + std::to_string(id) + "/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (sig - 1)) & 1;
+        if (line.rfind(field, 0) == 0) return (std::stoull(line.substr(field.size()), nullptr, 16) >> (sig - 1)) & 1;
     return false;
 }
+
+// Whether the process `pid` catches the signal `sig` with a handler of its own.
+inline bool Catches(pid_t pid, int sig) { return InSignalSet(pid, "SigCgt:", sig); }
+// Whether the thread `tid` (of any process) holds the signal `sig` blocked.
+inline bool Blocks(pid_t tid, int sig) { return InSignalSet(tid, "SigBlk:", sig); }
 
 }  // namespace kt
