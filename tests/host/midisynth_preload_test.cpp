@@ -271,8 +271,11 @@ bool LoaderAtRest() {
         if (tid == getpid()) continue;
         std::ifstream status(e.path() / "status");
         bool sleeping = false;
-        for (std::string line; std::getline(status, line);)
-            if (line.rfind("State:", 0) == 0) sleeping = line.find('S') != std::string::npos;
+        for (std::string line; std::getline(status, line);) {
+            if (line.rfind("State:", 0) != 0) continue;
+            const size_t state = line.find_first_not_of(" \t", 6);  // "State:\tS (sleeping)"
+            sleeping = state != std::string::npos && line[state] == 'S';
+        }
         bool deaf = true;
         for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) deaf = deaf && kt::Blocks(tid, sig);
         if (sleeping && deaf) return true;
