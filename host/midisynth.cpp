@@ -302,10 +302,10 @@ std::atomic<bool> g_ending{false};
 std::atomic<int> g_loadersAtWork{0};
 std::atomic<pid_t> g_loadersProcess{0};
 
-// What the program's thread sees of one loader thread: whether it has come out of its load and winds down,
-// has done all it does, or has come to rest at the end of the process.
+// What the program's thread sees of one loader thread: whether it has come out of its load (to wind down,
+// or to rest where the end has begun), has done all it does, or has come to rest at the end of the process.
 struct LoaderState {
-    std::atomic<bool> windingDown{false};
+    std::atomic<bool> cameOut{false};
     std::atomic<bool> over{false};
     std::atomic<bool> resting{false};
 };
@@ -462,7 +462,7 @@ void EndLoads() {
         const auto waited = std::chrono::steady_clock::now() - begun;
         for (const Loader& l : TheLoaders().Own()) {
             if (l.state->over.load() || l.state->resting.load()) continue;
-            if (waited < (l.state->windingDown.load() ? kWindDownWait : kEndWait)) return true;
+            if (waited < (l.state->cameOut.load() ? kWindDownWait : kEndWait)) return true;
         }
         return false;
     };
@@ -640,9 +640,9 @@ void Preload() {
             Made m = Make(b.settings, b.fd, path);
             if (void (*gate)(LoaderPoint) = g_loaderGate.load()) gate(LoaderPoint::kLoaded);
             // Out of the load: it winds down unless the end has begun. The end marks its beginning before
-            // it looks at the loaders, and this its winding down before it looks at the end, so that
-            // either it rests here or the end sees it winding down and waits for it.
-            state->windingDown.store(true);
+            // it looks at the loaders, and this its coming out before it looks at the end, so that either
+            // it rests here or the end sees it out of its load and waits for it to wind down.
+            state->cameOut.store(true);
             if (g_ending.load()) Rest();
             {
                 std::lock_guard<std::mutex> lock(load->m);
