@@ -234,20 +234,6 @@ namespace {
 // waits a moment for it to come to rest (EndLoads).
 constexpr std::chrono::milliseconds kStartWait{250};
 
-// How long the end of the process waits for the loaders still at work to come to rest. Once the end has
-// begun, a loader stops at its next read of the soundfont (a piece, kReadPiece, at most away) or as it
-// comes out of the synthesiser's load, which on a quiet machine is a few milliseconds away. A loader runs
-// at the lowest priority, which it cannot leave again, so on a machine kept busy by other work one piece
-// can take longer than this wait, and what the library does between two reads (it prepares every sample it
-// has read in one go, without reading) can take seconds; a read of a file that stops answering never comes
-// back. The end does not wait for those: the process ends with the loader where it stands.
-constexpr std::chrono::milliseconds kEndWait{50};
-
-// How long the end waits for a loader that had come out of its load before the end began: it winds down
-// (hands over what it made or frees it, and its thread ends) in milliseconds of its own time, which this
-// leaves it at the lowest priority on a busy machine. A hang guard: the process ends without it after that.
-constexpr std::chrono::milliseconds kWindDownWait{500};
-
 // The size of the pieces a read of the soundfont is made in: the library reads the whole sample data in
 // one call (148 MB for the largest General MIDI soundfonts), and the end is seen between two pieces.
 constexpr size_t kReadPiece = 1u << 20;
@@ -644,6 +630,7 @@ void Preload() {
             // it rests here or the end sees it out of its load and waits for it to wind down.
             state->cameOut.store(true);
             if (g_ending.load()) Rest();
+            if (void (*gate)(LoaderPoint) = g_loaderGate.load()) gate(LoaderPoint::kWindingDown);
             {
                 std::lock_guard<std::mutex> lock(load->m);
                 load->made = std::move(m);

@@ -1,5 +1,6 @@
 // Standard MIDI Files and the General MIDI synthesiser that renders them into the mixer's output.
 #pragma once
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,30 @@ namespace host::midisynth {
 // the process stops a load under way at its next read of the soundfont, or as it comes out of the load,
 // where its thread sleeps until the process is gone, and waits a twentieth of a second at most for that:
 // never for the work between two reads, nor for a read that does not come back. A loader that came out of
-// its load before the end began is waited for while it winds down (half a second at most).
+// its load before the end began is waited for while it winds down, handing over or freeing what it made
+// (half a second at most).
 void Preload();
 // True while a loader thread is still at work: a load under way, or one that a Stop left to end alone (not
 // one stopped by the end of the process).
 bool Preloading();
+
+// How long the end of the process waits for a loader still inside its load to come to rest. Once the end
+// has begun, a loader stops at its next read of the soundfont (a megabyte at most away) or as it comes out
+// of the synthesiser's load. A loader runs at the lowest priority, which it cannot leave again, so on a
+// machine kept busy by other work one read can take longer than this wait; what the library does between
+// its last read and coming out (it prepares every sample it has read in one go, without reading) can take
+// seconds; and a read of a file that stops answering never comes back. The end does not wait for those: the
+// process ends with the loader where it stands.
+constexpr std::chrono::milliseconds kEndWait{50};
+
+// How long the end waits for a loader that had come out of its load before the end began, and so winds
+// down: it hands over what it made (a fraction of a millisecond) or, where the music was stopped before
+// the end and nothing takes it, frees it (3 ms for a 6 MB soundfont, 30 ms for a 148 MB one, on a quiet
+// machine), and its thread ends. At the lowest priority, with every core busy, even the hand-over can take a
+// quarter of a second and the larger free two seconds: this is a hang guard, and the process ends with the
+// loader where it stands after it.
+constexpr std::chrono::milliseconds kWindDownWait{500};
+
 // Makes the synthesiser ready: takes a preloaded one, waiting a short while (a fraction of a second, once
 // per load) when its load has not finished yet, or else creates it and loads the soundfont here. False when
 // there is none yet: a load that finishes later is taken by the mix then, and the music playing sounds
@@ -55,10 +75,11 @@ bool Running();
 // which is left to end and free itself; a later Preload or Start makes a new one.
 void Stop();
 // For tests: a routine a loader thread runs before each of its reads of the soundfont inside the
-// synthesiser's load (kRead), and once more as it comes out of the load with the synthesiser made or not
-// (kLoaded), which holds the loader there for as long as the test needs (null: none). A load on the
-// program's thread (a Start with nothing preloaded) passes it by.
-enum class LoaderPoint { kRead, kLoaded };
+// synthesiser's load (kRead), once more as it comes out of the load with the synthesiser made or not
+// (kLoaded), and once it has seen that the end of the process has not begun, before it hands over or frees
+// what it made (kWindingDown); it holds the loader there for as long as the test needs (null: none). A load
+// on the program's thread (a Start with nothing preloaded) passes it by.
+enum class LoaderPoint { kRead, kLoaded, kWindingDown };
 void SetLoaderGate(void (*gate)(LoaderPoint));
 const std::string& SoundfontPath();
 double StartMillis();

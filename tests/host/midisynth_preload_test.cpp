@@ -1,8 +1,9 @@
 // The synthesiser loaded ahead on its own thread: the open that takes it plays exactly what an open that
 // loads it itself would; a start waits a moment at most for a load held inside the synthesiser, a stop not at
 // all, and the mix takes the load when it does end; the end of the program stops a load at its next read or
-// as it comes out of the load, and waits for no read; a soundfont that cannot be had is said once, with its file and the reason, and leaves
-// the music silent but on time.
+// as it comes out of the load, waits for no read, and waits for a loader that was already winding down; a
+// soundfont that cannot be had is said once, with its file and the reason, and leaves the music silent but
+// on time.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -246,15 +247,21 @@ enum ChildCode {
     kLoadNotStopped = 43,        // the loader read on after the end had begun
     kStillRunning = 44,
     kLoaderNotAtRest = 45,       // the loader let go after the end did not stop where it stood
+    kWindDownLeft = 46,          // the end left a loader winding down before its longer wait was over
 };
 
 // How a child's loader goes: at its own pace; held inside the load (a read that takes its time) until the
-// end has had its wait, then let go; held for good (a read that never comes back); or held as it comes out
-// of the load (the library's work after its last read, taking its time) until the end has had its wait.
-enum class Hold { kNone, kLetGoAfterTheEndsWait, kForGood, kComingOutLetGoAfterTheEndsWait };
+// end has had its wait, then let go; held for good (a read that never comes back); held as it comes out of
+// the load (the library's work after its last read, taking its time) until the end has had its wait; or
+// out of its load before the end began, held as it winds down until kPastTheShortWait into the end.
+enum class Hold { kNone, kLetGoAfterTheEndsWait, kForGood, kComingOutLetGoAfterTheEndsWait, kWindingDown };
 bool LetGoAfterTheEndsWait(Hold hold) {
     return hold == Hold::kLetGoAfterTheEndsWait || hold == Hold::kComingOutLetGoAfterTheEndsWait;
 }
+// A loader winding down is let go past the end's wait for one inside its load, and well inside its wait for
+// one winding down.
+constexpr std::chrono::milliseconds kPastTheShortWait = 3 * synth::kEndWait;
+static_assert(kPastTheShortWait < synth::kWindDownWait);
 
 // The number of threads of this process.
 int Threads() {
@@ -286,11 +293,18 @@ bool LoaderAtRest() {
 // The child's own part of its end, run as the last thing before the process goes (made before main, so its
 // destructor comes after the program's own end). A read held for good is still held: the end did not wait
 // for it. A loader let go after the end's wait reads nothing more (it stopped at once) and then sleeps where
-// it stood rather than winding down while the process ends.
+// it stood rather than winding down while the process ends. A loader winding down has wound down, and its
+// thread is gone, unless the end waited all its while for it: at the lowest priority on a busy machine the
+// loader may get no time for it.
 struct AfterTheEnd {
     Hold hold = Hold::kNone;
+    std::chrono::steady_clock::time_point endBegan;  // just before the program's own end
     ~AfterTheEnd() {
         if (hold == Hold::kForGood && (!HeldLoader::Inside() || HeldLoader::Overran())) _exit(kEndWaitedForTheRead);
+        if (hold == Hold::kWindingDown) {
+            const bool done = !HeldLoader::Inside() && !synth::Preloading() && Threads() == 1;
+            if (!done && std::chrono::steady_clock::now() - endBegan < synth::kWindDownWait) _exit(kWindDownLeft);
+        }
         if (!LetGoAfterTheEndsWait(hold)) return;
         // Until the loader has come to rest or has wound down (its thread gone).
         const auto atRest = [] { return !synth::Preloading() && LoaderAtRest(); };
@@ -306,15 +320,24 @@ pid_t ForkChild(bool shutdownFirst, Hold hold) {
     if (pid == 0) {
         const bool comingOut = hold == Hold::kComingOutLetGoAfterTheEndsWait;
         if (hold != Hold::kNone) {
-            HeldLoader::Hold(comingOut ? synth::LoaderPoint::kLoaded : synth::LoaderPoint::kRead);
+            HeldLoader::Hold(comingOut                    ? synth::LoaderPoint::kLoaded
+                             : hold == Hold::kWindingDown ? synth::LoaderPoint::kWindingDown
+                                                          : synth::LoaderPoint::kRead);
             g_afterTheEnd.hold = hold;
         }
         // Registered before the preload, so it runs after the program's own end has had its wait.
         if (LetGoAfterTheEndsWait(hold)) std::atexit(HeldLoader::LetGo);
         synth::Preload();
-        // Held as it comes out, the loader has the whole load to make first.
-        if (hold != Hold::kNone && !HeldLoader::WaitInside(comingOut ? HeldLoader::kLoadGuard : HeldLoader::kGuard))
+        // Held as it comes out or winds down, the loader has the whole load to make first.
+        const bool afterTheLoad = comingOut || hold == Hold::kWindingDown;
+        if (hold != Hold::kNone && !HeldLoader::WaitInside(afterTheLoad ? HeldLoader::kLoadGuard : HeldLoader::kGuard))
             _exit(kNeverHeld);
+        // Registered after the preload, so it runs just before the program's own end begins its wait.
+        if (hold == Hold::kWindingDown)
+            std::atexit([] {
+                g_afterTheEnd.endBegan = std::chrono::steady_clock::now();
+                HeldLoader::LetGoAfter(kPastTheShortWait);
+            });
         const bool busy = synth::Preloading();
         if (shutdownFirst) {
             host::ShutdownAudio();
@@ -365,6 +388,7 @@ void EndEach(const EndRun (&runs)[N]) {
         EXPECT_EQ(code, kEndedDuringTheLoad) << (code == kEndWaitedForTheRead ? "the end waited for the read"
                                                  : code == kLoadNotStopped    ? "the loader read on after the end"
                                                  : code == kLoaderNotAtRest   ? "the loader wound down during the end"
+                                                 : code == kWindDownLeft      ? "the end left a loader winding down"
                                                                               : "");
     }
 }
@@ -384,6 +408,16 @@ TEST_F(PreloadTest, TheEndWaitsForNoReadAndTheLoaderReadsNoMoreOnceItHasBegun) {
 TEST_F(PreloadTest, ALoaderThatComesOutOfItsLoadOnceTheEndHasBegunRestsThere) {
     const EndRun runs[] = {{false, Hold::kComingOutLetGoAfterTheEndsWait, "by exit()"},
                            {true, Hold::kComingOutLetGoAfterTheEndsWait, "after the audio shutdown"}};
+    EndEach(runs);
+}
+
+// A loader that came out of its load before the end began winds down while the end waits for it, longer
+// than the end waits for one still inside its load: it hands over (the program never took the load) or
+// frees (the audio shutdown let go of it) what it made, and its thread ends before the process does, unless
+// the machine gives it no time for that before the longer wait is over.
+TEST_F(PreloadTest, TheEndWaitsLongerForALoaderWindingDown) {
+    const EndRun runs[] = {{false, Hold::kWindingDown, "by exit(), handing over"},
+                           {true, Hold::kWindingDown, "after the audio shutdown, freeing"}};
     EndEach(runs);
 }
 

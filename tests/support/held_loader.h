@@ -1,5 +1,6 @@
-// A soundfont load held inside the synthesiser's load (at a read of the file) or as it comes out of it, for
-// the tests of what may and may not wait for it: a start, a stop, the end of the program.
+// A soundfont load held inside the synthesiser's load (at a read of the file), as it comes out of it, or
+// as it winds down, for the tests of what may and may not wait for it: a start, a stop, the end of the
+// program.
 #pragma once
 #include <unistd.h>
 
@@ -12,9 +13,10 @@
 namespace kt {
 
 // Every loader thread that reads the soundfont while the hold is on waits at that read, inside the load,
-// until LetGo; or, held as it comes out of the load, waits there. A hold that lasts kGuard lets go by itself and says so (Overran): a test that would have hung
-// on it fails instead. Its state is a few atomics, nothing with a destructor, so a loader still held when a
-// process ends may go on reading it after the process's statics are gone.
+// until LetGo; or, held as it comes out of the load or as it winds down, waits there. A hold that lasts
+// kGuard lets go by itself and says so (Overran): a test that would have hung on it fails instead. Its
+// state is a few atomics, nothing with a destructor, so a loader still held when a process ends may go on
+// reading it after the process's statics are gone.
 class HeldLoader {
 public:
     static constexpr std::chrono::seconds kGuard{10};
@@ -23,15 +25,21 @@ public:
     static constexpr std::chrono::seconds kLoadGuard{30};
 
     // From now on a loader that reads the soundfont waits inside its load (kRead), or one that comes out
-    // of its load waits there (kLoaded).
+    // of its load waits there (kLoaded), or one that winds down waits as it begins (kWindingDown).
     static void Hold(host::midisynth::LoaderPoint at = host::midisynth::LoaderPoint::kRead) {
         overran_ = false;
         reads_ = 0;
+        letGoAt_ = 0;
         at_ = at;
         held_ = true;
         host::midisynth::SetLoaderGate(Gate);
     }
     static void LetGo() { held_ = false; }
+    // The loader held lets itself go `after` from now: no thread of the test has to be there to do it (the
+    // program's thread may be inside the end of the process by then).
+    static void LetGoAfter(std::chrono::milliseconds after) {
+        letGoAt_ = (std::chrono::steady_clock::now() + after).time_since_epoch().count();
+    }
     // A loader waits in the hold at this moment.
     static bool Inside() { return inside_.load() > 0; }
     // The reads that loaders came to since the last was let go (the one held is not counted).
@@ -62,7 +70,12 @@ private:
         ++inside_;
         const auto until = std::chrono::steady_clock::now() + kGuard;
         while (held_.load()) {
-            if (std::chrono::steady_clock::now() > until) {
+            const auto now = std::chrono::steady_clock::now();
+            if (letGoAt_.load() != 0 && now.time_since_epoch().count() >= letGoAt_.load()) {
+                held_ = false;
+                break;
+            }
+            if (now > until) {
                 overran_ = true;
                 held_ = false;
                 break;
@@ -87,6 +100,7 @@ private:
     static inline std::atomic<int> inside_{0};
     static inline std::atomic<bool> overran_{false};
     static inline std::atomic<int> reads_{0};
+    static inline std::atomic<std::chrono::steady_clock::rep> letGoAt_{0};
 };
 
 }  // namespace kt
