@@ -177,8 +177,9 @@ bool GiveTheTestCommandsVariables() {
 
 // The program starts again, as it was started, in the environment the test command gives it: GoogleTest
 // reads its variables before this runs (its own static set-up comes first), and the sanitizers theirs as
-// the program starts. Where one of GoogleTest's that changes what runs is set, it starts without them and
-// says so; where one of the test command's variables is missing (a program started by hand), with it.
+// the program starts. Where any that SetAside names is set (every GTEST_ one but GTEST_OUTPUT and
+// GTEST_COLOR, and the TESTBRIDGE_ ones), it starts without them and says so; where one of the test
+// command's variables is missing (a program started by hand), with it.
 void StartAgainAsTheTestCommandStartsIt() {
     std::vector<std::string> setAside;
     for (char** e = environ; *e; ++e) {
