@@ -15,7 +15,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -276,16 +275,9 @@ bool LoaderAtRest() {
     for (const auto& e : std::filesystem::directory_iterator("/proc/self/task")) {
         const pid_t tid = static_cast<pid_t>(std::stol(e.path().filename().string()));
         if (tid == getpid()) continue;
-        std::ifstream status(e.path() / "status");
-        bool sleeping = false;
-        for (std::string line; std::getline(status, line);) {
-            if (line.rfind("State:", 0) != 0) continue;
-            const size_t state = line.find_first_not_of(" \t", 6);  // "State:\tS (sleeping)"
-            sleeping = state != std::string::npos && line[state] == 'S';
-        }
         bool deaf = true;
         for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) deaf = deaf && kt::Blocks(tid, sig);
-        if (sleeping && deaf) return true;
+        if (kt::StateOf(tid) == 'S' && deaf) return true;
     }
     return false;
 }
@@ -318,19 +310,19 @@ struct AfterTheEnd {
 pid_t ForkChild(bool shutdownFirst, Hold hold) {
     const pid_t pid = fork();
     if (pid == 0) {
-        const bool comingOut = hold == Hold::kComingOutLetGoAfterTheEndsWait;
+        const synth::LoaderPoint at = hold == Hold::kComingOutLetGoAfterTheEndsWait ? synth::LoaderPoint::kLoaded
+                                      : hold == Hold::kWindingDown                  ? synth::LoaderPoint::kWindingDown
+                                                                                    : synth::LoaderPoint::kRead;
         if (hold != Hold::kNone) {
-            HeldLoader::Hold(comingOut                    ? synth::LoaderPoint::kLoaded
-                             : hold == Hold::kWindingDown ? synth::LoaderPoint::kWindingDown
-                                                          : synth::LoaderPoint::kRead);
+            HeldLoader::Hold(at);
             g_afterTheEnd.hold = hold;
         }
         // Registered before the preload, so it runs after the program's own end has had its wait.
         if (LetGoAfterTheEndsWait(hold)) std::atexit(HeldLoader::LetGo);
         synth::Preload();
-        // Held as it comes out or winds down, the loader has the whole load to make first.
-        const bool afterTheLoad = comingOut || hold == Hold::kWindingDown;
-        if (hold != Hold::kNone && !HeldLoader::WaitInside(afterTheLoad ? HeldLoader::kLoadGuard : HeldLoader::kGuard))
+        // Held past its reads, the loader has the whole load to make first.
+        if (hold != Hold::kNone && !HeldLoader::WaitInside(at == synth::LoaderPoint::kRead ? HeldLoader::kGuard
+                                                                                            : HeldLoader::kLoadGuard))
             _exit(kNeverHeld);
         // Registered after the preload, so it runs just before the program's own end begins its wait.
         if (hold == Hold::kWindingDown)

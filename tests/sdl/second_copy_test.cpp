@@ -12,7 +12,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "host/instance.h"
@@ -93,19 +92,10 @@ TEST(SecondCopy, AFirstCopyThatIsStoppedIsNotSaidToBeBroughtForward) {
     EXPECT_EQ(ProgramCopy::Wait(first), 0) << run.Said("first");
 }
 
-// The state letter of process `pid` in /proc (R running, S sleeping, T stopped ...), 0 when it cannot be read.
-char StateOf(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(stat, line);
-    const size_t name = line.rfind(')');  // the name may hold anything, brackets too
-    return name != std::string::npos && name + 2 < line.size() ? line[name + 2] : 0;
-}
-
 // Whether process `pid` is seen stopped within `ms`.
 bool StopsWithin(pid_t pid, int ms) {
     for (int waited = 0; waited <= ms; waited += 10) {
-        if (StateOf(pid) == 'T') return true;
+        if (kt::StateOf(pid) == 'T') return true;
         usleep(10'000);
     }
     return false;
@@ -198,7 +188,7 @@ TEST(SecondCopy, AStoppedFirstCopyStaysStoppedWhenTheGroupTheTestRunsInIsOrphane
             } else if (write(ready, "s", 1) != 1 || read(gone, &c, 1) < 0) {
                 what = "no word of the group's leader";
             } else {
-                const char state = StateOf(first);
+                const char state = kt::StateOf(first);
                 const int stopped = ProgramCopy::Wait(run.Start("dummy", "stopped"));
                 what = std::string("first copy ") + (state == 'T' ? "stopped" : "not stopped") +
                        ", second ended with " + std::to_string(stopped) + ": " + run.Said("stopped");

@@ -157,6 +157,16 @@ inline bool InSignalSet(pid_t id, const std::string& field, int sig) {
     return false;
 }
 
+// The state letter of the process or thread `id` in /proc (R running, S sleeping, T stopped ...), 0 when it
+// cannot be read.
+inline char StateOf(pid_t id) {
+    std::ifstream stat("/proc/" + std::to_string(id) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const size_t name = line.rfind(')');  // the name may hold anything, brackets too
+    return name != std::string::npos && name + 2 < line.size() ? line[name + 2] : 0;
+}
+
 // Whether the process `pid` catches the signal `sig` with a handler of its own.
 inline bool Catches(pid_t pid, int sig) { return InSignalSet(pid, "SigCgt:", sig); }
 // Whether the thread `tid` (of any process) holds the signal `sig` blocked.
