@@ -231,7 +231,8 @@ namespace {
 // How long the program's thread waits, once per load, for a load still under way when music starts. It
 // stays well inside the second in which Esc, closing the window and SIGTERM end the program; a load that
 // takes longer is taken by the mix when it finishes. A stop never waits for a loader; the end of the process
-// waits a moment for it to come to rest (EndLoads).
+// waits a twentieth of a second at most for one still inside its load to come to rest, and half a second at
+// most for one that came out before the end began to wind down (EndLoads).
 constexpr std::chrono::milliseconds kStartWait{250};
 
 // The size of the pieces a read of the soundfont is made in: the library reads the whole sample data in
@@ -444,11 +445,17 @@ void EndLoads() {
     if (TheLoaders().owner != getpid()) return;
     g_ending = true;
     const auto begun = std::chrono::steady_clock::now();
-    const auto waitingFor = [begun] {
+    // Each loader's wait is decided here, once: a loader marks its coming out before it looks at the end, and
+    // the end has marked its beginning before it looks at the loaders (both in one order that every thread
+    // sees), so one not seen out of its load now will see the end as it comes out, and rest there.
+    std::vector<std::chrono::milliseconds> waits;
+    for (const Loader& l : TheLoaders().Own()) waits.push_back(l.state->cameOut.load() ? kWindDownWait : kEndWait);
+    const auto waitingFor = [begun, &waits] {
         const auto waited = std::chrono::steady_clock::now() - begun;
-        for (const Loader& l : TheLoaders().Own()) {
-            if (l.state->over.load() || l.state->resting.load()) continue;
-            if (waited < (l.state->cameOut.load() ? kWindDownWait : kEndWait)) return true;
+        const std::vector<Loader>& list = TheLoaders().Own();
+        for (size_t i = 0; i < list.size(); ++i) {
+            if (list[i].state->over.load() || list[i].state->resting.load()) continue;
+            if (waited < waits[i]) return true;
         }
         return false;
     };
@@ -527,9 +534,10 @@ struct State {
 
 // The state lives as long as the process: the end of the program tears nothing of it down, so neither a
 // loader still inside its load nor the mix can meet anything freed. What it holds then (a synthesiser, a
-// load under way and what that made) stays reachable through it; a loader still at work at the end stops
-// at its next read or as it comes out of its load, with what it made on its stack, and is waited for a
-// moment at most (EndLoads).
+// load under way and what that made) stays reachable through it; a loader still inside its load at the end
+// stops at its next read or as it comes out of its load, with what it made on its stack, and is waited for
+// a twentieth of a second at most; one that came out before the end began winds down, and is waited for
+// half a second at most (EndLoads).
 State& S() {
     static State& s = *new State;
     return s;
