@@ -245,7 +245,7 @@ enum ChildCode {
     kEndWaitedForTheRead = 42,   // the end waited for a read of the soundfont to come back
     kLoadNotStopped = 43,        // the loader read on after the end had begun
     kStillRunning = 44,
-    kLoaderNotAtRest = 45,       // the loader let go after the end did not stop where it stood
+    kLoaderNotAtRest = 45,       // the loader let go after the end's wait did not come to rest where it stood
     kWindDownLeft = 46,          // the end left a loader winding down before its longer wait was over
 };
 
@@ -285,23 +285,24 @@ bool LoaderAtRest() {
 // The child's own part of its end, run as the last thing before the process goes (made before main, so its
 // destructor comes after the program's own end). A read held for good is still held: the end did not wait
 // for it. A loader let go after the end's wait reads nothing more (it stopped at once) and then sleeps where
-// it stood rather than winding down while the process ends. A loader winding down has wound down, and its
-// thread is gone, unless the end waited all its while for it: at the lowest priority on a busy machine the
-// loader may get no time for it.
+// it stood rather than winding down while the process ends. A loader winding down has wound down, and the
+// end has joined its thread, unless the end waited all its while for it: at the lowest priority on a busy
+// machine the loader may get no time for it.
 struct AfterTheEnd {
     Hold hold = Hold::kNone;
     std::chrono::steady_clock::time_point endBegan;  // just before the program's own end
     ~AfterTheEnd() {
         if (hold == Hold::kForGood && (!HeldLoader::Inside() || HeldLoader::Overran())) _exit(kEndWaitedForTheRead);
-        if (hold == Hold::kWindingDown) {
-            const bool done = !HeldLoader::Inside() && !synth::Preloading() && Threads() == 1;
-            if (!done && std::chrono::steady_clock::now() - endBegan < synth::kWindDownWait) _exit(kWindDownLeft);
+        if (hold == Hold::kWindingDown && std::chrono::steady_clock::now() - endBegan < synth::kWindDownWait) {
+            if (HeldLoader::Inside() || synth::Preloading()) _exit(kWindDownLeft);
+            // A joined thread can stay listed a moment after the join (the kernel wakes the joiner before it
+            // takes the thread away), longer at the lowest priority on a busy machine.
+            if (!HeldLoader::WaitFor([] { return Threads() == 1; }, HeldLoader::kGuard)) _exit(kWindDownLeft);
         }
         if (!LetGoAfterTheEndsWait(hold)) return;
         // Until the loader has come to rest or has wound down (its thread gone).
         const auto atRest = [] { return !synth::Preloading() && LoaderAtRest(); };
-        const auto until = std::chrono::steady_clock::now() + HeldLoader::kGuard;
-        while (!atRest() && Threads() > 1 && std::chrono::steady_clock::now() < until) usleep(1000);
+        HeldLoader::WaitFor([&] { return atRest() || Threads() <= 1; }, HeldLoader::kGuard);
         if (HeldLoader::Reads() != 0) _exit(kLoadNotStopped);
         if (!atRest() || Threads() != 2) _exit(kLoaderNotAtRest);
     }
@@ -379,7 +380,7 @@ void EndEach(const EndRun (&runs)[N]) {
         const int code = WEXITSTATUS(status[i]);
         EXPECT_EQ(code, kEndedDuringTheLoad) << (code == kEndWaitedForTheRead ? "the end waited for the read"
                                                  : code == kLoadNotStopped    ? "the loader read on after the end"
-                                                 : code == kLoaderNotAtRest   ? "the loader wound down during the end"
+                                                 : code == kLoaderNotAtRest   ? "the loader did not come to rest"
                                                  : code == kWindDownLeft      ? "the end left a loader winding down"
                                                                               : "");
     }

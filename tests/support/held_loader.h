@@ -54,6 +54,16 @@ public:
     static bool WaitForLoaders() {
         return WaitFor([] { return !host::midisynth::Preloading(); }, kLoadGuard);
     }
+    // Until `pred` holds (`guard` at most); true when it does.
+    template <class Pred>
+    static bool WaitFor(Pred pred, std::chrono::seconds guard) {
+        const auto until = std::chrono::steady_clock::now() + guard;
+        while (!pred()) {
+            if (std::chrono::steady_clock::now() > until) return false;
+            usleep(1000);
+        }
+        return true;
+    }
     // Lets go, removes the gate and waits for the loaders: no test leaves one at work behind it.
     static bool Clear() {
         LetGo();
@@ -85,16 +95,6 @@ private:
         reads_ = 0;
         --inside_;
     }
-    template <class Pred>
-    static bool WaitFor(Pred pred, std::chrono::seconds guard) {
-        const auto until = std::chrono::steady_clock::now() + guard;
-        while (!pred()) {
-            if (std::chrono::steady_clock::now() > until) return false;
-            usleep(1000);
-        }
-        return true;
-    }
-
     static inline std::atomic<bool> held_{false};
     static inline std::atomic<host::midisynth::LoaderPoint> at_{host::midisynth::LoaderPoint::kRead};
     static inline std::atomic<int> inside_{0};
