@@ -1,7 +1,7 @@
 // The address sanitizer's settings that every program of a sanitizer build starts with, however it is
-// started (by the test command, by a test, or by hand). ASAN_OPTIONS still overrides them, and so does
-// LSAN_OPTIONS, which the runtime reads last of the three: intercept_tls_get_addr=1 in either brings the
-// crash below back.
+// started (by the test command, by a test, or by hand). ASAN_OPTIONS and LSAN_OPTIONS still override them,
+// LSAN_OPTIONS where the two differ: intercept_tls_get_addr=1 in either brings the crash below back. Clang's
+// runtime (the fuzz build's) also takes it from UBSAN_OPTIONS, read after both; GCC's does not read it there.
 //
 // intercept_tls_get_addr=0: the runtime (GCC 12's and clang 14's, the ones this system builds with)
 // watches each thread's first use of a library's thread-local block to learn the block's bounds for the
